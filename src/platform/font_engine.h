@@ -1,7 +1,8 @@
 // font_engine.h — finds the font file that stands in for a Windows face name
 // (through fontconfig) and measures code page 1252 text with GDI semantics:
 // height = ascent + descent, width = sum of whole-pixel glyph advances.
-// Results depend only on the font files, never on screen hinting.
+// Results depend only on the font files, never on screen hinting. Not
+// thread-safe: the engine and its caches belong to the one program thread.
 #pragma once
 
 #include <cstdint>
@@ -75,6 +76,10 @@ class FontEngine {
   // The Unicode character that the byte stands for in this face: code page
   // 1252 for text faces, the font's own symbol mapping for Symbol/Wingdings.
   char32_t unicodeFor(const FontSpec& spec, uint8_t ch);
+  // The glyph of the resolved font file that was measured for the byte
+  // (0 = the font's missing-glyph box), so that painters and the PDF writer
+  // draw exactly that glyph even where the font has no Unicode entry for it.
+  uint32_t glyphIndex(const FontSpec& spec, uint8_t ch);
 
  private:
   struct Impl;
