@@ -1,0 +1,147 @@
+#include "support/sample_documents.h"
+
+#include "editing/editor.h"
+#include "platform/dib.h"
+#include "shell/headless_host.h"
+
+namespace vendaro::test {
+
+Document newWindowDocument() {
+  HeadlessHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  return editor.doc();
+}
+
+void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t lineEnd) {
+  TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
+  // The first empty line of a frame is used before new ones are added.
+  const bool reuse = frame.Lines.size() == 1 && frame.Lines[0].Chars.empty() && frame.Lines[0].LineEnd == kLineEndSoft;
+  doc.CurField = field;
+  doc.CurLine = reuse ? 0 : frame.LineCount();
+  for (size_t i = 0; i < text.size(); ++i) {
+    doc.CurChar = static_cast<int32_t>(i);
+    TCharRec* cell = doc.NewChar();
+    cell->Ch = static_cast<uint8_t>(text[i]);
+    doc.RenderChar(*cell);
+  }
+  if (text.empty() && !reuse) doc.InsertNewLine(field, doc.CurLine);
+  doc.Fields[static_cast<size_t>(field)].Lines[static_cast<size_t>(doc.CurLine)].LineEnd = lineEnd;
+  doc.CurChar = 0;
+}
+
+namespace {
+
+TPictureRec picture(int width, int height, int bits) {
+  TPictureRec pic;
+  newdib(pic, width, height, bits);
+  uint8_t* pixels = pic.mutablePixels();
+  for (size_t i = 0; i < pic.pixelBytes(); ++i) pixels[i] = static_cast<uint8_t>(i * 7 + bits);
+  return pic;
+}
+
+void addSpecialCells(Document& doc) {
+  doc.CurField = 0;
+  doc.CurLine = 0;
+  doc.CurChar = doc.Fields[0].Lines[0].CharCount();
+  TCharRec* tab = doc.NewChar();
+  tab->Ch = kTabChar;
+  tab->TabLeader = 2;
+  doc.RenderChar(*tab);
+  doc.CurChar++;
+  TCharRec* pictureCell = doc.NewChar();
+  pictureCell->Kind = kCellPicture;
+  pictureCell->PictureIndex = 2;
+  pictureCell->CharWidth = 40.0;
+  pictureCell->CharHeight = 30.0;
+  doc.CurChar++;
+  TCharRec* note = doc.NewChar();
+  note->Kind = kCellNoteRef;
+  note->Ch = '1';
+  note->ShownNumber = 1;
+  note->NoteID = 1;
+  doc.RenderChar(*note, true, "1");
+  doc.CurChar++;
+  TCharRec* field = doc.NewChar();
+  field->Kind = kCellField;
+  SetPCharText(field->Text, "Seite 1");
+  SetPCharText(field->Code, "page");
+  doc.RenderChar(*field, false, *field->Text);
+  field->CharFlags = 0b101;
+}
+
+void addTableRow(Document& doc) {
+  for (int cell = 0; cell < 2; ++cell) {
+    appendTextLine(doc, 0, cell == 0 ? "links" : "rechts");
+    TLineRec& line = doc.Fields[0].Lines.back();
+    line.InTable = 1;
+    line.CellFirstLine = line.CellLastLine = 1;
+    line.RowCells = 2;
+    line.CellIndex = cell;
+    line.CellWidthWeight = cell == 0 ? 2.0 : 1.0;
+    line.RowLeft = 1.5;
+    line.CellDesign.BorderWidth[1] = 2.25;
+    line.CellDesign.BackColor = 0x00FF00;
+    line.CellDesign.BackTransparent = 0;
+  }
+}
+
+void addStyles(Document& doc) {
+  TStyleRec heading;
+  heading.Name = "Überschrift 1";
+  heading.Para.Alignment = 1;
+  heading.Para.Tabs = {{20.0, 0, 1}, {80.5, 3, 2}};
+  SetPCharText(heading.Para.BulletFont, "Symbol");
+  heading.Char.FontIndex = 0;
+  TStyleRec quote;
+  quote.Name = "Zitat";
+  quote.Kind = kCharacterStyle;
+  quote.Char.FontIndex = doc.FontCount() - 1;
+  doc.Styles = {heading, quote};
+}
+
+}  // namespace
+
+Document richDocument() {
+  Document doc = newWindowDocument();
+  doc.Pictures = {picture(3, 2, 1), picture(5, 4, 8), picture(7, 3, 24)};
+  appendTextLine(doc, 0, "Gr\xfc\xdf" "e aus K\xf6ln", kLineEndManual);
+  addSpecialCells(doc);
+  TLineRec& first = doc.Fields[0].Lines[0];
+  first.Para.Tabs = {{30.0, 1, 1}, {60.0, 2, 3}};
+  first.Para.ListKind = 1;
+  SetPCharText(first.Para.BulletFont, "Wingdings");
+  doc.CurFont.Color = 0x0000FF;
+  doc.CurFont.Size = 12.0;
+  SettingOps(doc.CurFont.Attr, kAttrSmallCaps, true);
+  appendTextLine(doc, 0, "Zweite Zeile, rot und klein", kLineEndParagraph);
+  addTableRow(doc);
+  addStyles(doc);
+  TFieldRec& box = doc.NewPage(true);
+  box.FieldType = kFieldTextBox;
+  box.Left = 20;
+  box.Top = 30;
+  box.Right = 100;
+  box.Bottom = 80;
+  box.RightFromRight = box.BottomFromBottom = 0;
+  TFieldRec& next = doc.NewPage(true);
+  next.FieldType = kFieldTextBox;
+  doc.Fields[7].NextField = 8;
+  doc.Fields[8].PrevField = 7;
+  appendTextLine(doc, 7, "Text im Rahmen");
+  doc.DocProps[0] = "Titel";
+  doc.DocProps[7] = "Kommentar";
+  doc.FootnoteCounter = 1;
+  doc.CurField = 0;
+  doc.CurLine = 1;
+  doc.CurChar = 3;
+  doc.MarkField = 0;
+  doc.MarkLine = 0;
+  doc.MarkChar = 2;
+  doc.PageWidth = 420.0;
+  doc.PageHeight = 594.0;
+  doc.SetPrinterProps();
+  return doc;
+}
+
+}  // namespace vendaro::test

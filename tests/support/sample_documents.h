@@ -1,0 +1,21 @@
+// sample_documents.h — documents for the tests, built through the store
+// operations the way the editor builds them.
+#pragma once
+
+#include <string_view>
+
+#include "document/document.h"
+
+namespace vendaro::test {
+
+// The empty document of a new window (seven frames).
+Document newWindowDocument();
+// Appends a line of plain text to frame `field`, typed with the input format;
+// `lineEnd` says how the line ends.
+void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t lineEnd = kLineEndParagraph);
+// A document that holds every kind of cell, tab stops with leaders, styles
+// with tab stops and bullet fonts, a table row, a chained text box, and
+// pictures of 1, 8 and 24 bits.
+Document richDocument();
+
+}  // namespace vendaro::test
