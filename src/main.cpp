@@ -1,7 +1,22 @@
-// main.cpp — the vendaro executable: headless command-line options for
-// scripts and tests, otherwise the window.
+// main.cpp — the vendaro executable: headless options for scripts and tests,
+// otherwise the window.
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "shell/command_line.h"
 
+#ifdef VENDARO_WITH_GUI
+#include "app/application.h"
+#endif
+
 int main(int argc, char** argv) {
-  return vendaro::runCommandLine(argc, argv);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);
+#ifdef VENDARO_WITH_GUI
+  return vendaro::runApplication(argc, argv);
+#else
+  std::fputs(vendaro::usageText().c_str(), stderr);
+  return 2;
+#endif
 }

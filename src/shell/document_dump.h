@@ -1,0 +1,16 @@
+// document_dump.h — the document model as readable JSON, keys named after
+// the record fields: for people inspecting files and for tests that check
+// layout from outside the program.
+#pragma once
+
+#include <string>
+
+#include "document/document.h"
+
+namespace vendaro {
+
+std::string dumpDocumentJson(const Document& doc);
+// A line's text in UTF-8 with its special cells as readable tokens.
+std::string lineTextForDump(const TLineRec& line);
+
+}  // namespace vendaro

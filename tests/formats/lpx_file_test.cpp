@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "formats/lpx_file.h"
+#include "formats/lpx_records.h"
+#include "support/sample_documents.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+int32_t i32At(const std::vector<uint8_t>& b, size_t at) {
+  int32_t v;
+  std::memcpy(&v, b.data() + at, 4);
+  return v;
+}
+
+double f64At(const std::vector<uint8_t>& b, size_t at) {
+  double v;
+  std::memcpy(&v, b.data() + at, 8);
+  return v;
+}
+
+bool decodes(const std::vector<uint8_t>& bytes, Document& out) {
+  out = Document();
+  return decodeLpx(bytes.data(), bytes.size(), out);
+}
+
+void expectSameDocument(const Document& a, const Document& b) {
+  ASSERT_EQ(a.FieldCount(), b.FieldCount());
+  for (int32_t f = 0; f < a.FieldCount(); ++f) EXPECT_EQ(a.Fields[f], b.Fields[f]) << "frame " << f;
+  EXPECT_EQ(a.Fonts.entries(), b.Fonts.entries());
+  EXPECT_EQ(a.Styles, b.Styles);
+  ASSERT_EQ(a.PictureCount(), b.PictureCount());
+  for (int32_t p = 0; p < a.PictureCount(); ++p) {
+    EXPECT_EQ(a.Pictures[p].Header.biBitCount, b.Pictures[p].Header.biBitCount);
+    EXPECT_EQ(a.Pictures[p].Palette, b.Pictures[p].Palette);
+    ASSERT_EQ(a.Pictures[p].pixelBytes(), b.Pictures[p].pixelBytes());
+    EXPECT_EQ(0, std::memcmp(a.Pictures[p].pixels(), b.Pictures[p].pixels(), a.Pictures[p].pixelBytes()));
+  }
+  EXPECT_EQ(a.DocProps, b.DocProps);
+  EXPECT_EQ(a.PageWidth, b.PageWidth);
+  EXPECT_EQ(a.FootnoteCounter, b.FootnoteCounter);
+  EXPECT_EQ(a.CurLine, b.CurLine);
+  EXPECT_EQ(a.CurChar, b.CurChar);
+  EXPECT_EQ(a.MarkChar, b.MarkChar);
+}
+
+TEST(NativeFile, RoundTripKeepsEveryRecord) {
+  Document original = test::richDocument();
+  original.SetAllDirtyFlags();  // a read marks every line dirty
+  test::TempDir dir;
+  std::string message;
+  ASSERT_TRUE(SaveLPXFile(original, dir.file("brief.lpx"), message)) << message;
+  Document read;
+  ASSERT_TRUE(OpenLPXFile(read, dir.file("brief.lpx"), message)) << message;
+  expectSameDocument(original, read);
+
+  // An empty field code is stored like a missing one and comes back as none.
+  SetPCharText(original.Fields[0].Lines[0].Chars.back().Code, "");
+  ASSERT_TRUE(decodes(encodeLpx(original), read));
+  EXPECT_TRUE(read.Fields[0].Lines[0].Chars.back().Code.isNull());
+  EXPECT_EQ(*read.Fields[0].Lines[0].Chars.back().Text, "Seite 1");
+}
+
+TEST(NativeFile, HeaderAndRecordImagesSitAtTheirOffsets) {
+  Document doc = test::newWindowDocument();
+  test::appendTextLine(doc, 0, "A");
+  doc.ZoomPercent = 75.0;
+  doc.DocLanguage = 1;
+  const std::vector<uint8_t> b = encodeLpx(doc);
+  EXPECT_EQ(i32At(b, 0), 60);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data()) + 4, 60), kLpxMagic);
+  EXPECT_EQ(f64At(b, 64), 75.0);
+  EXPECT_EQ(i32At(b, 77), 1);
+  EXPECT_EQ(b[81], 8);
+  size_t at = 82 + 8 * 4;  // eight empty strings
+  EXPECT_EQ(i32At(b, at), 1);  // one font
+  at += 4;
+  EXPECT_EQ(f64At(b, at + 4), 48.0);  // Size at 4 of the 34-byte image
+  EXPECT_EQ(b[at + 18], 1);           // Charset
+  EXPECT_EQ(i32At(b, at + 23), 0x808080);  // ShadowColor
+  EXPECT_EQ(i32At(b, at + lpx::kFontImageSize), 11);  // the name follows
+  at += lpx::kFontImageSize + 4 + 11;
+  at += 4 + 4 + 4;  // footnote counter, no styles, no pictures
+  at += 7 * 4 + 1;  // caret and selection
+  EXPECT_EQ(i32At(b, at), 7);  // frames
+  at += 4;
+  const size_t frame = at;
+  EXPECT_EQ(f64At(b, frame + 32), 25.0);   // MarginLeft
+  EXPECT_EQ(b[frame + 106], 1);            // BottomFromBottom
+  EXPECT_EQ(i32At(b, frame + 116), -1);    // PrevField
+  EXPECT_EQ(i32At(b, frame + 128), 1);     // LineCount
+  EXPECT_EQ(b[frame + 124], 1);            // KeepAspect
+  // Line block: char count, end, paragraph image, table flag, section, then the cell.
+  const size_t line = frame + lpx::kFieldImageSize;
+  EXPECT_EQ(i32At(b, line), 1);
+  EXPECT_EQ(f64At(b, line + 8 + 50), 12.5);  // DefaultTabWidth inside the paragraph image
+  const size_t cell = line + 8 + lpx::kParaImageSize + 1 + 16;
+  EXPECT_EQ(b[cell], 0x80);
+  EXPECT_EQ(b[cell + 1], 'A');
+  EXPECT_EQ(b[cell + 2], 0);
+  EXPECT_EQ(b.size(), cell + 3 + 6 * (lpx::kFieldImageSize + 8 + lpx::kParaImageSize + 1 + 16) + 16);
+}
+
+// The cells of the last line of frame 0, encoded.
+std::vector<uint8_t> cellBytes(Document& doc) {
+  const std::vector<uint8_t> b = encodeLpx(doc);
+  // Everything from the last cell's start is fixed: 6 empty frames and the paper size follow.
+  const size_t tail = 6 * (lpx::kFieldImageSize + 8 + lpx::kParaImageSize + 1 + 16) + 16;
+  size_t cells = 0;
+  for (const TCharRec& c : doc.Fields[0].Lines.back().Chars) cells += c.Ch == 9 ? 4 : 3;
+  return std::vector<uint8_t>(b.end() - static_cast<long>(tail + cells), b.end() - static_cast<long>(tail));
+}
+
+TEST(NativeFile, CellsTakeThreeBytesAndLargeFontIndicesFour) {
+  Document doc = test::newWindowDocument();
+  test::appendTextLine(doc, 0, "a\tb");
+  doc.Fields[0].Lines[0].Chars[1].TabLeader = 3;
+  EXPECT_EQ(cellBytes(doc), (std::vector<uint8_t>{0x80, 'a', 0, 0x80, 9, 3, 0, 0x80, 'b', 0}));
+
+  std::vector<TFontRec> fonts(257, defaultCurFont());
+  for (size_t i = 0; i < fonts.size(); ++i) fonts[i].Color = static_cast<int32_t>(i);
+  doc.Fonts.assign(fonts);
+  doc.Fields[0].Lines[0].Chars[0].FontIndex = 255;
+  doc.Fields[0].Lines[0].Chars[2].FontIndex = 256;
+  doc.Fields[0].Lines[0].Chars[2].CharFlags = 0b011;
+  const std::vector<uint8_t> b = encodeLpx(doc);
+  Document read;
+  ASSERT_TRUE(decodes(b, read));
+  EXPECT_EQ(read.Fields[0].Lines[0].Chars[0].FontIndex, 255);
+  EXPECT_EQ(read.Fields[0].Lines[0].Chars[2].FontIndex, 256);
+  EXPECT_EQ(read.Fields[0].Lines[0].Chars[2].CharFlags, 0b011);
+  EXPECT_EQ(read.Fields[0].Lines[0].Chars[1].TabLeader, 3);
+}
+
+TEST(NativeFile, EveryTruncationIsRefusedAndTheDocumentStaysAsItWas) {
+  test::TempDir dir;
+  const std::vector<uint8_t> full = encodeLpx(test::richDocument());
+  Document open = test::newWindowDocument();
+  test::appendTextLine(open, 0, "Bleibt");
+  const Document before = open;
+  std::string message;
+  // Cutting exactly before the paper size gives an older, valid file.
+  const size_t withoutPaper = full.size() - 16;
+  for (size_t cut = 0; cut < full.size(); ++cut) {
+    if (cut == withoutPaper) continue;
+    test::writeFileBytes(dir.file("cut.lpx"), std::string(full.begin(), full.begin() + static_cast<long>(cut)));
+    ASSERT_FALSE(OpenLPXFile(open, dir.file("cut.lpx"), message)) << "cut at " << cut;
+    ASSERT_EQ(message, kNotAnLpxDocument);
+  }
+  expectSameDocument(before, open);
+}
+
+TEST(NativeFile, OlderFilesWithoutPaperSizeKeepTheWindowsPaper) {
+  test::TempDir dir;
+  std::vector<uint8_t> bytes = encodeLpx(test::newWindowDocument());
+  bytes.resize(bytes.size() - 16);
+  test::writeFileBytes(dir.file("alt.lpx"), std::string(bytes.begin(), bytes.end()));
+  Document doc;
+  doc.PageWidth = 594.0;
+  std::string message;
+  ASSERT_TRUE(OpenLPXFile(doc, dir.file("alt.lpx"), message));
+  EXPECT_EQ(doc.PageWidth, 594.0);
+  EXPECT_EQ(doc.PageWidthPx, static_cast<int32_t>(594.0 / kMmPerInch * 600));
+}
+
+TEST(NativeFile, WrongMagicAndBadIndicesAreRefused) {
+  Document read;
+  std::vector<uint8_t> bytes = encodeLpx(test::richDocument());
+  ASSERT_TRUE(decodes(bytes, read));
+  std::vector<uint8_t> wrong = bytes;
+  wrong[0] = 61;
+  EXPECT_FALSE(decodes(wrong, read));
+  wrong = bytes;
+  wrong[40] = 'x';
+  EXPECT_FALSE(decodes(wrong, read));
+
+  Document doc = test::newWindowDocument();
+  test::appendTextLine(doc, 0, "a");
+  doc.Fields[0].Lines[0].Chars[0].FontIndex = 3;  // no such font
+  EXPECT_FALSE(decodes(encodeLpx(doc), read));
+  doc.Fields[0].Lines[0].Chars[0].FontIndex = 0;
+  doc.Fields[3].NextField = 12;  // no such frame
+  EXPECT_FALSE(decodes(encodeLpx(doc), read));
+  doc.Fields[3].NextField = -1;
+  doc.CurLine = 40;  // a caret outside the text is moved, not refused
+  ASSERT_TRUE(decodes(encodeLpx(doc), read));
+  EXPECT_EQ(read.CurLine, 0);
+}
+
+TEST(NativeFile, FailedSaveReportsAndLeavesTheTargetAlone) {
+  test::TempDir dir;
+  std::string message;
+  Document doc = test::newWindowDocument();
+  EXPECT_FALSE(SaveLPXFile(doc, dir.file("fehlt") / "brief.lpx", message));
+  EXPECT_EQ(message, "Konnte Datei brief.lpx nicht erstellen!");
+  // A target that cannot be replaced (a folder) stays, and no temporary file is left.
+  std::filesystem::create_directory(dir.file("ordner.lpx"));
+  test::writeFileBytes(dir.file("ordner.lpx") / "inhalt", "x");
+  EXPECT_FALSE(SaveLPXFile(doc, dir.file("ordner.lpx"), message));
+  size_t entries = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir.path())) entries += e.path().filename() != "config";
+  EXPECT_EQ(entries, 1u);
+  EXPECT_EQ(test::readFileBytes(dir.file("ordner.lpx") / "inhalt"), "x");
+}
+
+}  // namespace
+}  // namespace vendaro
