@@ -20,8 +20,10 @@ class ByteWriter {
   void f32(float v) { uint32_t b; std::memcpy(&b, &v, 4); put(b, 4); }
   void f64(double v) { uint64_t b; std::memcpy(&b, &v, 8); put(b, 8); }
   void raw(const void* data, size_t n) {
-    auto p = static_cast<const uint8_t*>(data);
-    bytes_.insert(bytes_.end(), p, p + n);
+    if (n == 0) return;
+    const size_t at = bytes_.size();
+    bytes_.resize(at + n);
+    std::memcpy(bytes_.data() + at, data, n);
   }
   void raw(std::string_view s) { raw(s.data(), s.size()); }
   void zeros(size_t n) { bytes_.insert(bytes_.end(), n, 0); }
@@ -35,7 +37,9 @@ class ByteWriter {
 
  private:
   void put(uint64_t v, int n) {
-    for (int i = 0; i < n; ++i) bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    uint8_t le[8];
+    for (int i = 0; i < n; ++i) le[i] = static_cast<uint8_t>(v >> (8 * i));
+    raw(le, static_cast<size_t>(n));
   }
   std::vector<uint8_t> bytes_;
 };
