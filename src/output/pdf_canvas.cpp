@@ -1,0 +1,389 @@
+#include "output/pdf_canvas.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "output/pdf_format.h"
+#include "output/pdf_images.h"
+#include "platform/font_engine.h"
+
+namespace vendaro {
+
+namespace {
+
+constexpr int kProcSetObject = 1;
+constexpr int kFirstContentObject = 2;
+constexpr const char* kOutOfMemoryMessage = "Fehler: nicht genug Speicher für diese Operation!";
+
+FontSpec measuringSpec(const CanvasFont& font) {
+  FontSpec spec;
+  spec.faceName = font.name;
+  spec.pixelSize = std::max(1, font.size);  // 72 pixels per inch: pixels are points
+  spec.bold = font.bold;
+  spec.italic = font.italic;
+  spec.charset = font.charset;
+  return spec;
+}
+
+bool measuresAlike(const CanvasFont& a, const CanvasFont& b) {
+  return a.size == b.size && a.bold == b.bold && a.italic == b.italic && a.charset == b.charset &&
+         a.name == b.name;
+}
+
+// Right and bottom lie just outside a Windows rectangle, so the last point
+// drawn is one short of them: the extent shrinks by one toward zero, for
+// reversed corners as well. Images are placed the same way.
+int spanOf(int from, int to) { return to > from ? to - from - 1 : to - from + 1; }
+int shrinkToward0(int extent) { return extent >= 1 ? extent - 1 : extent + 1; }
+
+void appendDash(std::string& out, PenStyle style) {
+  switch (style) {
+    case PenStyle::dash: out += "[3] 0 d\n"; break;
+    case PenStyle::dot: out += "[1] 0 d\n"; break;
+    case PenStyle::dashDot: out += "[3 1 1 1] 0 d\n"; break;
+    case PenStyle::dashDotDot: out += "[3 1 1 1 1 1] 0 d\n"; break;
+    case PenStyle::solid:
+    case PenStyle::insideFrame: out += "[ ] 0 d\n"; break;
+    case PenStyle::clear: break;
+  }
+}
+
+}  // namespace
+
+TPDFCanvas::TPDFCanvas() : TPDFCanvas(FontEngine::shared()) {}
+
+TPDFCanvas::TPDFCanvas(FontEngine& engine) : engine_(engine) {}
+
+TPDFCanvas::~TPDFCanvas() {
+  if (open_) EndDoc();
+}
+
+bool TPDFCanvas::BeginDoc(const std::filesystem::path& path) {
+  if (open_) return false;
+  resetDocument();
+  error_.clear();
+  if (!file_.create(path)) {
+    error_ = file_.error();
+    return false;
+  }
+  file_.writeLine("%PDF-1.3");
+  objects_.beginObject(file_);
+  file_.writeLine("[/PDF /Text /ImageB /ImageC /ImageI]");
+  objects_.endObject(file_);
+  open_ = true;
+  openPage();
+  return true;
+}
+
+void TPDFCanvas::NewPage() {
+  if (!open_) return;
+  endPage();
+  openPage();
+}
+
+bool TPDFCanvas::EndDoc() {
+  if (!open_) return false;
+  endPage();
+  const int firstFontObject = objects_.nextNumber();
+  writeFonts();
+  const int pagesObject = objects_.nextNumber();
+  writePageTree(pagesObject, firstFontObject);
+  const int catalogObject = objects_.nextNumber();
+  writeCatalog(pagesObject);
+  writeImages();
+  objects_.writeXrefAndTrailer(file_, catalogObject);
+  const bool written = file_.commit();
+  error_ = file_.error();
+  open_ = false;
+  resetDocument();
+  return written;
+}
+
+void TPDFCanvas::openPage() {
+  const int contentObject = objects_.beginObject(file_);
+  std::string line = "<< /Length ";
+  appendInt(line, contentObject + 1);
+  line += " 0 R /Filter /FlateDecode >>";
+  file_.writeLine(line);
+  file_.writeLine("stream");
+  // Every page states its pen, brush and font anew.
+  penValid_ = false;
+  brushValid_ = false;
+  fontValid_ = false;
+  content_.clear();
+}
+
+void TPDFCanvas::endPage() {
+  const uint64_t compressedLength = file_.writeDeflated(content_);
+  content_.clear();
+  file_.writeLine("");
+  file_.writeLine("endstream");
+  objects_.endObject(file_);
+  objects_.beginObject(file_);
+  std::string length;
+  appendInt(length, static_cast<long long>(compressedLength));
+  file_.writeLine(length);
+  objects_.endObject(file_);
+  pageSizes_.push_back({PageWidthPt, PageHeightPt});
+}
+
+void TPDFCanvas::writeFonts() {
+  for (const PdfFontEntry& font : fonts_.entries()) {
+    objects_.beginObject(file_);
+    file_.write(pdfFontObjectBody(font, engine_));
+    objects_.endObject(file_);
+  }
+}
+
+void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
+  const int pageCount = static_cast<int>(pageSizes_.size());
+  objects_.beginObject(file_);
+  std::string text = "<<\n/Type /Pages\n/Count ";
+  appendInt(text, pageCount);
+  text += "\n/Kids [";
+  for (int k = 0; k < pageCount; ++k) {
+    if (k > 0) text += ' ';
+    appendInt(text, pagesObject + 1 + k);
+    text += " 0 R";
+  }
+  text += "]\n>>\n";
+  file_.write(text);
+  objects_.endObject(file_);
+
+  // Every page lists every font and every image of the document.
+  std::string resources = "/Resources <</XObject << ";
+  const int firstImageObject = pagesObject + pageCount + 3;
+  for (size_t i = 0; i < images_.size(); ++i) {
+    resources += "/Im";
+    appendInt(resources, static_cast<long long>(i));
+    resources += ' ';
+    appendInt(resources, firstImageObject + static_cast<long long>(i));
+    resources += " 0 R";
+  }
+  resources += " >>\n/Font << ";
+  for (size_t j = 1; j <= fonts_.entries().size(); ++j) {
+    resources += "/F";
+    appendInt(resources, static_cast<long long>(j));
+    resources += ' ';
+    appendInt(resources, firstFontObject + static_cast<long long>(j) - 1);
+    resources += " 0 R";
+  }
+  resources += ">> /ProcSet ";
+  appendInt(resources, kProcSetObject);
+  resources += " 0 R\n>>\n";
+
+  for (int k = 0; k < pageCount; ++k) {
+    objects_.beginObject(file_);
+    std::string page = "<<\n/Type /Page\n/Parent ";
+    appendInt(page, pagesObject);
+    page += " 0 R\n";
+    page += resources;
+    page += "/MediaBox [0 0 ";
+    appendInt(page, pageSizes_[k].width - 1);
+    page += ' ';
+    appendInt(page, pageSizes_[k].height - 1);
+    page += "]\n/Contents ";
+    appendInt(page, kFirstContentObject + 2 * k);
+    page += " 0 R\n>>\n";
+    file_.write(page);
+    objects_.endObject(file_);
+  }
+}
+
+void TPDFCanvas::writeCatalog(int pagesObject) {
+  const int catalogObject = objects_.beginObject(file_);
+  std::string text = "<<\n/Type /Catalog\n/Pages ";
+  appendInt(text, pagesObject);
+  text += " 0 R\n/Outlines ";
+  appendInt(text, catalogObject + 1);
+  text += " 0 R\n>>\n";
+  file_.write(text);
+  objects_.endObject(file_);
+
+  objects_.beginObject(file_);
+  file_.write("<<\n/Type /Outlines\n/Count 0\n>>\n");
+  objects_.endObject(file_);
+}
+
+void TPDFCanvas::writeImages() {
+  for (const TPictureRec& image : images_) {
+    objects_.beginObject(file_);
+    writeImageObjectBody(file_, image);
+    objects_.endObject(file_);
+  }
+}
+
+void TPDFCanvas::resetDocument() {
+  objects_.clear();
+  fonts_.clear();
+  pageSizes_.clear();
+  images_.clear();
+  content_.clear();
+  numberedFont_ = 0;
+  penX_ = 0;
+  penY_ = 0;
+}
+
+void TPDFCanvas::applyPen() {
+  if (penValid_ && Pen == lastPen_) return;
+  appendDash(content_, Pen.style);
+  penClear_ = Pen.style == PenStyle::clear;
+  if (!penClear_) {
+    appendInt(content_, Pen.width);
+    content_ += " w\n";
+    appendColour(content_, Pen.color, "RG\n");
+  }
+  lastPen_ = Pen;
+  penValid_ = true;
+}
+
+void TPDFCanvas::applyBrush() {
+  if (brushValid_ && Brush == lastBrush_) return;
+  brushClear_ = Brush.style == BrushStyle::clear;
+  if (!brushClear_) appendColour(content_, Brush.color, "rg\n");
+  lastBrush_ = Brush;
+  brushValid_ = true;
+}
+
+void TPDFCanvas::applyFont() {
+  // Text and fills share the fill colour.
+  if (!brushValid_ || lastBrush_.color != Font.color) {
+    appendColour(content_, Font.color, "rg\n");
+    lastBrush_.color = Font.color;
+    brushValid_ = true;
+  }
+  const uint8_t styles = pdfFontStyles(Font);
+  if (numberedFont_ == 0 || styles != numberedStyles_ || Font.name != numberedFace_) {
+    numberedFont_ = fonts_.numberFor(Font.name, styles);
+    numberedFace_ = Font.name;
+    numberedStyles_ = styles;
+  }
+  if (fontValid_ && numberedFont_ == lastFontNumber_ && Font.size == lastFontSize_) return;
+  content_ += "/F";
+  appendInt(content_, numberedFont_);
+  content_ += ' ';
+  appendInt(content_, Font.size);
+  content_ += " Tf\n";
+  lastFontNumber_ = numberedFont_;
+  lastFontSize_ = Font.size;
+  fontValid_ = true;
+}
+
+void TPDFCanvas::MoveTo(int x, int y) {
+  penX_ = x;
+  penY_ = y;
+}
+
+void TPDFCanvas::LineTo(int x, int y) {
+  if (!open_) return;
+  applyPen();
+  if (!penClear_) strokeLine(penX_, penY_, x, y);
+  penX_ = x;
+  penY_ = y;
+}
+
+void TPDFCanvas::strokeLine(int x0, int y0, int x1, int y1) {
+  appendInt(content_, x0);
+  content_ += ' ';
+  appendInt(content_, flipY(y0));
+  content_ += " m\n";
+  appendInt(content_, x1);
+  content_ += ' ';
+  appendInt(content_, flipY(y1));
+  content_ += " l\nS\n";
+}
+
+void TPDFCanvas::appendRect(const CanvasRect& rect) {
+  appendInt(content_, rect.left);
+  content_ += ' ';
+  appendInt(content_, PageHeightPt - rect.bottom);
+  content_ += ' ';
+  appendInt(content_, spanOf(rect.left, rect.right));
+  content_ += ' ';
+  appendInt(content_, spanOf(rect.top, rect.bottom));
+  content_ += " re\n";
+}
+
+void TPDFCanvas::FillRect(const CanvasRect& rect) {
+  if (!open_ || rect.right == rect.left || rect.bottom == rect.top) return;
+  applyBrush();
+  if (brushClear_) return;
+  appendRect(rect);
+  content_ += "f\n";
+}
+
+void TPDFCanvas::Rectangle(const CanvasRect& rect) {
+  if (!open_) return;
+  if (Pen.style == PenStyle::clear) {
+    FillRect(rect);
+    return;
+  }
+  if (rect.right == rect.left || rect.bottom == rect.top) return;
+  applyPen();
+  applyBrush();
+  if (!brushClear_) {
+    appendRect(rect);
+    content_ += "B\n";
+    return;
+  }
+  MoveTo(rect.left, rect.top);
+  LineTo(rect.right - 1, rect.top);
+  LineTo(rect.right - 1, rect.bottom - 1);
+  LineTo(rect.left, rect.bottom - 1);
+  LineTo(rect.left, rect.top);
+}
+
+void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
+  if (!open_) return;
+  const int height = fontHeight();
+  content_ += "BT\n";
+  applyFont();
+  appendInt(content_, x);
+  content_ += ' ';
+  appendInt(content_, PageHeightPt - y - height - 1);
+  content_ += "  Td (";
+  appendEscapedText(content_, text);
+  content_ += ") Tj\nET\n";
+}
+
+int TPDFCanvas::TextWidth(std::string_view text) {
+  return engine_.textWidth(measuringSpec(Font), text);
+}
+
+int TPDFCanvas::TextHeight(std::string_view /*text*/) { return fontHeight(); }
+
+int TPDFCanvas::fontHeight() {
+  if (measuredHeight_ < 0 || !measuresAlike(Font, measuredFont_)) {
+    measuredHeight_ = engine_.metrics(measuringSpec(Font)).height;
+    measuredFont_ = Font;
+  }
+  return measuredHeight_;
+}
+
+void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap) {
+  if (!open_ || width == 0 || height == 0) return;
+  TPictureRec picture;
+  switch (toTrueColour(bitmap, picture)) {
+    case TrueColourResult::ready: break;
+    case TrueColourResult::unsupported: return;
+    case TrueColourResult::outOfMemory:
+      if (ShowMessage) ShowMessage(kOutOfMemoryMessage);
+      return;
+  }
+  const int scaledWidth = shrinkToward0(width);
+  const int scaledHeight = shrinkToward0(height);
+  content_ += "q\n";
+  appendInt(content_, scaledWidth);
+  content_ += " 0 0 ";
+  appendInt(content_, scaledHeight);
+  content_ += ' ';
+  appendInt(content_, x);
+  content_ += ' ';
+  appendInt(content_, PageHeightPt - y - scaledHeight);
+  content_ += " cm\n/Im";
+  appendInt(content_, static_cast<long long>(images_.size()));
+  content_ += " Do\nQ\n";
+  images_.push_back(std::move(picture));
+}
+
+}  // namespace vendaro

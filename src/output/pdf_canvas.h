@@ -1,0 +1,120 @@
+// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF 1.3
+// file directly: integer point coordinates from the page's top-left corner,
+// one zlib-compressed content stream per page, TrueType fonts in Windows ANSI
+// encoding, bitmaps as JPEG images. The PDF export is its user.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "output/pdf_file.h"
+#include "output/pdf_fonts.h"
+#include "output/pdf_objects.h"
+#include "platform/dib.h"
+#include "platform/drawing_tools.h"
+
+namespace vendaro {
+
+class FontEngine;
+
+class TPDFCanvas {
+ public:
+  TPDFCanvas();
+  explicit TPDFCanvas(FontEngine& engine);
+  // Finishes an open document.
+  ~TPDFCanvas();
+  TPDFCanvas(const TPDFCanvas&) = delete;
+  TPDFCanvas& operator=(const TPDFCanvas&) = delete;
+
+  // Starts a document with page 1 open. False when the file cannot be
+  // created (or a document is open already).
+  bool BeginDoc(const std::filesystem::path& path);
+  // Ends the current page at the size PageWidthPt × PageHeightPt has now and
+  // opens the next one.
+  void NewPage();
+  // Ends the last page and finishes the file. True when the complete file
+  // stands under the name given to BeginDoc; after any write failure the
+  // target is left untouched and false is returned (see error()).
+  bool EndDoc();
+  bool isOpen() const { return open_; }
+  // Why BeginDoc refused, or the first write failure of the current or
+  // last document.
+  std::error_code error() const { return error_; }
+
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void FillRect(const CanvasRect& rect);
+  void Rectangle(const CanvasRect& rect);
+  void TextOut(int x, int y, std::string_view text);  // code page 1252
+  int TextWidth(std::string_view text);
+  int TextHeight(std::string_view text);
+  // Draws the bitmap scaled into width × height points at (x, y).
+  void DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap);
+
+  CanvasPen Pen;
+  CanvasBrush Brush;
+  CanvasFont Font;
+  int PageWidthPt = 595;
+  int PageHeightPt = 841;
+  // Shows the user a message (UTF-8), e.g. when a bitmap cannot be copied
+  // for lack of memory. Unset: the message is dropped.
+  std::function<void(const std::string&)> ShowMessage;
+
+ private:
+  struct PageSize {
+    int width;
+    int height;
+  };
+
+  void openPage();
+  void endPage();
+  void writeFonts();
+  void writePageTree(int pagesObject, int firstFontObject);
+  void writeCatalog(int pagesObject);
+  void writeImages();
+  void resetDocument();
+
+  void applyPen();
+  void applyBrush();
+  void applyFont();
+  void strokeLine(int x0, int y0, int x1, int y1);
+  void appendRect(const CanvasRect& rect);
+  int flipY(int y) const { return PageHeightPt - y - 1; }
+  int fontHeight();
+
+  FontEngine& engine_;
+  PdfFile file_;
+  PdfObjectTable objects_;
+  PdfFontList fonts_;
+  std::vector<PageSize> pageSizes_;
+  std::vector<TPictureRec> images_;
+  std::string content_;
+  bool open_ = false;
+  std::error_code error_;
+
+  CanvasPen lastPen_;
+  CanvasBrush lastBrush_;
+  bool penValid_ = false;
+  bool brushValid_ = false;
+  bool fontValid_ = false;
+  bool penClear_ = false;
+  bool brushClear_ = false;
+  int lastFontNumber_ = 0;
+  int lastFontSize_ = 0;
+  int penX_ = 0;
+  int penY_ = 0;
+
+  // The font last measured for its height, and the font last looked up in
+  // the font list: TextOut needs both for every run.
+  CanvasFont measuredFont_;
+  int measuredHeight_ = -1;
+  std::string numberedFace_;
+  uint8_t numberedStyles_ = 0;
+  int numberedFont_ = 0;
+};
+
+}  // namespace vendaro

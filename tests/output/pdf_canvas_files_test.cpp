@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <random>
+
+#include "output/pdf_canvas.h"
+#include "output/pdf_inspection.h"
+#include "platform/dib.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+using test::readPdf;
+using test::validatePdf;
+
+size_t filesIn(const std::filesystem::path& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// Makes writes beyond `bytes` fail with EFBIG for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
+};
+
+TPictureRec noiseBitmap(int width, int height) {
+  TPictureRec picture;
+  EXPECT_TRUE(newdib(picture, width, height, 24));
+  std::mt19937 random(7);
+  for (size_t i = 0; i < picture.pixelBytes(); ++i) picture.mutablePixels()[i] = static_cast<uint8_t>(random());
+  return picture;
+}
+
+TEST(PdfCanvasFiles, AnEmptyDocumentHasOnePageWithAnEmptyStream) {
+  test::TempDir dir;
+  TPDFCanvas canvas;
+  canvas.TextOut(1, 1, "vorher");  // closed: nothing happens
+  canvas.LineTo(5, 5);
+  EXPECT_FALSE(canvas.EndDoc());
+  ASSERT_TRUE(canvas.BeginDoc(dir.file("leer.pdf")));
+  EXPECT_FALSE(canvas.BeginDoc(dir.file("zweites.pdf")));  // one document at a time
+  ASSERT_TRUE(canvas.EndDoc());
+
+  const test::PdfFileView pdf = readPdf(dir.file("leer.pdf"));
+  ASSERT_EQ(pdf.problem, "");
+  EXPECT_EQ(pdf.size, 8);
+  EXPECT_EQ(test::pageContent(pdf, 1), "");
+  EXPECT_EQ(pdf.objects.at(3), "8\n");  // zlib header, empty final block, Adler-32
+  const std::string stream = test::streamData(pdf.objects.at(2));
+  ASSERT_EQ(stream.size(), 9u);
+  EXPECT_EQ(stream[0] & 0x0F, 8);                        // deflate
+  EXPECT_EQ((static_cast<uint8_t>(stream[1]) >> 6), 3);  // compressed at the highest level
+  EXPECT_NE(pdf.objects.at(5).find("/Font << >> /ProcSet 1 0 R"), std::string::npos);
+  validatePdf(dir.file("leer.pdf"));
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(PdfCanvasFiles, PagesKeepTheSizeTheyHadWhenTheyEnded) {
+  test::TempDir dir;
+  const auto target = dir.file("mit blank 'und' Quote.pdf");
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(target));
+  canvas.TextOut(0, 0, "eins");
+  canvas.PageWidthPt = 615;  // set late: still applies to the page being drawn
+  canvas.PageHeightPt = 862;
+  canvas.NewPage();
+  canvas.PageWidthPt = 2000;
+  canvas.PageHeightPt = 1000;
+  canvas.MoveTo(0, 0);
+  canvas.LineTo(10, 0);
+  canvas.TextOut(0, 0, "zwei");
+  canvas.NewPage();
+  ASSERT_TRUE(canvas.EndDoc());
+
+  const test::PdfFileView pdf = readPdf(target);
+  ASSERT_EQ(pdf.problem, "");
+  EXPECT_NE(test::pageContent(pdf, 2).find("0 999 m\n10 999 l\n"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(9).find("/Kids [10 0 R 11 0 R 12 0 R]"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(12).find("/Contents 6 0 R"), std::string::npos);
+  const std::string text = validatePdf(target);
+  EXPECT_NE(text.find("eins"), std::string::npos);
+  EXPECT_NE(text.find("zwei"), std::string::npos);
+  EXPECT_EQ(test::pageSize(target, 1), "614 x 861 pts");
+  EXPECT_EQ(test::pageSize(target, 2), "1999 x 999 pts");
+  EXPECT_EQ(test::pageSize(target, 3), "1999 x 999 pts");
+}
+
+TEST(PdfCanvasFiles, TwoWritersOfOneTargetDoNotMixAndTheDestructorFinishes) {
+  test::TempDir dir;
+  TPDFCanvas first;
+  ASSERT_TRUE(first.BeginDoc(dir.file("geteilt.pdf")));
+  first.TextOut(10, 10, "erster");
+  {
+    TPDFCanvas second;
+    ASSERT_TRUE(second.BeginDoc(dir.file("geteilt.pdf")));
+    second.TextOut(10, 10, "zweiter");
+    EXPECT_EQ(filesIn(dir.path()), 2u);  // each writes a file of its own
+    ASSERT_TRUE(first.EndDoc());
+  }
+  EXPECT_NE(validatePdf(dir.file("geteilt.pdf")).find("zweiter"), std::string::npos);
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(PdfCanvasFiles, ATargetThatCannotBeCreatedIsRefused) {
+  test::TempDir dir;
+  TPDFCanvas canvas;
+  EXPECT_FALSE(canvas.BeginDoc(dir.file("fehlt") / "x.pdf"));
+  EXPECT_EQ(canvas.error(), std::errc::no_such_file_or_directory);
+  std::filesystem::create_directory(dir.file("ordner.pdf"));
+  EXPECT_FALSE(canvas.BeginDoc(dir.file("ordner.pdf")));
+  EXPECT_EQ(canvas.error(), std::errc::is_a_directory);
+  EXPECT_FALSE(canvas.isOpen());
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(PdfCanvasFiles, AWriteFailureIsReportedAndLeavesTheTargetAlone) {
+  test::TempDir dir;
+  const auto target = dir.file("alt.pdf");
+  test::writeFileBytes(target, "die alte Datei");
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  {
+    FileSizeLimit limit(16 * 1024);
+    TPDFCanvas canvas;
+    ASSERT_TRUE(canvas.BeginDoc(target));
+    canvas.DrawDib(0, 0, 300, 300, noiseBitmap(300, 300));  // a JPEG far beyond the limit
+    EXPECT_FALSE(canvas.EndDoc());
+    EXPECT_EQ(canvas.error(), std::errc::file_too_large);
+  }
+  EXPECT_EQ(test::readFileBytes(target), "die alte Datei");
+  EXPECT_EQ(filesIn(dir.path()), 1u);  // no temporary file left behind
+
+  // The same canvas type writes the same document fine without the limit.
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(target));
+  canvas.DrawDib(0, 0, 300, 300, noiseBitmap(300, 300));
+  EXPECT_TRUE(canvas.EndDoc());
+  EXPECT_FALSE(canvas.error());
+  validatePdf(target);
+  // The replaced file keeps its permissions.
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+}  // namespace
+}  // namespace vendaro

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "output/pdf_canvas.h"
+#include "output/pdf_images.h"
+#include "output/pdf_inspection.h"
+#include "platform/dib.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+TPictureRec filledBitmap(int width, int height, int bitCount, uint8_t fill) {
+  TPictureRec picture;
+  EXPECT_TRUE(newdib(picture, width, height, bitCount));
+  std::fill(picture.mutablePixels(), picture.mutablePixels() + picture.pixelBytes(), fill);
+  return picture;
+}
+
+TEST(PdfCanvasImages, EveryDrawingCallStoresItsOwnImage) {
+  test::TempDir dir;
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(dir.file("bilder.pdf")));
+  TPictureRec picture = filledBitmap(40, 30, 24, 0);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) setpixel(picture, x, y, 0x0000FF);
+  }
+  canvas.DrawDib(10, 20, 100, 50, picture);
+  canvas.DrawDib(200, 300, 100, 50, picture);
+  canvas.DrawDib(0, 0, 0, 50, picture);  // no width: nothing
+  ASSERT_TRUE(canvas.EndDoc());
+  const test::PdfFileView pdf = test::readPdf(dir.file("bilder.pdf"));
+  ASSERT_EQ(pdf.problem, "");
+
+  EXPECT_EQ(test::pageContent(pdf, 1),
+            "q\n99 0 0 49 10 772 cm\n/Im0 Do\nQ\nq\n99 0 0 49 200 492 cm\n/Im1 Do\nQ\n");
+  EXPECT_NE(pdf.objects.at(5).find("/Resources <</XObject << /Im0 8 0 R/Im1 9 0 R >>\n"), std::string::npos);
+  ASSERT_EQ(pdf.size, 10);
+  for (int number : {8, 9}) {
+    const std::string& image = pdf.objects.at(number);
+    const std::string jpeg = test::streamData(image);
+    EXPECT_TRUE(image.starts_with(
+        "<< /Type /XObject /Subtype /Image /Width 40 /Height 30 /BitsPerComponent 8 /ColorSpace /DeviceRGB "
+        "/Length " + std::to_string(jpeg.size()) + " /Filter /DCTDecode >>\nstream\n"));
+    TPictureRec decoded;
+    ASSERT_TRUE(OpenDibFromMemory(decoded, reinterpret_cast<const uint8_t*>(jpeg.data()), jpeg.size()));
+    EXPECT_GT(getpixel(decoded, 4, 4) & 0xFF, 240u);  // red stays in the top-left corner
+    EXPECT_LT(getpixel(decoded, 30, 25) & 0xFF, 16u);
+  }
+  test::validatePdf(dir.file("bilder.pdf"));
+}
+
+TEST(PdfCanvasImages, PaletteBitmapsAreWidenedThroughTheirColours) {
+  TPictureRec indexed = filledBitmap(16, 8, 8, 5);
+  indexed.Palette[5] = 0x00FF8000;  // stored B, G, R: red 255, green 128, blue 0
+  indexed.Palette[7] = 0x000000FF;
+  indexed.Header.biHeight = -8;     // top-down rows: the first row in memory is the top one
+  indexed.mutablePixels()[0] = 7;
+  TPictureRec wide;
+  ASSERT_EQ(toTrueColour(indexed, wide), TrueColourResult::ready);
+  EXPECT_EQ(wide.Header.biBitCount, 24);
+  EXPECT_EQ(getpixel(wide, 3, 3), 0x000080FFu);
+  EXPECT_EQ(getpixel(wide, 0, 0), 0x00FF0000u);
+
+  TPictureRec nibbles = filledBitmap(16, 8, 4, 0x3A);
+  nibbles.Palette[3] = 0x000000FF;
+  nibbles.Palette[10] = 0x0000FF00;
+  ASSERT_EQ(toTrueColour(nibbles, wide), TrueColourResult::ready);
+  EXPECT_EQ(getpixel(wide, 0, 0), 0x00FF0000u);
+  EXPECT_EQ(getpixel(wide, 1, 0), 0x0000FF00u);
+
+  TPictureRec bits = filledBitmap(16, 8, 1, 0x0F);
+  bits.Palette = {0x00FFFFFF, 0x00000000};  // index 0 is white here
+  ASSERT_EQ(toTrueColour(bits, wide), TrueColourResult::ready);
+  EXPECT_EQ(getpixel(wide, 0, 0), 0x00FFFFFFu);
+  EXPECT_EQ(getpixel(wide, 7, 0), 0x00000000u);
+  bits.Palette.clear();  // without palette: 0 black, 1 white
+  ASSERT_EQ(toTrueColour(bits, wide), TrueColourResult::ready);
+  EXPECT_EQ(getpixel(wide, 0, 0), 0x00000000u);
+  EXPECT_EQ(getpixel(wide, 7, 0), 0x00FFFFFFu);
+
+  EXPECT_EQ(toTrueColour(filledBitmap(16, 8, 16, 0), wide), TrueColourResult::unsupported);
+  TPictureRec truncated = filledBitmap(16, 8, 24, 0);
+  truncated.Bits->resize(truncated.pixelBytes() - 1);
+  EXPECT_EQ(toTrueColour(truncated, wide), TrueColourResult::unsupported);
+}
+
+TEST(PdfCanvasImages, AnImageThatCannotBeEncodedStillGetsItsObject) {
+  test::TempDir dir;
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(dir.file("platzhalter.pdf")));
+  canvas.DrawDib(0, 0, 100, 10, filledBitmap(70000, 1, 24, 0));  // wider than JPEG allows
+  canvas.DrawDib(0, 20, 100, 10, filledBitmap(4, 4, 24, 0));
+  ASSERT_TRUE(canvas.EndDoc());
+  const test::PdfFileView pdf = test::readPdf(dir.file("platzhalter.pdf"));
+  ASSERT_EQ(pdf.problem, "");
+
+  ASSERT_EQ(pdf.size, 10);
+  EXPECT_EQ(pdf.objects.at(8),
+            "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /BitsPerComponent 8 "
+            "/ColorSpace /DeviceRGB /Length 3 >>\nstream\n\xFF\xFF\xFF"
+            "endstream\n");
+  EXPECT_NE(pdf.objects.at(9).find("/Width 4 /Height 4"), std::string::npos);
+  test::validatePdf(dir.file("platzhalter.pdf"));
+}
+
+}  // namespace
+}  // namespace vendaro

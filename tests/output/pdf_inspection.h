@@ -1,0 +1,33 @@
+// pdf_inspection.h — reads back the PDF files the writer tests produce
+// (objects located through the cross-reference table, page streams
+// inflated) and runs the outside validators, qpdf and poppler, on them.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace vendaro::test {
+
+struct PdfFileView {
+  std::string bytes;
+  // Object number → the text between "n 0 obj\n" and "endobj\n".
+  std::map<int, std::string> objects;
+  int size = 0;         // /Size of the trailer
+  std::string problem;  // why the xref table does not fit the file; empty if it does
+};
+
+PdfFileView readPdf(const std::filesystem::path& path);
+// The bytes between "stream\n" and "endstream" of an object body.
+std::string streamData(const std::string& objectBody);
+// The inflated content stream of page k (1-based), object 2k.
+std::string pageContent(const PdfFileView& pdf, int page);
+int countOf(const std::string& text, const std::string& what);
+
+// Runs qpdf --check, pdfinfo and pdftotext, failing the test on any
+// complaint; returns the document's text (Latin-1).
+std::string validatePdf(const std::filesystem::path& path);
+// pdfinfo's size of page k, e.g. "594 x 840 pts".
+std::string pageSize(const std::filesystem::path& path, int page);
+
+}  // namespace vendaro::test
