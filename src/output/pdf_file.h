@@ -1,31 +1,33 @@
-// pdf_file.h — the byte sink of the PDF writer. Bytes go to a fresh file
-// beside the target, which takes the target's name only once everything was
-// written; a failed or abandoned file is removed, so the target never holds
-// a half-written PDF. Counts bytes for the object offsets.
+// pdf_file.h — the byte sink of the PDF writer: counts bytes for the object
+// offsets and compresses page streams. The file itself is an AtomicFileWriter,
+// so the target never holds a half-written PDF.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
 #include <string_view>
 #include <system_error>
+
+#include "platform/file_io.h"
 
 namespace vendaro {
 
 class PdfFile {
  public:
-  PdfFile() = default;
-  ~PdfFile();
-  PdfFile(const PdfFile&) = delete;
-  PdfFile& operator=(const PdfFile&) = delete;
+  // Opens a new temporary file beside the target; false with error() set
+  // when the target cannot become a file (see AtomicFileWriter::open).
+  bool create(const std::filesystem::path& target) {
+    position_ = 0;
+    return writer_.open(target);
+  }
+  bool isOpen() const { return writer_.isOpen(); }
 
-  // Opens a new temporary file in the target's folder. False (with error()
-  // set) when the target cannot become a file: missing folder, a folder of
-  // that name, no right to write, or no temporary file can be created.
-  bool create(const std::filesystem::path& target);
-  bool isOpen() const { return fd_ >= 0; }
-
-  void write(std::string_view bytes);
+  // Positions advance even after a failure, so offsets stay consistent
+  // until the file is given up.
+  void write(std::string_view bytes) {
+    position_ += bytes.size();
+    writer_.write(bytes);
+  }
   void writeLine(std::string_view line);
   // Compresses `data` in zlib format at level 9 and writes it; returns the
   // number of compressed bytes.
@@ -33,27 +35,17 @@ class PdfFile {
   uint64_t position() const { return position_; }
 
   // The first failure since create(); writes after it are dropped.
-  bool failed() const { return static_cast<bool>(error_); }
-  std::error_code error() const { return error_; }
+  bool failed() const { return writer_.failed(); }
+  std::error_code error() const { return writer_.error(); }
 
-  // Writes what is buffered, closes and renames onto the target. On any
-  // failure the temporary file is removed and false returned.
-  bool commit();
-  // Closes and removes the temporary file.
-  void discard();
+  // Renames the finished file onto the target; false (the target untouched
+  // and the temporary file removed) on any failure.
+  bool commit() { return writer_.commit(); }
+  void discard() { writer_.discard(); }
 
  private:
-  void flushBuffer();
-  void writeToDescriptor(const char* data, size_t size);
-  void fail(std::error_code error);
-  void closeDescriptor();
-
-  int fd_ = -1;
-  std::filesystem::path target_;
-  std::filesystem::path temporary_;
-  std::string buffer_;
+  AtomicFileWriter writer_;
   uint64_t position_ = 0;
-  std::error_code error_;
 };
 
 }  // namespace vendaro

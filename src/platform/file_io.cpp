@@ -4,11 +4,36 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <string>
+#include <random>
 
 namespace vendaro {
+
+namespace {
+
+// Small pieces are gathered into blocks of this size; larger ones (picture
+// data, a whole encoded document) go to the file as they are.
+constexpr size_t kBufferSize = 1 << 20;
+constexpr int kCreateAttempts = 32;
+// Keeps "." + name + suffix below the usual 255-byte limit of a file name.
+constexpr size_t kMaxNameStem = 200;
+
+std::string uniqueSuffix() {
+  std::random_device random;
+  const uint64_t value = (static_cast<uint64_t>(random()) << 32) ^ random() ^
+                         (static_cast<uint64_t>(getpid()) << 16);
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string suffix = ".";
+  for (int shift = 60; shift >= 0; shift -= 4) suffix += kDigits[(value >> shift) & 15];
+  return suffix + ".part";
+}
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+}  // namespace
 
 bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out) {
   out.clear();
@@ -33,55 +58,99 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out)
   return ok;
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& target) : target_(target) {
-  std::string pattern = target.string() + ".tmp-XXXXXX";
-  fd_ = ::mkstemp(pattern.data());
-  if (fd_ < 0) {
-    failed_ = true;
-    return;
+bool AtomicFileWriter::open(const std::filesystem::path& target) {
+  discard();
+  error_.clear();
+  target_ = target;
+  if (target_.empty()) {
+    fail(std::make_error_code(std::errc::no_such_file_or_directory));
+    return false;
   }
-  temp_ = pattern;
-  // mkstemp creates the file private to the user; a document gets the usual
-  // permissions, as if it had been created directly.
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd_, 0666 & ~mask);
+  std::error_code ignored;
+  // Writing replaces what a link points to, not the link.
+  if (std::filesystem::is_symlink(target_, ignored)) {
+    auto resolved = std::filesystem::canonical(target_, ignored);
+    if (!ignored) target_ = resolved;
+  }
+  struct stat existing {};
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) {
+    fail(std::make_error_code(std::errc::is_a_directory));
+    return false;
+  }
+  // The rename would succeed anyway (it needs only the folder's permission),
+  // but a file its owner made read-only must not be overwritten behind its back.
+  if (exists && ::access(target_.c_str(), W_OK) != 0) {
+    fail(lastError());
+    return false;
+  }
+
+  std::filesystem::path folder = target_.parent_path();
+  if (folder.empty()) folder = ".";
+  std::string stem = target_.filename().string();
+  if (stem.size() > kMaxNameStem) stem.resize(kMaxNameStem);
+
+  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+    std::filesystem::path candidate = folder / ("." + stem + uniqueSuffix());
+    // O_EXCL: a name that exists already — whoever made it — is never reused.
+    // 0666 is narrowed by the umask, as for any file the user creates.
+    int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      fd_ = fd;
+      temporary_ = std::move(candidate);
+      if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0) {
+        fail(lastError());
+        discard();
+        return false;
+      }
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  fail(lastError());
+  return false;
 }
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
-
 bool AtomicFileWriter::write(const void* data, size_t size) {
-  if (fd_ < 0 || failed_) return false;
-  auto p = static_cast<const uint8_t*>(data);
-  while (size > 0) {
-    ssize_t n = ::write(fd_, p, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = true;
-      return false;
+  if (fd_ < 0 || failed()) return false;
+  if (size == 0) return true;
+  const auto bytes = static_cast<const char*>(data);
+  if (buffer_.size() + size > kBufferSize) {
+    flushBuffer();
+    if (size >= kBufferSize) {
+      writeToDescriptor(bytes, size);
+      return !failed();
     }
-    p += n;
-    size -= static_cast<size_t>(n);
-    written_ += static_cast<uint64_t>(n);
   }
+  if (failed()) return false;
+  if (buffer_.capacity() < kBufferSize) buffer_.reserve(kBufferSize);
+  buffer_.append(bytes, size);
   return true;
 }
 
+void AtomicFileWriter::fail(std::error_code error) {
+  if (!error_) error_ = error;
+}
+
 bool AtomicFileWriter::commit() {
-  if (fd_ < 0 || failed_) {
+  if (fd_ < 0) {
+    fail(std::make_error_code(std::errc::bad_file_descriptor));
     discard();
     return false;
   }
-  bool ok = ::fsync(fd_) == 0;
-  ok = ::close(fd_) == 0 && ok;
-  fd_ = -1;
-  if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
-  if (!ok) {
-    failed_ = true;
+  flushBuffer();
+  // The data must be on the disk before the name points to it, or a crash
+  // right after the rename could leave an empty or partial file behind.
+  while (!failed() && ::fsync(fd_) != 0) {
+    if (errno != EINTR) fail(lastError());
+  }
+  closeDescriptor();
+  if (!failed() && std::rename(temporary_.c_str(), target_.c_str()) != 0) fail(lastError());
+  if (failed()) {
     discard();
     return false;
   }
-  temp_.clear();
+  temporary_.clear();
   return true;
 }
 
@@ -90,10 +159,37 @@ void AtomicFileWriter::discard() {
     ::close(fd_);
     fd_ = -1;
   }
-  if (!temp_.empty()) {
-    ::unlink(temp_.c_str());
-    temp_.clear();
+  if (!temporary_.empty()) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
   }
+  buffer_.clear();
+}
+
+void AtomicFileWriter::flushBuffer() {
+  writeToDescriptor(buffer_.data(), buffer_.size());
+  buffer_.clear();
+}
+
+void AtomicFileWriter::writeToDescriptor(const char* data, size_t size) {
+  while (size > 0 && fd_ >= 0 && !failed()) {
+    ssize_t written = ::write(fd_, data, std::min<size_t>(size, SSIZE_MAX));
+    if (written < 0) {
+      if (errno != EINTR) fail(lastError());
+    } else if (written == 0) {
+      fail(std::make_error_code(std::errc::io_error));  // would otherwise loop forever
+    } else {
+      data += written;
+      size -= static_cast<size_t>(written);
+    }
+  }
+}
+
+void AtomicFileWriter::closeDescriptor() {
+  if (fd_ < 0) return;
+  // Linux frees the descriptor even when close is interrupted.
+  if (::close(fd_) != 0 && errno != EINTR) fail(lastError());
+  fd_ = -1;
 }
 
 bool writeFileAtomically(const std::filesystem::path& path, const uint8_t* bytes, size_t size) {

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vendaro {
@@ -13,39 +15,62 @@ namespace vendaro {
 // False when the file cannot be opened or read.
 bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out);
 
-// Writes `bytes` to `path` through a temporary file in the same folder;
-// the target is replaced only on success and left untouched otherwise.
+// A file written piece by piece that takes the target's name only when
+// `commit` succeeds. A symbolic link as target has the file it points to
+// replaced; a replaced file keeps its permissions, a new one gets the usual
+// ones (0666 less the umask). Writes are buffered; the first failure is kept
+// in error() and later writes are dropped. Destroying or discarding the
+// writer before `commit` removes the temporary file and leaves the target
+// as it was.
+class AtomicFileWriter {
+ public:
+  AtomicFileWriter() = default;
+  explicit AtomicFileWriter(const std::filesystem::path& target) { open(target); }
+  ~AtomicFileWriter() { discard(); }
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // Starts a new temporary file in the target's folder (discarding one still
+  // open). False, with error() set, when the target cannot become a file:
+  // missing folder, a folder of that name, no right to write it, or no
+  // temporary file can be created.
+  bool open(const std::filesystem::path& target);
+  bool isOpen() const { return fd_ >= 0; }
+
+  // False once anything has failed.
+  bool write(const void* data, size_t size);
+  bool write(std::string_view bytes) { return write(bytes.data(), bytes.size()); }
+
+  // For producers that find a fault in their own output: the file will not
+  // be committed. Only the first failure is kept.
+  void fail(std::error_code error);
+  bool failed() const { return static_cast<bool>(error_); }
+  std::error_code error() const { return error_; }
+
+  // Writes what is buffered, flushes it to the disk, closes and renames the
+  // file onto the target. On any failure the temporary file is removed, the
+  // target left untouched and false returned.
+  bool commit();
+  // Closes and removes the temporary file.
+  void discard();
+
+ private:
+  void flushBuffer();
+  void writeToDescriptor(const char* data, size_t size);
+  void closeDescriptor();
+
+  int fd_ = -1;
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  std::string buffer_;
+  std::error_code error_;
+};
+
+// Writes `bytes` to `path` through an AtomicFileWriter; the target is
+// replaced only on success and left untouched otherwise.
 bool writeFileAtomically(const std::filesystem::path& path, const uint8_t* bytes, size_t size);
 inline bool writeFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   return writeFileAtomically(path, bytes.data(), bytes.size());
 }
-
-// A writer for output produced piece by piece (PDF): opened on a temporary
-// name, `commit` renames it over the target; destroying it uncommitted
-// removes the temporary file.
-class AtomicFileWriter {
- public:
-  explicit AtomicFileWriter(const std::filesystem::path& target);
-  ~AtomicFileWriter();
-  AtomicFileWriter(const AtomicFileWriter&) = delete;
-  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
-
-  bool isOpen() const { return fd_ >= 0; }
-  bool write(const void* data, size_t size);
-  bool write(std::string_view text) { return write(text.data(), text.size()); }
-  uint64_t bytesWritten() const { return written_; }
-  bool failed() const { return failed_; }
-  // Flushes, closes and renames; false (and the target untouched) on any error.
-  bool commit();
-
- private:
-  void discard();
-
-  std::filesystem::path target_;
-  std::filesystem::path temp_;
-  int fd_ = -1;
-  uint64_t written_ = 0;
-  bool failed_ = false;
-};
 
 }  // namespace vendaro
