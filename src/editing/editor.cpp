@@ -1,12 +1,9 @@
 #include "editing/editor.h"
 
-#include "platform/font_engine.h"
-
 namespace vendaro {
 
-Editor::Editor(EditorHost& host) : Editor(host, FontEngine::shared()) {}
-
-Editor::Editor(EditorHost& host, FontEngine& fonts) : host_(host), doc_(fonts) {}
+Editor::Editor(EditorHost& host, ProgramServices& services)
+    : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage) {}
 
 void Editor::FormCreate() {
   doc_.FreeFields();
@@ -19,6 +16,7 @@ void Editor::FormCreate() {
   doc_.DocLanguage = 0;
   doc_.CurFont = defaultCurFont();
   doc_.ZoomPercent = 100.0;
+  hyphenation_.OpenHyphenData(doc_.DocLanguage);
   doc_.NewPage(true);
   doc_.CreateHeaderFooter();
   doc_.SetAllDirtyFlags();
@@ -29,6 +27,17 @@ void Editor::SetFileChanged(bool flag) {
   doc_.SetFileChanged(flag);
   host_.setCaption(flag ? doc_.DocTitle + "*" : doc_.DocTitle);
   host_.fileMenuChanged();
+}
+
+void Editor::SetNewDokumentSprache(int32_t language) {
+  if (language == doc_.DocLanguage) return;
+  doc_.DocLanguage = language;
+  hyphenation_.OpenHyphenData(language);
+}
+
+void Editor::documentLoaded() {
+  hyphenation_.OpenHyphenData(doc_.DocLanguage);
+  CompleteRefresh();
 }
 
 void Editor::CompleteRefresh() {

@@ -1,35 +1,45 @@
 // editor.h — one open document together with everything that edits it: the
-// commands, the caret and (in time) the undo history. It reaches the world
-// only through its EditorHost.
+// commands, the caret, the hyphenation cache and (in time) the undo history.
+// It reaches the world only through its EditorHost.
 #pragma once
 
 #include <string>
 
 #include "document/document.h"
 #include "editing/editor_host.h"
+#include "editing/program_services.h"
+#include "layout/hyphenation.h"
 
 namespace vendaro {
 
 class Editor {
  public:
-  explicit Editor(EditorHost& host);
-  Editor(EditorHost& host, FontEngine& fonts);
+  explicit Editor(EditorHost& host, ProgramServices& services = ProgramServices::shared());
 
   Document& doc() { return doc_; }
   const Document& doc() const { return doc_; }
   EditorHost& host() { return host_; }
+  ProgramServices& services() { return services_; }
+  DocumentHyphenation& hyphenation() { return hyphenation_; }
 
   // Builds the empty document of a new window: the page-1 body with one
   // empty line and the three header/footer pairs.
   void FormCreate();
 
   void SetFileChanged(bool flag);
+  // Switches the document language; the hyphenation cache starts afresh.
+  void SetNewDokumentSprache(int32_t language);
   // Lays out every line again (after reading a file or changing the page).
   void CompleteRefresh();
+  // A reader replaced the document: hyphenation follows the file's language
+  // and the whole text is laid out.
+  void documentLoaded();
 
  private:
   EditorHost& host_;
+  ProgramServices& services_;
   Document doc_;
+  DocumentHyphenation hyphenation_;
 };
 
 }  // namespace vendaro

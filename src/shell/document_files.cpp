@@ -42,7 +42,7 @@ bool openNativeFile(Editor& editor, const std::filesystem::path& path, bool quie
     editor.host().showMessage(message, MessageIcon::error);
     return false;
   }
-  editor.CompleteRefresh();
+  editor.documentLoaded();
   if (!quiet) takeFileName(editor, path);
   return true;
 }

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "formats/lpx_file.h"
+#include "shell/document_files.h"
+#include "support/recording_host.h"
+#include "support/sample_documents.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+TEST(DocumentFiles, NewDocumentReadsTheStartTemplateQuietly) {
+  test::RecordingHost host;
+  Editor editor(host);
+  createNewDocument(editor);
+  EXPECT_EQ(editor.doc().FieldCount(), 7);
+  EXPECT_TRUE(editor.doc().DocFileName.empty());
+  EXPECT_EQ(editor.doc().Modified, 0);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.statusTexts, (std::vector<std::string>{"3:Öffne Datei...", "3:"}));
+}
+
+TEST(DocumentFiles, OpenAndSaveTakeTheFileNameAndLanguage) {
+  test::TempDir dir;
+  Document english = test::richDocument();
+  english.DocLanguage = 1;
+  std::string message;
+  ASSERT_TRUE(SaveLPXFile(english, dir.file("letter.lpx"), message));
+
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  ASSERT_TRUE(openNativeFile(editor, dir.file("letter.lpx"), false));
+  EXPECT_EQ(editor.doc().DocTitle, "letter.lpx");
+  EXPECT_EQ(host.caption, "letter.lpx");
+  EXPECT_EQ(editor.hyphenation().language(), 1);
+  editor.SetFileChanged(true);
+  EXPECT_EQ(host.caption, "letter.lpx*");
+
+  ASSERT_TRUE(saveNativeFile(editor, dir.file("copy.lpx"), false));
+  EXPECT_EQ(editor.doc().DocTitle, "copy.lpx");
+  EXPECT_EQ(editor.doc().Modified, 0);
+  EXPECT_EQ(host.statusTexts.back(), "3:");
+}
+
+TEST(DocumentFiles, FailuresShowTheGermanMessageAndKeepTheDocument) {
+  test::TempDir dir;
+  test::writeFileBytes(dir.file("kaputt.lpx"), std::string("\x3c\0\0\0kein Dokument", 17));
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  editor.doc().DocTitle = "NONAME1";
+  EXPECT_FALSE(openNativeFile(editor, dir.file("kaputt.lpx"), false));
+  EXPECT_FALSE(openNativeFile(editor, dir.file("fehlt.lpx"), false));
+  EXPECT_FALSE(saveNativeFile(editor, dir.file("nirgends") / "x.lpx", false));
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.messages[0].text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
+  EXPECT_EQ(host.messages[1].text, "Konnte Datei fehlt.lpx nicht öffnen!");
+  EXPECT_EQ(host.messages[2].text, "Konnte Datei x.lpx nicht erstellen!");
+  EXPECT_EQ(host.messages[2].icon, MessageIcon::error);
+  EXPECT_EQ(editor.doc().DocTitle, "NONAME1");
+  EXPECT_EQ(editor.doc().FieldCount(), 7);
+}
+
+}  // namespace
+}  // namespace vendaro
