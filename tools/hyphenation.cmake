@@ -14,22 +14,5 @@ add_executable(make_hyp
   ${PROJECT_SOURCE_DIR}/src/document/text_case.cpp)
 target_include_directories(make_hyp PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(make_hyp PRIVATE vendaro_platform)
-# Tools stay out of the ProgramDir, which holds only what the program reads.
-set_target_properties(make_hyp PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-
-set(hyphenation_files)
-foreach(pair IN ITEMS "german0.hyp|${VENDARO_HYPHEN_GERMAN_SOURCE}" "english0.hyp|${VENDARO_HYPHEN_ENGLISH_SOURCE}")
-  string(REPLACE "|" ";" pair "${pair}")
-  list(GET pair 0 name)
-  list(GET pair 1 source)
-  add_custom_command(
-    OUTPUT ${VENDARO_PROGRAM_DIR}/${name}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${VENDARO_PROGRAM_DIR}
-    COMMAND make_hyp ${source} ${VENDARO_PROGRAM_DIR}/${name}
-    DEPENDS make_hyp ${source}
-    COMMENT "Converting ${source} into ${name}"
-    VERBATIM)
-  list(APPEND hyphenation_files ${VENDARO_PROGRAM_DIR}/${name})
-endforeach()
-add_custom_target(hyphenation_patterns ALL DEPENDS ${hyphenation_files})
-install(FILES ${hyphenation_files} DESTINATION ${VENDARO_DATA_INSTALL_DIR})
+vendaro_data_files(hyphenation_patterns make_hyp
+  "german0.hyp|${VENDARO_HYPHEN_GERMAN_SOURCE}" "english0.hyp|${VENDARO_HYPHEN_ENGLISH_SOURCE}")

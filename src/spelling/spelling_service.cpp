@@ -1,0 +1,76 @@
+// spelling_service.cpp — loading, merging and learning words.
+#include "spelling/spelling_service.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/paths.h"
+#include "spelling/spell_check.h"
+
+namespace vendaro {
+
+SpellingService::SpellingService(SpellingErrorReporter reporter)
+    : SpellingService(Folders{ProgramDir(), UserConfigDir()}, std::move(reporter)) {}
+
+SpellingService::SpellingService(Folders folders, SpellingErrorReporter reporter)
+    : folders_(std::move(folders)), reporter_(std::move(reporter)) {
+  for (WordList& list : lists_) {
+    list.setAllocationErrorHandler([this](const std::string& message) { reportError(message); });
+  }
+  reads_[slot(kEnglish)].status = WordListReadStatus::NotOpened;
+  reads_[slot(kGerman)] = OpenWordList(folders_.program / wordListFileName(kGerman), lists_[slot(kGerman)]);
+  userWords_ = readUserWordFile(userWordFile());
+}
+
+const char* SpellingService::wordListFileName(int32_t language) {
+  return slot(language) == 1 ? "english.spe" : "german.spe";
+}
+
+WordList& SpellingService::selectLanguage(int32_t language) {
+  const size_t index = slot(language);
+  WordList& list = lists_[index];
+  if (index == slot(kEnglish) && list.empty()) {
+    reads_[index] = OpenWordList(folders_.program / wordListFileName(language), list);
+  }
+  if (!merged_[index]) {
+    merged_[index] = true;
+    addlisttowordlist(list, ignoredWords_);
+    addlisttowordlist(list, userWords_);
+  }
+  return list;
+}
+
+bool SpellingService::learnWord(std::string_view word, WordList& current) {
+  if (word.empty()) return true;
+  if (std::find(userWords_.begin(), userWords_.end(), word) == userWords_.end()) userWords_.emplace_back(word);
+  const bool saved = saveUserWords();
+  addwordtowordlist(current, word);
+  return saved;
+}
+
+void SpellingService::ignoreWord(std::string_view word, WordList& current) {
+  if (word.empty()) return;
+  ignoredWords_.emplace_back(word);
+  addwordtowordlist(current, word);
+}
+
+bool SpellingService::replaceUserWords(std::vector<std::string> words) {
+  userWords_ = std::move(words);
+  return saveUserWords();
+}
+
+bool SpellingService::saveUserWords() {
+  if (writeUserWordFile(userWordFile(), userWords_)) return true;
+  reportError("Konnte Datei " + std::string(kUserWordFileName) + " nicht erstellen!");
+  return false;
+}
+
+void SpellingService::reportError(const std::string& message) const {
+  if (reporter_) {
+    reporter_(message);
+  } else {
+    std::fprintf(stderr, "%s\n", message.c_str());
+  }
+}
+
+}  // namespace vendaro

@@ -1,0 +1,82 @@
+// spelling_service.h — the word lists the program holds once and lends to
+// every document: German (read at start), English (read on first use), the
+// user's learned words (saved in "user.spe") and the words ignored this run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spelling/spe_file.h"
+#include "spelling/user_words.h"
+#include "spelling/word_list.h"
+
+namespace vendaro {
+
+// Receives a German message for the user (out of memory, a file that could
+// not be written). The program passes its message box.
+using SpellingErrorReporter = std::function<void(const std::string& message)>;
+
+class SpellingService {
+ public:
+  static constexpr int32_t kGerman = 0;
+  static constexpr int32_t kEnglish = 1;
+
+  struct Folders {
+    std::filesystem::path program;  // german.spe, english.spe
+    std::filesystem::path config;   // user.spe
+  };
+
+  // Reads german.spe from ProgramDir() and user.spe from UserConfigDir().
+  explicit SpellingService(SpellingErrorReporter reporter = {});
+  explicit SpellingService(Folders folders, SpellingErrorReporter reporter = {});
+  // Documents keep a pointer to their word list: the service stays put.
+  SpellingService(const SpellingService&) = delete;
+  SpellingService& operator=(const SpellingService&) = delete;
+
+  // "german.spe" or "english.spe"; any language other than English is German.
+  static const char* wordListFileName(int32_t language);
+
+  // The word list half of a document's language switch: the list of
+  // `language`, reading english.spe the first time English is asked for
+  // while its list is empty, and merging the ignored and then the user words
+  // into a language's list once per run, at its first use. The document
+  // keeps the returned list as its current words.
+  WordList& selectLanguage(int32_t language);
+  // The list as it stands, without loading or merging anything.
+  WordList& words(int32_t language) { return lists_[slot(language)]; }
+  const WordListReadResult& lastRead(int32_t language) const { return reads_[slot(language)]; }
+
+  const std::vector<std::string>& UserWords() const { return userWords_; }
+  const std::vector<std::string>& IgnoredWords() const { return ignoredWords_; }
+  std::filesystem::path userWordFile() const { return folders_.config / kUserWordFileName; }
+
+  // "Wort lernen": adds the word to the user words, saves user.spe and
+  // inserts it into `current`. False (and the user told) when the file could
+  // not be written; the word is learned for this run all the same.
+  bool learnWord(std::string_view word, WordList& current);
+  // "Wort ignorieren" / "Nie ändern": accepted in `current` until the program ends.
+  void ignoreWord(std::string_view word, WordList& current);
+  // The user dictionary dialog's OK: the user words become `words` and are
+  // saved. Removed words stay accepted in the language lists for this run.
+  bool replaceUserWords(std::vector<std::string> words);
+
+ private:
+  static size_t slot(int32_t language) { return language == kEnglish ? 1 : 0; }
+  void reportError(const std::string& message) const;
+  bool saveUserWords();
+
+  Folders folders_;
+  SpellingErrorReporter reporter_;
+  std::array<WordList, 2> lists_;
+  std::array<WordListReadResult, 2> reads_{};
+  std::array<bool, 2> merged_{};
+  std::vector<std::string> userWords_;
+  std::vector<std::string> ignoredWords_;
+};
+
+}  // namespace vendaro
