@@ -34,6 +34,6 @@ function(vendaro_layer_tests layer)
   target_link_libraries(${target} PRIVATE vendaro_${layer} vendaro_test_support ${ARG_LIBRARIES}
                         GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}"
+                       PROPERTIES ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config"
                                   LABELS ${layer})
 endfunction()

@@ -3,7 +3,7 @@
 namespace vendaro {
 
 Editor::Editor(EditorHost& host, ProgramServices& services)
-    : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage) {}
+    : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage, &services.spelling) {}
 
 void Editor::FormCreate() {
   doc_.FreeFields();

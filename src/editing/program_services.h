@@ -1,16 +1,18 @@
 // program_services.h — what the program holds once and lends to every open
-// document: the font engine and the hyphenation tables (the word lists join
-// them). Tests may build their own set.
+// document: the font engine, the hyphenation tables and the word lists.
+// Tests may build their own set.
 #pragma once
 
 namespace vendaro {
 
 class FontEngine;
 class HyphenationLibrary;
+class SpellingService;
 
 struct ProgramServices {
   FontEngine& fonts;
   HyphenationLibrary& hyphenation;
+  SpellingService& spelling;
 
   // The program's own set, created on first use.
   static ProgramServices& shared();

@@ -81,8 +81,9 @@ std::string hyphenateWord(const HyphenPatternTable& table, std::string_view word
   return insertBreaks(word, values);
 }
 
-DocumentHyphenation::DocumentHyphenation(HyphenationLibrary& library, int32_t language)
-    : library_(&library), table_(nullptr), language_(language) {
+DocumentHyphenation::DocumentHyphenation(HyphenationLibrary& library, int32_t language,
+                                         SpellingService* spelling)
+    : library_(&library), spelling_(spelling), table_(nullptr), language_(language) {
   OpenHyphenData(language);
 }
 
@@ -110,7 +111,10 @@ bool DocumentHyphenation::SetNewDokumentSprache(int32_t language) {
   return true;
 }
 
-// The language's word lists (English list, user's words) are connected here.
-void DocumentHyphenation::connectWordLists(int32_t /*language*/) {}
+// Word lists come before the patterns: English is read on first use and the
+// user's words are merged into the language's list.
+void DocumentHyphenation::connectWordLists(int32_t language) {
+  if (spelling_) words_ = &spelling_->selectLanguage(language);
+}
 
 }  // namespace vendaro

@@ -10,6 +10,7 @@
 
 #include "layout/hyphen_patterns.h"
 #include "layout/hyphenation_library.h"
+#include "spelling/spelling_service.h"
 
 namespace vendaro {
 
@@ -28,8 +29,9 @@ std::string hyphenateWord(const HyphenPatternTable& table, std::string_view word
 // cache of words already hyphenated.
 class DocumentHyphenation {
  public:
-  // Opens the table of `language` (0 German, 1 English).
-  DocumentHyphenation(HyphenationLibrary& library, int32_t language);
+  // Opens the table of `language` (0 German, 1 English). With `spelling`,
+  // opening a language also makes its word list the document's current one.
+  DocumentHyphenation(HyphenationLibrary& library, int32_t language, SpellingService* spelling = nullptr);
 
   // The word hyphenated; a word asked for again in any mix of A-Z cases is
   // answered with the letters of its first request.
@@ -43,6 +45,8 @@ class DocumentHyphenation {
   bool SetNewDokumentSprache(int32_t language);
 
   int32_t language() const { return language_; }
+  // The word list of the document's language; null without a spelling service.
+  WordList* currentWords() const { return words_; }
   size_t cachedWordCount() const { return cache_.size(); }
 
  private:
@@ -53,7 +57,9 @@ class DocumentHyphenation {
 
   void connectWordLists(int32_t language);
 
-  HyphenationLibrary* library_;        // the program's, outlives every document
+  HyphenationLibrary* library_;
+  SpellingService* spelling_;          // the program's, may be null
+  WordList* words_ = nullptr;          // owned by spelling_        // the program's, outlives every document
   const HyphenPatternTable* table_;    // owned by library_
   int32_t language_;
   // Upper-cased word (A-Z only) → hyphenated form of its first request.

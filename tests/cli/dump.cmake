@@ -4,15 +4,15 @@ add_test(NAME cli.dump_start_template
          COMMAND vendaro --dump ${VENDARO_PROGRAM_DIR}/normal.lpw)
 set_tests_properties(cli.dump_start_template PROPERTIES
   PASS_REGULAR_EXPRESSION "\"FieldCount\": 7"
-  ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}" LABELS cli)
+  ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config" LABELS cli)
 
 add_test(NAME cli.dump_refuses_a_bad_file
          COMMAND vendaro --dump ${PROJECT_SOURCE_DIR}/README.md)
 set_tests_properties(cli.dump_refuses_a_bad_file PROPERTIES
-  WILL_FAIL TRUE ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}" LABELS cli)
+  WILL_FAIL TRUE ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config" LABELS cli)
 
 add_test(NAME cli.dump_message_is_german
          COMMAND vendaro --dump ${PROJECT_SOURCE_DIR}/README.md)
 set_tests_properties(cli.dump_message_is_german PROPERTIES
   PASS_REGULAR_EXPRESSION "Dies ist kein g.*ltiges Lumen-Praxiva Dokument!"
-  ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}" LABELS cli)
+  ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config" LABELS cli)
