@@ -61,8 +61,12 @@ bool newdib(TPictureRec& out, int width, int height, int bitCount,
             const uint8_t* paletteBlock = nullptr, uint32_t paletteCount = 0);
 void deldib(TPictureRec& pic);
 
-// Loads BMP (1, 4, 8, 24, 32 bits), JPEG or PNG. A damaged or unknown file
-// leaves no pixels and fills ErrorText with a German message.
+// Loads BMP (1, 4, 8, 16, 24, 32 bits; RLE, bit fields, OS/2), JPEG or PNG,
+// always as a bottom-up bitmap. The contents decide the reader; `format` is
+// only what the caller expects. Greyscale JPEG and PNG give 8-bit grey,
+// palette PNG keeps its palette, transparency is blended over white. A
+// damaged, oversized or unknown file leaves no pixels and fills ErrorText
+// with a German message.
 bool OpenDib(TPictureRec& out, const std::string& path, int format = kDibAuto);
 bool OpenDibFromMemory(TPictureRec& out, const uint8_t* data, size_t size, int format = kDibAuto);
 // Format 7 writes JPEG, anything else BMP. Returns 1 on success, 0 otherwise.
@@ -70,7 +74,10 @@ int SaveDib(const TPictureRec& pic, const std::string& path, int format, int qua
 // JPEG into memory (PDF images); returns false when it cannot be encoded.
 bool EncodeDibJpeg(const TPictureRec& pic, std::vector<uint8_t>& out, int quality = 90);
 
-// Colours are 0x00BBGGRR. Outside the bitmap getpixel answers 0 and setpixel
+// Colours are 0x00BBGGRR for every depth: a palette bitmap answers the
+// palette colour and setpixel picks the nearest palette entry. (x, y) counts
+// from the top-left corner of the picture, so y = 0 is the last row in memory
+// of a bottom-up bitmap. Outside the bitmap getpixel answers 0 and setpixel
 // does nothing.
 uint32_t getpixel(const TPictureRec& pic, int x, int y);
 void setpixel(TPictureRec& pic, int x, int y, uint32_t color);
@@ -79,5 +86,8 @@ void setpixel(TPictureRec& pic, int x, int y, uint32_t color);
 // scales to x × y pixels on the way.
 bool DIBHalftoneDIB(TPictureRec& out, const TPictureRec& src);
 bool DIBHalftoneDIBXY(TPictureRec& out, const TPictureRec& src, int x, int y);
+
+// Filter of the picture open dialog, in Qt's "Name (*.ext);;…" form.
+std::string GetDIBOpenFilter();
 
 }  // namespace vendaro
