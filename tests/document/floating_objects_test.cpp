@@ -73,6 +73,18 @@ TEST(FloatingObjects, TextFlowsRightOfObjectsByWrapMode) {
   EXPECT_TRUE(iscolladingwithfield(doc, farLeft));
   EXPECT_EQ(farLeft.x, 82.0);
 
+  doc.Fields[7].WrapMode = 2;  // text only left of the object: cells right of it move too
+  FlowCell rightOfIt = cellAt(90, 60);
+  EXPECT_FALSE(iscolladingwithfield(doc, rightOfIt));  // beyond x2 + distance
+  FlowCell leftEdge = cellAt(20, 60);
+  EXPECT_TRUE(iscolladingwithfield(doc, leftEdge));
+
+  doc.Fields[7].WrapMode = 3;  // text only right of it: any cell beside it counts as colliding
+  FlowCell farRight = cellAt(150, 60);
+  EXPECT_TRUE(iscolladingwithfield(doc, farRight));
+  FlowCell leftOfBox = cellAt(20, 60);
+  EXPECT_FALSE(iscolladingwithfield(doc, leftOfBox));
+
   doc.Fields[7].WrapText = 0;
   FlowCell covered = cellAt(60, 60);
   EXPECT_FALSE(iscolladingwithfield(doc, covered));
