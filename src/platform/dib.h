@@ -71,7 +71,8 @@ bool OpenDib(TPictureRec& out, const std::string& path, int format = kDibAuto);
 bool OpenDibFromMemory(TPictureRec& out, const uint8_t* data, size_t size, int format = kDibAuto);
 // Format 7 writes JPEG, anything else BMP. Returns 1 on success, 0 otherwise.
 int SaveDib(const TPictureRec& pic, const std::string& path, int format, int quality = 0);
-// JPEG into memory (PDF images); returns false when it cannot be encoded.
+// JPEG into memory (PDF images); returns false when it cannot be encoded,
+// which includes pictures wider or higher than JPEG's 65500 pixels.
 bool EncodeDibJpeg(const TPictureRec& pic, std::vector<uint8_t>& out, int quality = 90);
 
 // Colours are 0x00BBGGRR for every depth: a palette bitmap answers the

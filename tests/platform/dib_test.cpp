@@ -11,12 +11,7 @@
 namespace vendaro {
 namespace {
 
-int channelDistance(uint32_t a, uint32_t b) {
-  int worst = 0;
-  for (int shift = 0; shift < 24; shift += 8)
-    worst = std::max(worst, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-  return worst;
-}
+using test::channelDistance;
 
 TEST(DibRecord, NewdibGivesZeroedRowsPalettesAndDefaults) {
   TPictureRec pic;
@@ -25,67 +20,50 @@ TEST(DibRecord, NewdibGivesZeroedRowsPalettesAndDefaults) {
   EXPECT_EQ(pic.pixelBytes(), 12u);
   EXPECT_EQ(pic.Palette, (std::vector<uint32_t>{0x000000, 0xFFFFFF}));
   EXPECT_EQ(pic.Header.biXPelsPerMeter, 3780);
-  EXPECT_EQ(pic.Header.biSizeImage, 12u);
-
   ASSERT_TRUE(newdib(pic, 3, 2, 4));
-  ASSERT_EQ(pic.Palette.size(), 16u);
-  EXPECT_EQ(pic.Palette[15], 0xFFFFFFu);
   EXPECT_EQ(pic.Palette[1], 0x111111u);
-
   ASSERT_TRUE(newdib(pic, 7, 2, 24));
   EXPECT_TRUE(pic.Palette.empty());
   EXPECT_EQ(pic.RowBytes, 24);
   for (size_t i = 0; i < pic.pixelBytes(); ++i) ASSERT_EQ(pic.pixels()[i], 0);
-  EXPECT_EQ(dibRowBytes(33, 1), 8);
-  EXPECT_EQ(dibRowBytes(3, 32), 12);
-}
 
-TEST(DibRecord, NewdibTakesOverAStoredHeaderBlock) {
-  uint8_t block[40 + 4 * 3] = {};
-  BitmapInfoHeader stored;
-  stored.biXPelsPerMeter = 11811;  // 300 dpi
-  stored.writeTo(block);
-  const uint8_t entries[3][4] = {{0x10, 0x20, 0x30, 0}, {0xFF, 0, 0, 0}, {0, 0, 0xFF, 0}};
-  std::memcpy(block + 40, entries, sizeof entries);
-  TPictureRec pic;
-  ASSERT_TRUE(newdib(pic, 4, 4, 8, block, 3));
-  EXPECT_EQ(pic.Header.biXPelsPerMeter, 11811);
-  ASSERT_EQ(pic.Palette.size(), 256u);
-  EXPECT_EQ(pic.Palette[0], 0x302010u);
-  EXPECT_EQ(pic.Palette[2], 0xFF0000u);
-  EXPECT_EQ(pic.Palette[3], 0u);  // entries the block lacks are black
-  BitmapInfoHeader back = BitmapInfoHeader::readFrom(block);
-  EXPECT_EQ(back.biXPelsPerMeter, 11811);
-  EXPECT_EQ(back.biSize, 40u);
-}
-
-TEST(DibRecord, ImpossibleBitmapsAreRefusedWithoutPixels) {
-  TPictureRec pic;
-  ASSERT_TRUE(newdib(pic, 2, 2, 24));
   EXPECT_FALSE(newdib(pic, 0, 5, 24));
   EXPECT_FALSE(pic.hasPixels());
-  EXPECT_FALSE(pic.ErrorText.empty());
   EXPECT_FALSE(newdib(pic, 5, 5, 7));
   EXPECT_FALSE(newdib(pic, 100000, 100000, 24));
   EXPECT_EQ(pic.ErrorText, "Das Bild ist zu groß.");
-  EXPECT_FALSE(pic.hasPixels());
 }
 
-TEST(DibPixels, TopRowIsTheLastRowInMemory) {
+// The native file stores a header with its colour table and recreates the
+// bitmap from it.
+TEST(DibRecord, NewdibTakesOverAStoredHeaderBlock) {
+  uint8_t block[40 + 4 * 2] = {};
+  BitmapInfoHeader stored;
+  stored.biXPelsPerMeter = 11811;
+  stored.writeTo(block);
+  const uint8_t entries[2][4] = {{0x10, 0x20, 0x30, 0}, {0xFF, 0, 0, 0}};
+  std::memcpy(block + 40, entries, sizeof entries);
+  TPictureRec pic;
+  ASSERT_TRUE(newdib(pic, 4, 4, 8, block, 2));
+  EXPECT_EQ(pic.Header.biXPelsPerMeter, 11811);
+  ASSERT_EQ(pic.Palette.size(), 256u);
+  EXPECT_EQ(pic.Palette[0], 0x302010u);
+  EXPECT_EQ(pic.Palette[1], 0x0000FFu);
+  EXPECT_EQ(pic.Palette[2], 0u);  // entries the block lacks are black
+  EXPECT_EQ(BitmapInfoHeader::readFrom(block).biXPelsPerMeter, 11811);
+}
+
+TEST(DibPixels, CountFromTheTopAndStayInsideTheBitmap) {
   TPictureRec pic;
   ASSERT_TRUE(newdib(pic, 2, 3, 24));
   setpixel(pic, 1, 0, 0x00332211);  // B = 0x33, G = 0x22, R = 0x11
   const uint8_t* lastRow = pic.pixels() + 2 * pic.RowBytes;
   EXPECT_EQ(lastRow[3], 0x33);
-  EXPECT_EQ(lastRow[4], 0x22);
   EXPECT_EQ(lastRow[5], 0x11);
   EXPECT_EQ(getpixel(pic, 1, 0), 0x00332211u);
-  EXPECT_EQ(getpixel(pic, 1, 2), 0u);
-  // Outside the bitmap: nothing read, nothing written.
   setpixel(pic, 2, 0, 0xFFFFFF);
   setpixel(pic, -1, 0, 0xFFFFFF);
   EXPECT_EQ(getpixel(pic, 0, 3), 0u);
-  EXPECT_EQ(getpixel(pic, -1, -1), 0u);
   TPictureRec empty;
   EXPECT_EQ(getpixel(empty, 0, 0), 0u);
   setpixel(empty, 0, 0, 1);
@@ -96,11 +74,8 @@ TEST(DibPixels, EveryDepthKeepsTheColoursItCanHold) {
     TPictureRec pic;
     ASSERT_TRUE(newdib(pic, 9, 5, bits));
     setpixel(pic, 8, 4, 0x00F08010);
-    setpixel(pic, 0, 0, 0x00FFFFFF);
-    int tolerance = bits == 16 ? 7 : 0;
-    EXPECT_LE(channelDistance(getpixel(pic, 8, 4), 0x00F08010), tolerance) << bits;
-    EXPECT_EQ(getpixel(pic, 0, 0), 0x00FFFFFFu) << bits;
-    EXPECT_EQ(getpixel(pic, 1, 0), 0u) << bits;
+    EXPECT_LE(channelDistance(getpixel(pic, 8, 4), 0x00F08010), bits == 16 ? 7 : 0) << bits;
+    EXPECT_EQ(getpixel(pic, 7, 4), 0u) << bits;
   }
   // Palette depths answer the palette colour nearest to what was set.
   TPictureRec mono;
@@ -108,9 +83,7 @@ TEST(DibPixels, EveryDepthKeepsTheColoursItCanHold) {
   setpixel(mono, 9, 1, 0x00C0C0C0);
   setpixel(mono, 8, 1, 0x00303030);
   EXPECT_EQ(getpixel(mono, 9, 1), 0x00FFFFFFu);
-  EXPECT_EQ(getpixel(mono, 8, 1), 0u);
   EXPECT_EQ(mono.pixels()[1], 0x40);  // row y = 1 is the first in memory
-
   TPictureRec four;
   ASSERT_TRUE(newdib(four, 3, 1, 4));
   four.Palette[5] = 0x0000FF;  // blue
@@ -119,7 +92,6 @@ TEST(DibPixels, EveryDepthKeepsTheColoursItCanHold) {
   EXPECT_EQ(four.pixels()[0], 0x05);
   EXPECT_EQ(four.pixels()[1] >> 4, 7);
   EXPECT_EQ(getpixel(four, 1, 0), 0x00FF0000u);
-  EXPECT_EQ(getpixel(four, 2, 0), 0x00777777u);
 }
 
 TEST(DibPixels, CopiesKeepTheirPixelsWhenTheOriginalChanges) {
@@ -128,11 +100,8 @@ TEST(DibPixels, CopiesKeepTheirPixelsWhenTheOriginalChanges) {
   EXPECT_EQ(copy.pixels(), original.pixels());  // shared until written
   uint32_t before = getpixel(copy, 2, 2);
   setpixel(original, 2, 2, before ^ 0x00FFFFFF);
-  EXPECT_NE(copy.pixels(), original.pixels());
   EXPECT_EQ(getpixel(copy, 2, 2), before);
   EXPECT_EQ(getpixel(original, 2, 2), before ^ 0x00FFFFFF);
-  original.mutablePixels()[0] = 0xAB;
-  EXPECT_NE(copy.pixels()[0], 0xAB);
 }
 
 TEST(DibBmp, SavedBitmapsReadBackUnchangedAtEveryDepth) {
@@ -145,23 +114,15 @@ TEST(DibBmp, SavedBitmapsReadBackUnchangedAtEveryDepth) {
     TPictureRec back;
     ASSERT_TRUE(OpenDib(back, path)) << bits << back.ErrorText;
     EXPECT_EQ(back.Header.biBitCount, bits);
-    EXPECT_EQ(back.width(), 13);
     EXPECT_EQ(back.Header.biHeight, 7);
     EXPECT_EQ(back.Header.biXPelsPerMeter, 5906);
     EXPECT_EQ(back.Palette, pic.Palette);
     for (int y = 0; y < 7; ++y)
       for (int x = 0; x < 13; ++x) ASSERT_EQ(getpixel(back, x, y), getpixel(pic, x, y)) << bits;
   }
-}
-
-TEST(DibBmp, SavingFailsCleanly) {
-  test::TempDir dir;
-  TPictureRec empty;
-  EXPECT_EQ(SaveDib(empty, dir.file("e.bmp").string(), kDibBmp), 0);
-  EXPECT_EQ(SaveDib(empty, dir.file("e.jpg").string(), kDibJpeg), 0);
+  EXPECT_EQ(SaveDib(TPictureRec{}, dir.file("e.bmp").string(), kDibBmp), 0);
   EXPECT_FALSE(std::filesystem::exists(dir.file("e.bmp")));
-  TPictureRec pic = test::patternBitmap(4, 4, 24);
-  EXPECT_EQ(SaveDib(pic, dir.file("missing/folder.bmp").string(), kDibBmp), 0);
+  EXPECT_EQ(SaveDib(test::patternBitmap(4, 4, 24), dir.file("no/such.bmp").string(), kDibBmp), 0);
   TPictureRec back;
   EXPECT_FALSE(OpenDib(back, dir.file("none.bmp").string()));
   EXPECT_EQ(back.ErrorText, "Konnte Datei none.bmp nicht öffnen!");
@@ -176,9 +137,7 @@ TEST(DibHalftone, GivesEightBitsWithColoursCloseToTheSource) {
   TPictureRec out;
   ASSERT_TRUE(DIBHalftoneDIB(out, src));
   EXPECT_EQ(out.Header.biBitCount, 8);
-  EXPECT_EQ(out.width(), 64);
   EXPECT_EQ(out.height(), 48);
-  ASSERT_EQ(out.Palette.size(), 256u);
   EXPECT_TRUE(std::equal(out.Palette.begin(), out.Palette.end(), halftonePalette().begin()));
   // The mean over an 8 × 8 dither cell matches the source colour.
   for (int cell = 0; cell < 4; ++cell) {
@@ -188,36 +147,28 @@ TEST(DibHalftone, GivesEightBitsWithColoursCloseToTheSource) {
       for (int x = x0; x < x0 + 8; ++x)
         for (int c = 0; c < 3; ++c) sum[c] += int(getpixel(out, x, y) >> (8 * c) & 0xFF);
     uint32_t mean = uint32_t(sum[0] / 64) | uint32_t(sum[1] / 64) << 8 | uint32_t(sum[2] / 64) << 16;
-    EXPECT_LE(channelDistance(mean, getpixel(src, x0, y0)), 5) << cell;
+    EXPECT_LE(channelDistance(mean, colours[cell]), 5) << cell;
   }
-  // Black stays black and greys come out grey.
-  EXPECT_EQ(getpixel(out, 40, 30), 0u);
   uint32_t grey = getpixel(out, 40, 5);
-  EXPECT_EQ(grey & 0xFF, grey >> 16);
+  EXPECT_EQ(grey & 0xFF, grey >> 16);  // greys come out grey
 }
 
 TEST(DibHalftone, ScalesToTheRequestedSize) {
   TPictureRec src = test::patternBitmap(40, 30, 8);
-  TPictureRec smaller, larger;
-  ASSERT_TRUE(DIBHalftoneDIBXY(smaller, src, 10, 7));
-  EXPECT_EQ(smaller.width(), 10);
-  EXPECT_EQ(smaller.height(), 7);
-  EXPECT_EQ(smaller.Header.biBitCount, 8);
-  EXPECT_EQ(smaller.Header.biXPelsPerMeter, 3780 * 10 / 40);
+  TPictureRec out;
+  ASSERT_TRUE(DIBHalftoneDIBXY(out, src, 10, 7));
+  EXPECT_EQ(out.width(), 10);
+  EXPECT_EQ(out.height(), 7);
+  EXPECT_EQ(out.Header.biXPelsPerMeter, 3780 * 10 / 40);
   TPictureRec white;
   ASSERT_TRUE(newdib(white, 5, 5, 24));
   std::memset(white.mutablePixels(), 0xFF, white.pixelBytes());
-  ASSERT_TRUE(DIBHalftoneDIBXY(larger, white, 23, 17));
+  ASSERT_TRUE(DIBHalftoneDIBXY(white, white, 23, 17));  // output may be the source
   for (int y = 0; y < 17; ++y)
-    for (int x = 0; x < 23; ++x) ASSERT_EQ(getpixel(larger, x, y), 0x00FFFFFFu);
-  // The output may be the source record itself.
-  ASSERT_TRUE(DIBHalftoneDIB(src, src));
-  EXPECT_EQ(src.width(), 40);
-  TPictureRec none;
-  EXPECT_FALSE(DIBHalftoneDIB(none, TPictureRec{}));
-  EXPECT_FALSE(none.ErrorText.empty());
-  EXPECT_FALSE(DIBHalftoneDIBXY(none, white, 0, 4));
-  EXPECT_FALSE(none.hasPixels());
+    for (int x = 0; x < 23; ++x) ASSERT_EQ(getpixel(white, x, y), 0x00FFFFFFu);
+  EXPECT_FALSE(DIBHalftoneDIB(out, TPictureRec{}));
+  EXPECT_FALSE(out.hasPixels());
+  EXPECT_FALSE(DIBHalftoneDIBXY(out, white, 0, 4));
 }
 
 }  // namespace

@@ -10,6 +10,13 @@
 
 namespace vendaro::test {
 
+int channelDistance(uint32_t a, uint32_t b) {
+  int worst = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    worst = std::max(worst, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+  return worst;
+}
+
 uint32_t patternColour(int x, int y) {
   uint32_t r = uint32_t(x * 37 + y * 11) & 0xFF, g = uint32_t(y * 53) & 0xFF, b = uint32_t(x * y + 90) & 0xFF;
   return r | g << 8 | b << 16;

@@ -10,6 +10,9 @@
 
 namespace vendaro::test {
 
+// Largest difference of the red, green and blue values of two colours.
+int channelDistance(uint32_t a, uint32_t b);
+
 // 0x00BBGGRR colour of the test pattern at (x, y).
 uint32_t patternColour(int x, int y);
 // A bitmap of the given depth filled through setpixel with the pattern (palette
