@@ -66,6 +66,10 @@ const CellMeasurer::Measured& CellMeasurer::measuredFont(const TFontRec& font, i
   return m;
 }
 
+double CellMeasurer::heightMm(const TFontRec& font, int32_t dpi) {
+  return pxToMm(engine_.metrics(specFor(font, font.Size, dpi)).height, dpi);
+}
+
 CellSize CellMeasurer::measure(const TFontRec& font, int32_t fontIndex, int32_t dpi, std::string_view text) {
   const Measured& m = measuredFont(font, fontIndex, dpi);
   int64_t widthPx = 0;

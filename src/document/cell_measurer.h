@@ -27,6 +27,9 @@ class CellMeasurer {
   // is that of the full size, the width that of the reduced size of small
   // capitals, superscript and subscript.
   CellSize measure(const TFontRec& font, int32_t fontIndex, int32_t dpi, std::string_view text);
+  // Height of any text in `font` (ascent + descent at the full size), mm; the
+  // font need not be in the document's table.
+  double heightMm(const TFontRec& font, int32_t dpi);
 
  private:
   struct Measured {

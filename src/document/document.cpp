@@ -209,6 +209,8 @@ void Document::RenderChar(TCharRec& cell, bool superscript, std::string_view tex
   cell.CharHeight = size.height;
 }
 
+double Document::fontHeightMm(const TFontRec& font) const { return measurer_->heightMm(font, PrinterDPI); }
+
 void Document::SetPrinterProps() {
   PrinterDPI = kNoPrinterDPI;
   PageWidthPx = static_cast<int32_t>(std::trunc(PageWidth / kMmPerInch * PrinterDPI));

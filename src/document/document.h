@@ -92,6 +92,10 @@ class Document {
   void RenderChar(TCharRec& cell, bool superscript, std::string_view text);
   // Measures a plain character cell by its own character.
   void RenderChar(TCharRec& cell) { RenderChar(cell, false, std::string_view(reinterpret_cast<const char*>(&cell.Ch), 1)); }
+  // Height of a line of text in `font` at printer resolution, mm, measured
+  // without adding the font to the table (empty lines take it from the
+  // input format).
+  double fontHeightMm(const TFontRec& font) const;
 
   // --- page and frame geometry ------------------------------------------
   void SetPrinterProps();

@@ -1,5 +1,7 @@
 #include "editing/editor.h"
 
+#include "layout/line_breaking.h"
+
 namespace vendaro {
 
 Editor::Editor(EditorHost& host, ProgramServices& services)
@@ -42,11 +44,26 @@ void Editor::documentLoaded() {
   CompleteRefresh();
 }
 
-void Editor::CompleteRefresh() {
-  doc_.SetAllDirtyFlags();
-  // Line breaking and pagination connect here: they lay out every dirty line
-  // and then ask the host for a repaint.
+void Editor::MakeSoftEnters() {
+  const LayoutContext context{doc_, hyphenation_, spellingHook_, fieldRefreshHook_};
+  vendaro::MakeSoftEnters(context);
+}
+
+void Editor::RefreshDirtyContent() {
+  MakeSoftEnters();
   host_.requestRepaint();
+  host_.scrollCaretIntoView();
+}
+
+void Editor::RefreshContent() {
+  doc_.SetAllDirtyFlags();
+  MakeSoftEnters();
+  host_.requestRepaint();
+}
+
+void Editor::CompleteRefresh() {
+  RefreshContent();
+  host_.scrollCaretIntoView();
 }
 
 }  // namespace vendaro

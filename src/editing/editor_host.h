@@ -25,6 +25,8 @@ class EditorHost {
   // The file menu shows the modified state and the recent files.
   virtual void fileMenuChanged() {}
   virtual void requestRepaint() {}
+  // Scrolls the view so that the caret can be seen (after the repaint).
+  virtual void scrollCaretIntoView() {}
 };
 
 }  // namespace vendaro

@@ -16,3 +16,10 @@ add_test(NAME cli.dump_message_is_german
 set_tests_properties(cli.dump_message_is_german PROPERTIES
   PASS_REGULAR_EXPRESSION "Dies ist kein g.*ltiges Lumen-Praxiva Dokument!"
   ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config" LABELS cli)
+
+# Opening a document lays it out: the start template's lines have heights.
+add_test(NAME cli.dump_shows_laid_out_lines
+         COMMAND vendaro --dump ${VENDARO_PROGRAM_DIR}/normal.lpw)
+set_tests_properties(cli.dump_shows_laid_out_lines PROPERTIES
+  PASS_REGULAR_EXPRESSION "\"LineHeight\": [1-9]"
+  ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config" LABELS cli)

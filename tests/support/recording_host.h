@@ -24,11 +24,13 @@ class RecordingHost : public EditorHost {
   }
   void setCaption(const std::string& text) override { caption = text; }
   void requestRepaint() override { ++repaints; }
+  void scrollCaretIntoView() override { ++caretScrolls; }
 
   std::vector<Message> messages;
   std::vector<std::string> statusTexts;
   std::string caption;
   int repaints = 0;
+  int caretScrolls = 0;
 };
 
 }  // namespace vendaro::test

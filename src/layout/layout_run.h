@@ -1,0 +1,109 @@
+// layout_run.h — the working state of one layout run, shared by its steps:
+// the caret and anchor that follow the text, the font that measures empty
+// lines, the list counters and the footnotes placed so far. Nothing here
+// outlives the run.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "document/document.h"
+#include "layout/line_breaking.h"
+#include "layout/line_gap_buffer.h"
+#include "layout/text_positions.h"
+
+namespace vendaro {
+
+// Footnote areas placed on one page so far.
+struct PageFootnotes {
+  double reserve = 0;          // total height of the areas, mm
+  std::vector<int32_t> areas;  // frame indices, in placing order
+};
+
+struct LayoutRun {
+  explicit LayoutRun(const LayoutContext& context)
+      : ctx(context), doc(context.doc), positions(context.doc),
+        selectionWasEmpty(context.doc.CurField == context.doc.MarkField && context.doc.CurLine == context.doc.MarkLine &&
+                          context.doc.CurChar == context.doc.MarkChar) {}
+
+  const LayoutContext& ctx;
+  Document& doc;
+  TextPositions positions;
+  const bool selectionWasEmpty;
+  // The font last used for measuring: a font table index, or −1 for the
+  // input format. An empty line is as high as a space in it.
+  int32_t measuringFont = -1;
+  // Numbering counters by table column (`CellIndex`); a missing entry is 1.
+  std::map<int32_t, int32_t> listCounters;
+  // Number the next placed footnote shows.
+  int32_t nextFootnoteNumber = 1;
+  std::map<int32_t, PageFootnotes> pageFootnotes;
+  // Number shown by each footnote area placed in this run, by frame index.
+  std::map<int32_t, int32_t> footnoteNumbers;
+  // Height of each footnote area, by frame index, as sized from its lines
+  // (kept exact rather than recovered from the area's edges).
+  std::map<int32_t, double> footnoteHeights;
+
+  double measuringFontHeightMm() const;
+};
+
+// --- steps of a run, in order --------------------------------------------
+// Moves the text of every chain into its first frame.
+void gatherTextChains(LayoutRun& run);
+// Joins each dirty paragraph into one line and each table cell into one line
+// holding its paragraphs separated by break cells.
+void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
+// Marks the cells of misspelled words (check while typing).
+void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines);
+// Numbers list paragraphs and wraps every dirty line to its width.
+void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
+// Sizes every footnote area from its lines.
+void sizeFootnoteAreas(LayoutRun& run);
+// Stacks the lines of every text frame, splits column sections, places
+// footnote areas and passes overflow along linked text boxes.
+void paginate(LayoutRun& run);
+// Removes orphaned footnote areas and empty chained frames, restores the
+// anchor and clears every dirty flag.
+void cleanUpLayout(LayoutRun& run);
+
+// --- shared helpers --------------------------------------------------------
+// The lines of a table row group: one line per cell, next to each other.
+struct RowGroup {
+  size_t start = 0;
+  size_t count = 1;
+};
+// The row group of line `index`, or the line alone when it is not part of a
+// well-formed one (a damaged table is then laid out line by line).
+RowGroup rowGroupOf(const LineGapBuffer& lines, size_t index);
+// Moves the cells of line `index` from `cut` on to the front of the line that
+// continues it in its cell column, inserting a new row group when there is
+// none; at a break cell (`atBreakCell`, the cell at `cut`) the line ends the
+// way the cell says and the cell is dropped.
+void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell);
+
+// Width of the frame's text area (frame less its side margins), mm.
+double frameTextWidth(const Document& doc, const TFieldRec& frame);
+// Width of one text column of the line's section, mm.
+double columnWidth(double textWidth, const TLineRec& line);
+// Cells 13, 14 and 15 stand for a paragraph end, line break and page break
+// inside a joined table cell.
+inline bool isBreakCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch >= 13 && cell.Ch <= 15; }
+inline bool isTabCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch == kTabChar; }
+inline bool isSpaceCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch == ' '; }
+inline bool hasSoftHyphen(const TCharRec& cell) { return GettingOpsB(cell.CharFlags, kFlagSoftHyphen); }
+// Lines in one table row group are this many apart in a cell column.
+inline int32_t rowStep(const TLineRec& line) { return line.RowCells > 1 ? line.RowCells : 1; }
+inline bool isLaterRowCell(const TLineRec& line) { return line.RowCells > 1 && line.CellIndex > 0; }
+
+// Footnote areas are footer frames with a footnote number.
+inline bool isFootnoteArea(const TFieldRec& frame) { return frame.FieldType == kFieldFooter && frame.FootnoteNo >= 1; }
+bool hasFootnoteAreas(const Document& doc);
+// Height the areas of the footnote references in `line` take on the page.
+double footnoteHeight(const LayoutRun& run, const TLineRec& line);
+// Places the area of every footnote reference in `line` at the bottom of
+// the page of frame `field` (the newest lowest), numbers reference and
+// area, and takes the area's height from `available`.
+void placeFootnotes(LayoutRun& run, int32_t field, TLineRec& line, double& available);
+
+}  // namespace vendaro

@@ -1,0 +1,49 @@
+#include "layout/line_gap_buffer.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+namespace vendaro {
+
+void LineGapBuffer::moveGapTo(size_t at) {
+  assert(at <= size());
+  const size_t length = gapLength();
+  if (length == 0) {
+    gapStart_ = gapEnd_ = at;
+    return;
+  }
+  if (at < gapStart_) {
+    for (size_t i = gapStart_; i-- > at;) lines_[i + length] = std::move(lines_[i]);
+  } else {
+    for (size_t i = gapEnd_; i < at + length; ++i) lines_[i - length] = std::move(lines_[i]);
+  }
+  gapStart_ = at;
+  gapEnd_ = at + length;
+}
+
+void LineGapBuffer::insert(size_t at, TLineRec line) {
+  moveGapTo(at);
+  if (gapLength() == 0) {
+    // Grows by a share of the frame so that a pass inserting many lines
+    // moves the lines behind the gap only a few times.
+    const size_t extra = std::max<size_t>(16, size() / 2);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(gapStart_), extra, TLineRec{});
+    gapEnd_ = gapStart_ + extra;
+  }
+  lines_[gapStart_++] = std::move(line);
+}
+
+void LineGapBuffer::erase(size_t at) {
+  assert(at < size());
+  moveGapTo(at);
+  lines_[gapEnd_++] = TLineRec{};
+}
+
+void LineGapBuffer::close() {
+  if (gapLength() != 0)
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(gapStart_), lines_.begin() + static_cast<std::ptrdiff_t>(gapEnd_));
+  gapStart_ = gapEnd_ = 0;
+}
+
+}  // namespace vendaro

@@ -1,0 +1,71 @@
+// line_joining.cpp — a dirty paragraph becomes one long line again before it
+// is wrapped, and a table cell one line holding its paragraphs separated by
+// break cells (13 paragraph end, 14 line break, 15 page break).
+#include <algorithm>
+#include <iterator>
+
+#include "layout/layout_run.h"
+
+namespace vendaro {
+namespace {
+
+bool joinsOnto(const TLineRec& upper, const TLineRec& lower) {
+  if (lower.CellFirstLine || upper.CellLastLine) return false;
+  return (upper.LineEnd == kLineEndSoft && upper.Dirty) || (upper.InTable && lower.InTable);
+}
+
+// The break cell that keeps a hard line end inside a joined table cell. A
+// paragraph or page end carries the format of the paragraph after it, which
+// the split restores.
+TCharRec breakCellFor(const TLineRec& upper, const TLineRec& lower) {
+  const int32_t end = upper.LineEnd >= kLineEndParagraph && upper.LineEnd <= kLineEndPage ? upper.LineEnd : kLineEndParagraph;
+  TCharRec cell;
+  cell.Kind = kCellChar;
+  cell.Ch = static_cast<uint8_t>(12 + end);
+  if (!upper.Chars.empty()) cell.FontIndex = upper.Chars.back().FontIndex;
+  else if (!lower.Chars.empty()) cell.FontIndex = lower.Chars.front().FontIndex;
+  if (end != kLineEndManual) cell.ParaRef = lower.Para;
+  return cell;
+}
+
+void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperIndex, size_t lowerIndex) {
+  TLineRec& upper = lines[upperIndex];
+  TLineRec& lower = lines[lowerIndex];
+  if (upper.LineEnd != kLineEndSoft) upper.Chars.push_back(breakCellFor(upper, lower));
+  // A position marked at the start of the lower line is now the position
+  // after the upper line's last cell (a break cell hands it back on split).
+  if (lower.MouseMark) {
+    if (upper.Chars.empty()) upper.MouseMark = 1;
+    else SettingOpsB(upper.Chars.back().CharFlags, kFlagMouseMark, true);
+  }
+  const int32_t formerCount = upper.CharCount();
+  upper.Dirty = 1;
+  upper.LineEnd = lower.LineEnd;
+  upper.CellLastLine = lower.CellLastLine;
+  if (upper.AnchorID == 0) upper.AnchorID = lower.AnchorID;
+  upper.Chars.insert(upper.Chars.end(), std::make_move_iterator(lower.Chars.begin()),
+                     std::make_move_iterator(lower.Chars.end()));
+  const int32_t length = upper.CharCount();
+  run.positions.forEach([&](TextPos& p) {
+    if (p.field != field || p.line != static_cast<int32_t>(lowerIndex)) return;
+    p.line = static_cast<int32_t>(upperIndex);
+    p.cell = std::min(p.cell + formerCount, length);
+  });
+  lines.erase(lowerIndex);
+  run.positions.lineRemoved(field, static_cast<int32_t>(lowerIndex));
+}
+
+}  // namespace
+
+void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
+  // From the last line up, so that each line has taken in everything below
+  // it before it is itself joined onto the line above.
+  for (size_t lower = lines.size(); lower-- > 1;) {
+    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
+    if (step > lower) continue;
+    const size_t upper = lower - step;
+    if (joinsOnto(lines[upper], lines[lower])) joinOnto(run, field, lines, upper, lower);
+  }
+}
+
+}  // namespace vendaro

@@ -1,0 +1,166 @@
+// line_wrapping.cpp — the lines of one frame from the top: list paragraphs
+// are numbered (every line), and each dirty line is measured cell by cell,
+// cut where it overflows its column or table cell, and given its height.
+#include <algorithm>
+#include <limits>
+
+#include "layout/layout_run.h"
+#include "layout/soft_breaks.h"
+#include "layout/tab_stops.h"
+
+namespace vendaro {
+namespace {
+
+enum class LineOutcome { Fits, BreakCell, Overflow };
+
+bool startsParagraph(const TLineRec& line, const TLineRec* above) {
+  if (line.CellFirstLine || above == nullptr || above->CellLastLine) return true;
+  return above->LineEnd == kLineEndParagraph || above->LineEnd == kLineEndPage;
+}
+
+// Numbered paragraphs count per table column, across all frames; any other
+// paragraph starts that column's count again.
+void numberParagraph(LayoutRun& run, TLineRec& line) {
+  int32_t& counter = run.listCounters.try_emplace(line.CellIndex, 1).first->second;
+  if (line.Para.ListKind == 2) {
+    line.Para.ListNumber = counter;
+    counter = line.Para.ListNumber + 1;
+  } else {
+    counter = 1;
+  }
+}
+
+double availableWidth(double textWidth, const LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
+  const double width = columnWidth(textWidth, line);
+  if (line.RowCells < 2) return width;
+  double weights = 0;
+  if (group.count >= 2) {
+    for (size_t k = 0; k < group.count; ++k) weights += lines[group.start + k].CellWidthWeight;
+  } else {
+    weights = line.CellWidthWeight * line.RowCells;  // a damaged row: as if all cells were alike
+  }
+  const double rowWidth = width - line.RowLeft - line.RowRight;
+  return weights > 0 ? rowWidth * line.CellWidthWeight / weights : rowWidth;
+}
+
+void applyLineSpacing(double& height, const TParaFormat& para) {
+  switch (para.LineSpacingMode) {
+    case 0: height *= para.LineSpacing; break;
+    case 1: height = std::max(height, para.LineSpacing); break;
+    case 2: height = para.LineSpacing; break;
+    default: break;
+  }
+}
+
+// Cells of a table row share the row's spacing, and its last cell gives all
+// of them the height of the tallest.
+void equaliseRow(LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
+  double before = 0, after = 0;
+  for (size_t k = 0; k < group.count; ++k) {
+    before = std::max(before, lines[group.start + k].Para.SpaceBefore);
+    after = std::max(after, lines[group.start + k].Para.SpaceAfter);
+  }
+  for (size_t k = 0; k < group.count; ++k) {
+    lines[group.start + k].Para.SpaceBefore = before;
+    lines[group.start + k].Para.SpaceAfter = after;
+  }
+  if (line.CellIndex + 1 != line.RowCells) return;
+  double height = -std::numeric_limits<double>::infinity();
+  for (size_t k = 0; k < group.count; ++k) height = std::max(height, lines[group.start + k].LineHeight);
+  for (size_t k = 0; k < group.count; ++k) lines[group.start + k].LineHeight = height;
+}
+
+// The height of the cells that stay on the line; an empty line is as high
+// as a space in the font last used for measuring.
+void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t index, size_t kept) {
+  TLineRec& line = lines[index];
+  double tallest = 0;
+  for (size_t i = 0; i < kept; ++i) tallest = std::max(tallest, line.Chars[i].CharHeight);
+  double height = tallest > 0 ? tallest : run.measuringFontHeightMm();
+  applyLineSpacing(height, line.Para);
+  line.LineHeight = height;
+  if (group.count >= 2) equaliseRow(lines, group, line);
+}
+
+void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, double textWidth, bool paragraphStart) {
+  const RowGroup group = rowGroupOf(lines, index);
+  TLineRec& line = lines[index];
+  const double limit = availableWidth(textWidth, lines, group, line) - line.Para.RightIndent;
+  line.LineHeight = -1.0;
+  line.Hyphenated = 0;
+  double x = line.Para.LeftIndent;
+  if (paragraphStart) {
+    x += line.Para.FirstLineIndent;
+    if (line.Para.ListKind != 0) x += line.Para.ListIndent;
+  }
+
+  LineOutcome outcome = LineOutcome::Fits;
+  size_t kept = line.Chars.size();
+  for (size_t i = 0; i < line.Chars.size(); ++i) {
+    TCharRec& cell = line.Chars[i];
+    if (isBreakCell(cell)) {
+      outcome = LineOutcome::BreakCell;
+      kept = i;
+      break;
+    }
+    if (isTabCell(cell)) measureTabCell(line.Chars, i, x, line.Para);
+    x += cell.FlowShift;
+    // A space may hang past the edge; the first cell always stays.
+    if (x + cell.CharWidth > limit && i > 0 && !isSpaceCell(cell)) {
+      outcome = LineOutcome::Overflow;
+      kept = i;
+      break;
+    }
+    x += cell.CharWidth;
+    run.measuringFont = cell.FontIndex;
+  }
+  if (outcome == LineOutcome::Overflow) {
+    const SoftBreak soft = findSoftBreak(line.Chars, kept, run.doc, run.ctx.hyphenation);
+    kept = soft.position;
+    line.Hyphenated = soft.hyphenated ? 1 : 0;
+  }
+  setLineHeight(run, lines, group, index, kept);
+  if (outcome != LineOutcome::Fits) splitLine(run, field, lines, index, kept, outcome == LineOutcome::BreakCell);
+}
+
+// The cells of a row share its height, which its last cell settles: when one
+// cell changed, the whole row is laid out again.
+void layOutWholeRowWhenAnyCellIsDirty(LineGapBuffer& lines, RowGroup group) {
+  bool dirty = false;
+  for (size_t k = 0; k < group.count; ++k) dirty = dirty || lines[group.start + k].Dirty;
+  if (!dirty) return;
+  for (size_t k = 0; k < group.count; ++k) lines[group.start + k].Dirty = 1;
+}
+
+}  // namespace
+
+void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
+  const TFieldRec& frame = run.doc.Fields[static_cast<size_t>(field)];
+  const double textWidth = frameTextWidth(run.doc, frame);
+  // A later frame of a chain holds only the empty line that waits for text
+  // (its text went to the chain's first frame): it takes no part in the
+  // numbering.
+  const bool waitsForText = frame.PrevField >= 0 && frame.PrevField < run.doc.FieldCount() && frame.PrevField != field;
+  for (size_t index = 0; index < lines.size(); ++index) {
+    const RowGroup group = rowGroupOf(lines, index);
+    if (group.count >= 2 && index == group.start) layOutWholeRowWhenAnyCellIsDirty(lines, group);
+    TLineRec& line = lines[index];
+    const TLineRec* above = index >= group.count ? &lines[index - group.count] : nullptr;
+    const bool start = startsParagraph(line, above);
+    if (waitsForText) {
+      // nothing to number
+    } else if (start) {
+      numberParagraph(run, line);
+    } else {
+      line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
+    }
+    if (line.Dirty) {
+      layOutLine(run, field, lines, index, textWidth, start);
+    } else if (!line.Chars.empty()) {
+      // A clean line was measured the same way in an earlier run.
+      run.measuringFont = line.Chars.back().FontIndex;
+    }
+  }
+}
+
+}  // namespace vendaro

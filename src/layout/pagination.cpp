@@ -1,0 +1,144 @@
+// pagination.cpp — stacks the lines of every text frame from its top: column
+// sections are split into columns, footnote areas go to the bottom of the
+// page, and what does not fit a linked text box moves on to the next box of
+// its chain. Other frames keep what does not fit (it is drawn clipped).
+#include <iterator>
+
+#include "document/paragraph_format.h"
+#include "layout/column_layout.h"
+#include "layout/layout_run.h"
+
+namespace vendaro {
+namespace {
+
+void clearColumnFields(TLineRec& line) {
+  line.ColumnIndex = 0;
+  line.ColumnBreaks = 0;
+  line.ColumnX = 0;
+  line.SepLeftX = 0;
+  line.SepRightX = 0;
+  line.ColumnTop = 0;
+  line.ColumnBottom = 0;
+  line.ColumnBackY = 0;
+  line.ColumnRestY = 0;
+}
+
+void applyColumnInfo(TLineRec& line, const SpaltenInfo& info, double textWidth) {
+  const double width = columnWidth(textWidth, line);
+  line.ColumnIndex = info.slot.columnIndex;
+  line.ColumnBreaks = info.breaks;
+  line.ColumnX = (width + line.ColumnGap) * line.ColumnIndex;
+  line.SepLeftX = line.ColumnX - line.ColumnGap / 2;
+  line.SepRightX = (width + line.ColumnGap) * (line.ColumnIndex + 1) - line.ColumnGap / 2;
+  line.ColumnTop = info.columnTop ? 1 : 0;
+  line.ColumnBottom = info.columnBottom ? 1 : 0;
+  line.ColumnBackY = info.slot.backY;
+  line.ColumnRestY = info.slot.restY;
+}
+
+// The frame a linked text box passes its overflow to, −1 when it keeps it.
+int32_t overflowTarget(const Document& doc, int32_t field) {
+  const TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
+  const int32_t next = frame.NextField;
+  if (frame.FieldType != kFieldTextBox || next < 0 || next >= doc.FieldCount() || next == field) return -1;
+  return doc.Fields[static_cast<size_t>(next)].FieldType == kFieldTextBox ? next : -1;
+}
+
+// Moves lines `from`… of `field` to the front of `target`; an empty box
+// gives up its placeholder line first.
+void passOverflow(LayoutRun& run, int32_t field, size_t from, int32_t target) {
+  std::vector<TLineRec>& source = run.doc.Fields[static_cast<size_t>(field)].Lines;
+  std::vector<TLineRec>& dest = run.doc.Fields[static_cast<size_t>(target)].Lines;
+  if (dest.size() == 1 && dest[0].Chars.empty() && dest[0].LineEnd == kLineEndSoft) {
+    dest.clear();
+    run.positions.forEach([&](TextPos& p) {
+      if (p.field == target) p = {field, static_cast<int32_t>(from), 0};  // lands on the first line passed
+    });
+  }
+  const auto moved = static_cast<int32_t>(source.size() - from);
+  run.positions.linesInserted(target, 0, moved);
+  dest.insert(dest.begin(), std::make_move_iterator(source.begin() + static_cast<std::ptrdiff_t>(from)),
+              std::make_move_iterator(source.end()));
+  source.erase(source.begin() + static_cast<std::ptrdiff_t>(from), source.end());
+  run.positions.forEach([&](TextPos& p) {
+    if (p.field != field || p.line < static_cast<int32_t>(from)) return;
+    p.field = target;
+    p.line -= static_cast<int32_t>(from);
+  });
+}
+
+// Stacks the lines of one frame; returns the frame it passed its overflow
+// to, or −1.
+int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
+  Document& doc = run.doc;
+  TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
+  const FrameBounds bounds = doc.fieldBounds(frame);
+  const double textWidth = frameTextWidth(doc, frame);
+  const int32_t target = overflowTarget(doc, field);
+  double available = bounds.y2 - bounds.y1 - run.pageFootnotes[frame.PageNo].reserve;
+  double y = frame.MarginTop + frame.MarginBottom;
+  double sectionTop = 0;
+  int32_t previousEnd = kLineEndParagraph;
+  SectionColumns sections(frame.Lines);
+
+  for (size_t index = 0; index < frame.Lines.size(); ++index) {
+    TLineRec& line = frame.Lines[index];
+    y += line.Para.SpaceBefore;
+    bool beyondLastColumn = false;
+    if (line.ColumnCount >= 2) {
+      if (index == 0 || !sameSection(frame.Lines[index - 1], line)) sectionTop = y;
+      const SpaltenInfo info = sections.lineInfo(index, available - 1 - sectionTop);
+      applyColumnInfo(line, info, textWidth);
+      y = y - line.ColumnBackY + line.ColumnRestY;
+      beyondLastColumn = info.slot.beyondLastColumn;
+    } else {
+      clearColumnFields(line);
+    }
+    // The cells of a table row share one height: only the first counts.
+    if (isLaterRowCell(line)) y -= line.Para.SpaceBefore;
+    else y += line.LineHeight + line.Para.SpaceAfter;
+
+    // A row is decided as a whole at its first cell, with the footnotes of
+    // all its cells; a line that moves on takes its footnotes along.
+    if (index > 0 && !isLaterRowCell(line)) {
+      double notes = 0;
+      if (footnotesExist) {
+        const size_t cells = line.RowCells > 1 ? static_cast<size_t>(line.RowCells) : 1;
+        for (size_t k = index; k < index + cells && k < frame.Lines.size(); ++k) notes += footnoteHeight(run, frame.Lines[k]);
+      }
+      if (y > available - notes || beyondLastColumn || previousEnd == kLineEndPage) {
+        if (target >= 0) {
+          passOverflow(run, field, index, target);
+          return target;
+        }
+        if (footnotesExist) placeFootnotes(run, field, line, available);
+        return -1;
+      }
+    }
+    if (footnotesExist) placeFootnotes(run, field, line, available);
+    previousEnd = line.LineEnd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void paginate(LayoutRun& run) {
+  Document& doc = run.doc;
+  const bool footnotesExist = hasFootnoteAreas(doc);
+  // Headers, footers, footnote areas and text boxes first, so that the page
+  // bodies know the room the footnotes of their page take.
+  for (const bool bodies : {false, true}) {
+    for (int32_t field = 0; field < doc.FieldCount(); ++field) {
+      const uint8_t type = doc.Fields[static_cast<size_t>(field)].FieldType;
+      if (bodies ? type != kFieldBody : (type < kFieldHeader || type > kFieldTextBox)) continue;
+      int32_t passedTo = stackFrame(run, field, footnotesExist);
+      // A box earlier in the list than the box that filled it is stacked
+      // again now, so that its own overflow moves on in this run too.
+      for (int32_t guard = doc.FieldCount(); passedTo >= 0 && passedTo < field && guard > 0; --guard)
+        passedTo = stackFrame(run, passedTo, footnotesExist);
+    }
+  }
+}
+
+}  // namespace vendaro

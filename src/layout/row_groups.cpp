@@ -1,0 +1,127 @@
+// row_groups.cpp — splitting a wrapped line: the rest of its cells go to the
+// same cell column of the next row group, which is created (one new line per
+// cell of the row) when the text would otherwise run into another row or
+// paragraph. The caret and anchor follow their cells.
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "layout/layout_run.h"
+
+namespace vendaro {
+namespace {
+
+bool isEmptySoftLine(const TLineRec& line) { return line.Chars.empty() && line.LineEnd == kLineEndSoft; }
+
+// A new line of a row group takes its cell line's table, paragraph and
+// section settings; the end of the row moves down to it.
+TLineRec continuationOf(TLineRec& source) {
+  TLineRec line;
+  line.InTable = source.InTable;
+  line.RowCells = source.RowCells;
+  line.CellIndex = source.CellIndex;
+  line.CellWidthWeight = source.CellWidthWeight;
+  line.RowLeft = source.RowLeft;
+  line.RowRight = source.RowRight;
+  line.CellDesign = source.CellDesign;
+  line.Para = source.Para;
+  line.ColumnCount = source.ColumnCount;
+  line.ColumnLines = source.ColumnLines;
+  line.ColumnGap = source.ColumnGap;
+  line.LineEnd = kLineEndSoft;
+  line.CellFirstLine = 0;
+  line.CellLastLine = source.CellLastLine;
+  source.CellLastLine = 0;
+  // Every line of the new group is laid out, so that the padding lines of
+  // the other cells get a height and the row is equalised.
+  line.Dirty = 1;
+  return line;
+}
+
+// Whether the cells must go to a new row group rather than to `next`. A table
+// cell continues only into the empty padding line of its own row (left by a
+// neighbouring cell that wrapped first); anything else there belongs to
+// another row or paragraph.
+bool needsNewRowGroup(const LineGapBuffer& lines, size_t index, size_t next, bool atBreakCell) {
+  const TLineRec& line = lines[index];
+  if (next >= lines.size() || line.CellLastLine) return true;
+  const TLineRec& following = lines[next];
+  if (following.CellFirstLine) return true;
+  if (line.InTable) return !isEmptySoftLine(following);
+  if (line.LineEnd != kLineEndSoft) return true;
+  return atBreakCell && !isEmptySoftLine(following);
+}
+
+}  // namespace
+
+RowGroup rowGroupOf(const LineGapBuffer& lines, size_t index) {
+  const TLineRec& line = lines[index];
+  const RowGroup alone{index, 1};
+  if (line.RowCells < 2 || line.CellIndex < 0 || line.CellIndex >= line.RowCells) return alone;
+  const size_t cell = static_cast<size_t>(line.CellIndex);
+  const size_t cells = static_cast<size_t>(line.RowCells);
+  if (cell > index || index - cell + cells > lines.size()) return alone;
+  const size_t start = index - cell;
+  for (size_t k = 0; k < cells; ++k) {
+    const TLineRec& member = lines[start + k];
+    if (member.RowCells != line.RowCells || member.CellIndex != static_cast<int32_t>(k)) return alone;
+  }
+  return {start, cells};
+}
+
+void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell) {
+  const RowGroup group = rowGroupOf(lines, index);
+  size_t next = index + group.count;
+  const bool newGroup = needsNewRowGroup(lines, index, next, atBreakCell);
+  if (newGroup) {
+    const size_t at = group.start + group.count;
+    std::vector<TLineRec> added;
+    added.reserve(group.count);
+    for (size_t k = 0; k < group.count; ++k) added.push_back(continuationOf(lines[group.start + k]));
+    for (size_t k = 0; k < group.count; ++k) lines.insert(at + k, std::move(added[k]));
+    run.positions.linesInserted(field, static_cast<int32_t>(at), static_cast<int32_t>(group.count));
+    next = at + (index - group.start);
+  }
+
+  TLineRec& line = lines[index];
+  TLineRec& following = lines[next];
+  // The end of the whole line belongs to its last piece.
+  const bool takesEnd = newGroup || isEmptySoftLine(following);
+  const int32_t oldEnd = line.LineEnd;
+  const size_t from = atBreakCell ? cut + 1 : cut;
+  const auto moved = static_cast<int32_t>(line.Chars.size() - from);
+  following.Chars.insert(following.Chars.begin(), std::make_move_iterator(line.Chars.begin() + static_cast<std::ptrdiff_t>(from)),
+                         std::make_move_iterator(line.Chars.end()));
+  run.positions.cellsPrepended(field, static_cast<int32_t>(next), moved);
+  following.Dirty = 1;
+  if (takesEnd) following.LineEnd = oldEnd;
+  if (atBreakCell) {
+    TCharRec& breakCell = line.Chars[cut];
+    line.LineEnd = breakCell.Ch - 12;
+    // Paragraph and page ends carry the format of the paragraph after them.
+    if (breakCell.ParaRef) following.Para = std::move(*breakCell.ParaRef);
+    if (GettingOpsB(breakCell.CharFlags, kFlagMouseMark)) following.MouseMark = 1;
+  } else {
+    line.LineEnd = kLineEndSoft;
+  }
+  line.Chars.erase(line.Chars.begin() + static_cast<std::ptrdiff_t>(cut), line.Chars.end());
+
+  const int32_t length = following.CharCount();
+  const auto cutAt = static_cast<int32_t>(cut);
+  const bool staysAtLineEnd = run.doc.CaretAtLineEnd != 0;
+  run.positions.forEach([&](TextPos& p) {
+    if (p.field != field || p.line != static_cast<int32_t>(index)) return;
+    int32_t cell = 0;
+    if (atBreakCell) {
+      if (p.cell <= cutAt) return;  // before the break cell: the end of this paragraph
+      cell = p.cell - cutAt - 1;
+    } else {
+      if (p.cell < cutAt || (p.cell == cutAt && staysAtLineEnd)) return;
+      cell = p.cell - cutAt;
+    }
+    p.line = static_cast<int32_t>(next);
+    p.cell = std::min(cell, length);
+  });
+}
+
+}  // namespace vendaro

@@ -1,0 +1,21 @@
+// spell_marks.cpp — check while typing: every word of every line (letters,
+// digits and hyphens; words end at the line's end) is asked about, and the
+// cells of the words that are not accepted carry the misspelled mark.
+#include "layout/layout_run.h"
+#include "spelling/line_words.h"
+
+namespace vendaro {
+
+void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    TLineRec& line = lines[i];
+    for (TCharRec& cell : line.Chars) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
+    for (const LineWord& word : lineWords(line)) {
+      if (ctx.isWordCorrect(word.text)) continue;
+      for (int32_t c = word.first; c < word.first + word.count; ++c)
+        SettingOpsB(line.Chars[static_cast<size_t>(c)].CharFlags, kFlagMisspelled, true);
+    }
+  }
+}
+
+}  // namespace vendaro

@@ -1,0 +1,224 @@
+// Properties of every layout run on generated documents (paragraphs with
+// tabs, soft hyphens, lists and spacing, a column section, table rows, a
+// footnote and two linked text boxes), also after random edits: each chain
+// reads the same, lines fit their width where the rules demand it, the caret
+// stays before the same character, and a second run changes nothing.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "layout/layout_fixture.h"
+
+namespace vendaro {
+namespace {
+
+using test::LayoutFixture;
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+  int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  double length(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
+  bool chance(int percent) { return between(1, 100) <= percent; }
+
+  TCharRec cell() {
+    TCharRec c = test::textCell("aabbc"[between(0, 4)], chance(1) ? 120.0 : length(1.5, 9.0), length(3.0, 6.0));
+    const int kind = between(1, 100);
+    if (kind <= 14) c.Ch = ' ';
+    else if (kind <= 16) c.Ch = '-';
+    else if (kind <= 18) c = test::textCell('\t', 12.5, -1.0);
+    else if (kind <= 19) c.Kind = kCellPicture;
+    else if (chance(4)) SettingOpsB(c.CharFlags, kFlagSoftHyphen, true);
+    return c;
+  }
+
+  TLineRec line(int cells, int32_t end) {
+    TLineRec l;
+    for (int i = 0; i < cells; ++i) l.Chars.push_back(cell());
+    l.LineEnd = end;
+    l.Dirty = 1;
+    TParaFormat& p = l.Para;
+    p.ListKind = static_cast<uint8_t>(chance(20) ? between(1, 2) : 0);
+    p.LeftIndent = chance(30) ? length(0, 10) : 0;
+    p.FirstLineIndent = chance(30) ? length(-5, 10) : 0;
+    p.RightIndent = chance(20) ? length(0, 10) : 0;
+    p.SpaceBefore = chance(20) ? length(0, 3) : 0;
+    p.LineSpacingMode = static_cast<uint8_t>(chance(20) ? between(0, 2) : 0);
+    p.LineSpacing = p.LineSpacingMode == 0 ? length(1, 2) : length(2, 8);
+    double pos = 0;
+    for (int t = between(0, 3); t > 0; --t) p.Tabs.push_back({pos += between(5, 40), between(0, 3), between(0, 3)});
+    return l;
+  }
+
+  void paragraphs(std::vector<TLineRec>& lines, int count) {
+    for (int i = 0; i < count; ++i) {
+      if (chance(15)) lines.push_back(line(between(1, 10), kLineEndSoft));  // an old wrap
+      lines.push_back(line(between(0, 60), chance(10) ? kLineEndManual : chance(5) ? kLineEndPage : kLineEndParagraph));
+    }
+  }
+
+  void tableRow(std::vector<TLineRec>& lines) {
+    const int32_t cells = between(2, 3);
+    for (int32_t c = 0; c < cells; ++c) {
+      TLineRec l = line(between(0, 30), chance(70) ? kLineEndParagraph : kLineEndSoft);
+      l.InTable = l.CellFirstLine = l.CellLastLine = 1;
+      l.RowCells = cells;
+      l.CellIndex = c;
+      l.CellWidthWeight = length(0.5, 2);
+      lines.push_back(l);
+    }
+  }
+
+ private:
+  std::mt19937 random_;
+};
+
+// Frames 1 and 2 are linked text boxes of equal width; frame 3 a footnote.
+void buildDocument(LayoutFixture& f, Generator& g) {
+  std::vector<TLineRec>& body = f.body().Lines;
+  g.paragraphs(body, g.between(3, 10));
+  for (int rows = g.between(0, 2); rows > 0; --rows) g.tableRow(body);
+  g.paragraphs(body, g.between(0, 5));
+  const size_t from = static_cast<size_t>(g.between(0, static_cast<int>(body.size()) - 1));
+  const int32_t columns = g.between(2, 3);
+  for (size_t i = from; i < std::min(body.size(), from + 8); ++i) body[i].ColumnCount = columns;
+  TCharRec reference = g.cell();
+  reference.Kind = kCellNoteRef;
+  reference.NoteID = 1;
+  body[0].Chars.push_back(reference);
+
+  const int32_t top = f.addTextBox(10, 10, 70, 40);
+  const int32_t bottom = f.addTextBox(10, 60, 70, 160);
+  const bool reversed = g.chance(50);  // a chain may run against the frame list
+  const int32_t head = reversed ? bottom : top, next = reversed ? top : bottom;
+  f.link(head, next);
+  g.paragraphs(f.frame(head).Lines, g.between(1, 10));
+  f.frame(next).Lines = {TLineRec{}};
+  TFieldRec& area = f.doc.NewPage(false);
+  area.FieldType = kFieldFooter;
+  area.FootnoteNo = 1;
+  area.TopFromBottom = area.BottomFromBottom = 1;
+  g.paragraphs(area.Lines, 1);
+}
+
+// Every cell and hard line end of a chain in reading order (a table row
+// cell by cell), with where each line starts.
+struct Reading {
+  std::vector<std::pair<int, int>> tokens;
+  std::map<std::pair<int32_t, size_t>, size_t> lineStart;
+
+  void add(int32_t field, size_t index, const TLineRec& line) {
+    lineStart[{field, index}] = tokens.size();
+    for (const TCharRec& c : line.Chars) tokens.push_back({c.Kind, c.Ch});
+    if (line.LineEnd != kLineEndSoft) tokens.push_back({-1, line.LineEnd});
+  }
+};
+
+Reading readChain(const Document& doc, int32_t field) {
+  while (doc.Fields[static_cast<size_t>(field)].PrevField >= 0) field = doc.Fields[static_cast<size_t>(field)].PrevField;
+  Reading r;
+  for (; field >= 0; field = doc.Fields[static_cast<size_t>(field)].NextField) {
+    const auto& lines = doc.Fields[static_cast<size_t>(field)].Lines;
+    for (size_t i = 0; i < lines.size();) {
+      const size_t cells = static_cast<size_t>(std::max(1, lines[i].RowCells));
+      size_t end = i + cells;
+      while (cells > 1 && !lines[end - cells].CellLastLine) end += cells;
+      for (size_t c = 0; c < cells; ++c)
+        for (size_t row = i; row < end; row += cells) r.add(field, row + c, lines[row + c]);
+      i = end;
+    }
+  }
+  return r;
+}
+
+size_t caretOffset(const Document& doc) {
+  const TLineRec& line = doc.Fields[static_cast<size_t>(doc.CurField)].Lines.at(static_cast<size_t>(doc.CurLine));
+  EXPECT_LE(doc.CurChar, line.CharCount());
+  return readChain(doc, doc.CurField).lineStart.at({doc.CurField, doc.CurLine}) + static_cast<size_t>(doc.CurChar);
+}
+
+// Every cell but the first, spaces and footnote marks (renumbered after
+// wrapping) lies within its line's width.
+void expectLinesFit(const Document& doc) {
+  for (const TFieldRec& frame : doc.Fields) {
+    if (frame.FieldType > kFieldTextBox) continue;
+    const FrameBounds b = doc.fieldBounds(frame);
+    for (size_t i = 0; i < frame.Lines.size(); ++i) {
+      const TLineRec& line = frame.Lines[i];
+      const int32_t n = std::max(1, line.ColumnCount);
+      double width = (b.x2 - b.x1 - frame.MarginLeft - frame.MarginRight - (n - 1) * line.ColumnGap) / n;
+      if (line.RowCells > 1) {
+        double weights = 0;
+        for (int32_t c = 0; c < line.RowCells; ++c) weights += frame.Lines[i - line.CellIndex + c].CellWidthWeight;
+        width = (width - line.RowLeft - line.RowRight) * line.CellWidthWeight / weights;
+      }
+      const size_t step = static_cast<size_t>(std::max(1, line.RowCells));
+      const TLineRec* above = i >= step ? &frame.Lines[i - step] : nullptr;
+      if (!above && frame.PrevField >= 0) above = &doc.Fields[static_cast<size_t>(frame.PrevField)].Lines.back();
+      const bool start = line.CellFirstLine || !above || above->CellLastLine || above->LineEnd == kLineEndParagraph ||
+                         above->LineEnd == kLineEndPage;
+      double x = line.Para.LeftIndent + (start ? line.Para.FirstLineIndent + (line.Para.ListKind ? line.Para.ListIndent : 0) : 0);
+      for (size_t c = 0; c < line.Chars.size(); ++c) {
+        x += line.Chars[c].FlowShift + line.Chars[c].CharWidth;
+        if (c > 0 && line.Chars[c].Ch != ' ' && line.Chars[c].Kind != kCellNoteRef) {
+          EXPECT_LE(x, width - line.Para.RightIndent + 1e-9) << "frame type " << int(frame.FieldType) << " line " << i;
+        }
+      }
+    }
+  }
+}
+
+void runChecked(LayoutFixture& f) {
+  const Reading body = readChain(f.doc, 0), boxes = readChain(f.doc, 1);
+  const size_t caret = caretOffset(f.doc);
+  const bool caretInBody = f.doc.CurField == 0;
+  f.run();
+  EXPECT_EQ(readChain(f.doc, 0).tokens, body.tokens);
+  EXPECT_EQ(readChain(f.doc, 1).tokens, boxes.tokens);
+  EXPECT_EQ(f.doc.CurField == 0, caretInBody);
+  EXPECT_EQ(caretOffset(f.doc), caret);
+  expectLinesFit(f.doc);
+  const Document laidOut = f.doc;
+  f.run();
+  EXPECT_TRUE(f.doc.Fields == laidOut.Fields);
+  EXPECT_EQ(f.doc.CurLine, laidOut.CurLine);
+  EXPECT_EQ(f.doc.CurChar, laidOut.CurChar);
+}
+
+// Anywhere in the text; an empty box waiting for text is no place in it.
+void placeCaretAnywhere(LayoutFixture& f, Generator& g) {
+  int32_t field = g.between(0, 2);
+  if (f.frame(field).PrevField >= 0 && f.frame(field).LineCount() == 1 && f.frame(field).Lines[0].Chars.empty()) field = 0;
+  const int32_t line = g.between(0, f.frame(field).LineCount() - 1);
+  f.placeCaret(field, line, g.between(0, f.frame(field).Lines[static_cast<size_t>(line)].CharCount()));
+  f.doc.CaretAtLineEnd = static_cast<uint8_t>(g.chance(50));
+}
+
+TEST(LayoutProperties, HoldOnGeneratedDocumentsAndAfterEdits) {
+  for (unsigned seed = 1; seed <= 100 && !HasFailure(); ++seed) {
+    SCOPED_TRACE(seed);
+    LayoutFixture f;
+    Generator g(seed);
+    buildDocument(f, g);
+    placeCaretAnywhere(f, g);
+    runChecked(f);
+    for (int edit = 0; edit < 5 && !HasFailure(); ++edit) {
+      // Type or delete a few cells somewhere; the touched line is dirty.
+      auto& lines = f.frame(g.between(0, 2)).Lines;
+      TLineRec& line = lines[static_cast<size_t>(g.between(0, static_cast<int>(lines.size()) - 1))];
+      const int at = g.between(0, line.CharCount());
+      if (g.chance(60)) {
+        for (int n = g.between(1, 6); n > 0; --n) line.Chars.insert(line.Chars.begin() + at, g.cell());
+      } else {
+        line.Chars.erase(line.Chars.begin() + at, line.Chars.begin() + std::min(line.CharCount(), at + g.between(1, 8)));
+      }
+      line.Dirty = 1;
+      placeCaretAnywhere(f, g);
+      runChecked(f);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vendaro
