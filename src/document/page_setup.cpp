@@ -69,20 +69,22 @@ void applyPageSetup(Document& doc, const PageSetupValues& v, bool withPaper) {
   body.MarginRight = v.MarginRight;
 
   const int mode = std::clamp(static_cast<int>(v.Mode), 0, 3);
+  // Headers and footers share the body's side margins and the pair's visibility.
+  auto followBody = [&](TFieldRec& frame, int pair) {
+    frame.MarginLeft = body.MarginLeft;
+    frame.MarginRight = body.MarginRight;
+    frame.ShowOn = kPairShowOn[mode][pair];
+  };
   for (int pair = 0; pair < 3; ++pair) {
     if (TFieldRec* h = headerOf(doc, pair)) {
       h->MarginTop = v.HeaderDistance;
       h->Bottom = body.MarginTop - 0.5;
-      h->MarginLeft = body.MarginLeft;
-      h->MarginRight = body.MarginRight;
-      h->ShowOn = kPairShowOn[mode][pair];
+      followBody(*h, pair);
     }
     if (TFieldRec* f = footerOf(doc, pair)) {
       f->MarginBottom = v.FooterDistance;
       f->Top = body.MarginBottom - 0.5;
-      f->MarginLeft = body.MarginLeft;
-      f->MarginRight = body.MarginRight;
-      f->ShowOn = kPairShowOn[mode][pair];
+      followBody(*f, pair);
     }
   }
   for (TFieldRec& f : doc.Fields) {
