@@ -24,7 +24,7 @@ endfunction()
 
 # A test executable per layer, from tests/<layer>/*.cpp.
 function(vendaro_layer_tests layer)
-  cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBRARIES;ENVIRONMENT" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
   if(NOT sources)
     return()
@@ -33,7 +33,9 @@ function(vendaro_layer_tests layer)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE vendaro_${layer} vendaro_test_support ${ARG_LIBRARIES}
                         GTest::gtest GTest::gtest_main)
+  set(environment "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}" "VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config"
+      ${ARG_ENVIRONMENT})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR};VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config"
+                       PROPERTIES ENVIRONMENT "${environment}"
                                   LABELS ${layer})
 endfunction()

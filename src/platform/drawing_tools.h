@@ -9,7 +9,9 @@
 namespace vendaro {
 
 enum class PenStyle : uint8_t { solid, dash, dot, dashDot, dashDotDot, clear, insideFrame };
-enum class BrushStyle : uint8_t { solid, clear };
+// diagonalHatch: diagonal lines in the pen colour over the brush colour
+// (the ring around a selected text box).
+enum class BrushStyle : uint8_t { solid, clear, diagonalHatch };
 
 struct CanvasPen {
   PenStyle style = PenStyle::solid;

@@ -1,0 +1,56 @@
+// canvas.h — the drawing surface the page painter works on: GDI-like calls in
+// whole device pixels (pens, brushes, fonts, lines, rectangles, ellipses, text
+// runs, pictures, clipping, inversion). The Qt front end draws them on a
+// widget, an image or a printer; tests record them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "platform/dib.h"
+#include "platform/drawing_tools.h"
+#include "platform/font_engine.h"
+
+namespace vendaro {
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Pixels per inch of the surface (what GDI calls LOGPIXELSX).
+  virtual int dpi() const = 0;
+  // The part of the surface that will be seen, in its own coordinates.
+  // Drawing outside it is wasted work; painters skip what lies beyond it.
+  virtual CanvasRect visibleRect() const = 0;
+
+  virtual void setPen(const CanvasPen& pen) = 0;
+  virtual void setBrush(const CanvasBrush& brush) = 0;
+  // The font of the following text runs, as the font engine resolves it;
+  // `strikeOut` is drawn by the surface. Underlines are the painter's own.
+  virtual void setFont(const FontSpec& font, bool strikeOut) = 0;
+  virtual void setTextColor(uint32_t color) = 0;
+
+  // From (x1, y1) to (x2, y2), the end point itself not drawn.
+  virtual void line(int x1, int y1, int x2, int y2) = 0;
+  // Filled with the brush and outlined with the pen inside the rectangle;
+  // right and bottom lie outside, as with every CanvasRect.
+  virtual void rectangle(const CanvasRect& r) = 0;
+  virtual void ellipse(const CanvasRect& r) = 0;
+  // Solid fill without outline, whatever the brush.
+  virtual void fillRect(const CanvasRect& r, uint32_t color) = 0;
+  // Code page 1252 bytes (or symbol codes of a symbol font) with the top of
+  // the text line at y and a transparent background. Each byte advances by
+  // the font engine's width, or by `advances` (one per byte) when given.
+  virtual void textOut(int x, int y, std::string_view text, std::span<const int> advances = {}) = 0;
+  // The picture stretched into the rectangle.
+  virtual void drawPicture(const CanvasRect& dest, const TPictureRec& picture) = 0;
+
+  // Drawing is limited to the rectangle until the clip is cleared.
+  virtual void setClip(const CanvasRect& r) = 0;
+  virtual void clearClip() = 0;
+  // Every pixel of the rectangle becomes its inverse colour.
+  virtual void invertRect(const CanvasRect& r) = 0;
+};
+
+}  // namespace vendaro

@@ -1,0 +1,107 @@
+#include "app/qt_pictures.h"
+
+#include <gtest/gtest.h>
+
+
+#include "app/canvas_drawing.h"
+
+namespace vendaro {
+namespace {
+
+using namespace test;
+
+// A width × height bitmap whose pixels (x, y from the top) take `colors`
+// row by row; palettes are given as 0x00BBGGRR colours.
+TPictureRec picture(int width, int height, int bitCount, std::initializer_list<uint32_t> colors,
+                    std::initializer_list<uint32_t> palette = {}) {
+  std::vector<uint8_t> block(40 + 4 * palette.size());
+  size_t at = 40;
+  for (uint32_t color : palette) {
+    block[at++] = uint8_t(color >> 16);
+    block[at++] = uint8_t(color >> 8);
+    block[at++] = uint8_t(color);
+    block[at++] = 0;
+  }
+  TPictureRec pic;
+  EXPECT_TRUE(newdib(pic, width, height, bitCount, palette.size() ? block.data() : nullptr,
+                     uint32_t(palette.size())));
+  auto color = colors.begin();
+  for (int y = 0; y < height && color != colors.end(); ++y) {
+    for (int x = 0; x < width; ++x) setpixel(pic, x, y, *color++);
+  }
+  return pic;
+}
+
+TEST(QtPictures, StretchedIntoTheRectangleTopRowFirst) {
+  const TPictureRec rgb = picture(2, 2, 24, {kRed, kGreen, kBlue, kBlack});
+  const TPictureRec indexed = picture(3, 1, 8, {kGreen, kBlue, kRed}, {kRed, kGreen, kBlue});
+  const TPictureRec mono = picture(2, 1, 1, {kBlack, kWhite});
+  Drawing d;
+  d.draw([&](QtCanvas& c) {
+    c.drawPicture({10, 10, 30, 30}, rgb);
+    c.drawPicture({40, 10, 70, 20}, indexed);
+    c.drawPicture({40, 30, 60, 40}, mono);
+  });
+  EXPECT_EQ(d.at(10, 10), kRed);
+  EXPECT_EQ(d.at(19, 19), kRed);
+  EXPECT_EQ(d.at(20, 10), kGreen);
+  EXPECT_EQ(d.at(10, 20), kBlue);
+  EXPECT_EQ(d.at(29, 29), kBlack);
+  EXPECT_EQ(d.at(30, 30), kWhite);
+  EXPECT_EQ(d.at(40, 10), kGreen);
+  EXPECT_EQ(d.at(55, 19), kBlue);
+  EXPECT_EQ(d.at(69, 15), kRed);
+  EXPECT_EQ(d.at(70, 15), kWhite);
+  EXPECT_EQ(d.at(45, 35), kBlack);
+  EXPECT_EQ(d.at(55, 35), kWhite);
+  EXPECT_EQ(d.ink(), (CanvasRect{10, 10, 70, 40}));
+}
+
+TEST(QtPictures, HugeRectangleShowsTheRightPartOfThePicture) {
+  const TPictureRec rgb = picture(2, 2, 24, {kRed, kGreen, kBlue, kBlack});
+  Drawing d;
+  d.draw([&](QtCanvas& c) {
+    c.drawPicture({-2000000, -2000000, 2000000, 2000000}, rgb);  // the view is in the black quarter
+    c.drawPicture({-10000, 40, 10000, 400}, rgb);                 // its top half shows green here
+  });
+  EXPECT_EQ(d.at(0, 0), kBlack);
+  EXPECT_EQ(d.at(119, 39), kBlack);
+  EXPECT_EQ(d.at(0, 40), kGreen);
+  EXPECT_EQ(d.at(119, 79), kGreen);
+}
+
+TEST(QtPictures, ConvertedOnceAndAgainAfterAWrite) {
+  TPictureRec pic = picture(4, 3, 24, {kRed, kRed, kRed, kRed, kGreen, kGreen, kGreen, kGreen, kBlue,
+                                       kBlue, kBlue, kBlue});
+  const QImage first = pictureImage(pic);
+  EXPECT_EQ(pictureImage(pic).cacheKey(), first.cacheKey());
+  const TPictureRec snapshot = pic;  // an undo copy shares the rows
+  EXPECT_EQ(pictureImage(snapshot).cacheKey(), first.cacheKey());
+
+  setpixel(pic, 0, 0, kBlack);
+  const QImage changed = pictureImage(pic);
+  EXPECT_EQ(changed.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(pictureImage(snapshot).pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(first.pixel(0, 2), qRgb(0, 0, 255));
+}
+
+TEST(QtPictures, InconsistentBitmapsAreNotDrawn) {
+  TPictureRec shortRows = picture(4, 4, 24, {});
+  shortRows.Bits->resize(shortRows.Bits->size() - 1);
+  TPictureRec badDepth = picture(2, 2, 8, {});
+  badDepth.Header.biBitCount = 7;
+  TPictureRec compressed = picture(2, 2, 8, {});
+  compressed.Header.biCompression = 1;
+  TPictureRec narrowRows = picture(8, 2, 24, {});
+  narrowRows.RowBytes = 20;
+  TPictureRec empty;
+  for (const TPictureRec* pic : {&shortRows, &badDepth, &compressed, &narrowRows, &empty}) {
+    EXPECT_TRUE(convertPicture(*pic).isNull());
+    Drawing d;
+    d.draw([&](QtCanvas& c) { c.drawPicture({0, 0, 50, 50}, *pic); });
+    EXPECT_EQ(d.ink(), CanvasRect{});
+  }
+}
+
+}  // namespace
+}  // namespace vendaro
