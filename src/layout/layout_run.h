@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/line_cells.h"
 #include "layout/line_breaking.h"
 #include "layout/line_gap_buffer.h"
 #include "layout/text_positions.h"
@@ -74,8 +75,23 @@ struct RowGroup {
   size_t count = 1;
 };
 // The row group of line `index`, or the line alone when it is not part of a
-// well-formed one (a damaged table is then laid out line by line).
-RowGroup rowGroupOf(const LineGapBuffer& lines, size_t index);
+// well-formed one (a damaged table is then laid out line by line). `Lines`
+// is a frame's line vector or the gap buffer of a layout run.
+template <typename Lines>
+RowGroup rowGroupOf(const Lines& lines, size_t index) {
+  const TLineRec& line = lines[index];
+  const RowGroup alone{index, 1};
+  if (line.RowCells < 2 || line.CellIndex < 0 || line.CellIndex >= line.RowCells) return alone;
+  const size_t cell = static_cast<size_t>(line.CellIndex);
+  const size_t cells = static_cast<size_t>(line.RowCells);
+  if (cell > index || index - cell + cells > lines.size()) return alone;
+  const size_t start = index - cell;
+  for (size_t k = 0; k < cells; ++k) {
+    const TLineRec& member = lines[start + k];
+    if (member.RowCells != line.RowCells || member.CellIndex != static_cast<int32_t>(k)) return alone;
+  }
+  return {start, cells};
+}
 // Moves the cells of line `index` from `cut` on to the front of the line that
 // continues it in its cell column, inserting a new row group when there is
 // none; at a break cell (`atBreakCell`, the cell at `cut`) the line ends the
@@ -86,15 +102,6 @@ void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index
 double frameTextWidth(const Document& doc, const TFieldRec& frame);
 // Width of one text column of the line's section, mm.
 double columnWidth(double textWidth, const TLineRec& line);
-// Cells 13, 14 and 15 stand for a paragraph end, line break and page break
-// inside a joined table cell.
-inline bool isBreakCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch >= 13 && cell.Ch <= 15; }
-inline bool isTabCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch == kTabChar; }
-inline bool isSpaceCell(const TCharRec& cell) { return cell.Kind == kCellChar && cell.Ch == ' '; }
-inline bool hasSoftHyphen(const TCharRec& cell) { return GettingOpsB(cell.CharFlags, kFlagSoftHyphen); }
-// Lines in one table row group are this many apart in a cell column.
-inline int32_t rowStep(const TLineRec& line) { return line.RowCells > 1 ? line.RowCells : 1; }
-inline bool isLaterRowCell(const TLineRec& line) { return line.RowCells > 1 && line.CellIndex > 0; }
 
 // Footnote areas are footer frames with a footnote number.
 inline bool isFootnoteArea(const TFieldRec& frame) { return frame.FieldType == kFieldFooter && frame.FootnoteNo >= 1; }

@@ -54,21 +54,6 @@ bool needsNewRowGroup(const LineGapBuffer& lines, size_t index, size_t next, boo
 
 }  // namespace
 
-RowGroup rowGroupOf(const LineGapBuffer& lines, size_t index) {
-  const TLineRec& line = lines[index];
-  const RowGroup alone{index, 1};
-  if (line.RowCells < 2 || line.CellIndex < 0 || line.CellIndex >= line.RowCells) return alone;
-  const size_t cell = static_cast<size_t>(line.CellIndex);
-  const size_t cells = static_cast<size_t>(line.RowCells);
-  if (cell > index || index - cell + cells > lines.size()) return alone;
-  const size_t start = index - cell;
-  for (size_t k = 0; k < cells; ++k) {
-    const TLineRec& member = lines[start + k];
-    if (member.RowCells != line.RowCells || member.CellIndex != static_cast<int32_t>(k)) return alone;
-  }
-  return {start, cells};
-}
-
 void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell) {
   const RowGroup group = rowGroupOf(lines, index);
   size_t next = index + group.count;

@@ -7,14 +7,9 @@
 #include <cstdint>
 
 #include "document/document.h"
+#include "document/text_pos.h"
 
 namespace vendaro {
-
-struct TextPos {
-  int32_t field = 0;
-  int32_t line = 0;
-  int32_t cell = 0;
-};
 
 class TextPositions {
  public:
