@@ -8,14 +8,16 @@
 
 #ifdef VENDARO_WITH_GUI
 #include "app/application.h"
+#include "app/page_image.h"
 #endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);
 #ifdef VENDARO_WITH_GUI
+  if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args, vendaro::renderPagePng);
   return vendaro::runApplication(argc, argv);
 #else
+  if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);
   std::fputs(vendaro::usageText().c_str(), stderr);
   return 2;
 #endif

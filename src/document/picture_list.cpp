@@ -5,8 +5,8 @@
 namespace vendaro {
 namespace {
 
-void markUsed(const Document& doc, std::vector<bool>& used) {
-  for (const TFieldRec& f : doc.Fields)
+void markUsed(const std::vector<TFieldRec>& fields, std::vector<bool>& used) {
+  for (const TFieldRec& f : fields)
     for (const TLineRec& l : f.Lines)
       for (const TCharRec& c : l.Chars)
         if (c.Kind == kCellPicture && c.PictureIndex < used.size()) used[c.PictureIndex] = true;
@@ -26,9 +26,15 @@ void FreeBilderListe(Document& doc) {
 }
 
 void FreeBildInListeIfNotNeeded(Document& doc, std::span<const Document* const> snapshots) {
+  std::vector<const std::vector<TFieldRec>*> frames;
+  for (const Document* snapshot : snapshots) frames.push_back(&snapshot->Fields);
+  FreeBildInListeIfNotNeeded(doc, frames);
+}
+
+void FreeBildInListeIfNotNeeded(Document& doc, std::span<const std::vector<TFieldRec>* const> snapshotFrames) {
   std::vector<bool> used(doc.Pictures.size(), false);
-  markUsed(doc, used);
-  for (const Document* snapshot : snapshots) markUsed(*snapshot, used);
+  markUsed(doc.Fields, used);
+  for (const std::vector<TFieldRec>* fields : snapshotFrames) markUsed(*fields, used);
   for (int32_t i = 0; i < doc.PictureCount(); ++i)
     if (!used[static_cast<size_t>(i)]) FreeBildInListe(doc, i);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "document/document.h"
 
@@ -15,5 +16,7 @@ void FreeBilderListe(Document& doc);
 // Releases every picture that no picture cell of the document or of any of
 // the `snapshots` (undo steps) refers to.
 void FreeBildInListeIfNotNeeded(Document& doc, std::span<const Document* const> snapshots = {});
+// The same for undo steps that keep only their frames.
+void FreeBildInListeIfNotNeeded(Document& doc, std::span<const std::vector<TFieldRec>* const> snapshotFrames);
 
 }  // namespace vendaro

@@ -1,5 +1,5 @@
 // editor.h — one open document together with everything that edits it: the
-// commands, the caret, the hyphenation cache and (in time) the undo history.
+// commands, the caret, the hyphenation cache and the undo history.
 // It reaches the world only through its EditorHost.
 #pragma once
 
@@ -11,7 +11,10 @@
 #include "document/document.h"
 #include "editing/editor_host.h"
 #include "editing/program_services.h"
+#include "editing/undo_history.h"
 #include "layout/hyphenation.h"
+#include "layout/paint_state.h"
+#include "platform/canvas.h"
 
 namespace vendaro {
 
@@ -51,13 +54,67 @@ class Editor {
   // and the whole text is laid out.
   void documentLoaded();
 
+  // --- caret, selection and tool bar (caret_commands.cpp) -----------------
+  // Set while the tool bar is being brought in line with the caret.
+  bool ToolbarSyncGuard = false;
+  // Takes the input font from the text before the caret, then updates the
+  // tool bar.
+  void OvertakeFont();
+  // Updates the tool bar from the input font and the caret's paragraph.
+  void SmallOvertakeFont();
+  // Word and paragraph selection (double and triple click), then a repaint.
+  void WortMarkieren();
+  void AbsatzMarkieren();
+
+  // --- undo and redo (undo_commands.cpp) ----------------------------------
+  // Records the state before a command under its German caption; every
+  // command that changes the document calls it first.
+  void MakeCopyForUndo(std::string_view caption);
+  // For runs of one kind of edit: continues the newest step while the merge
+  // is open with `kind`, else records a new one; the merge stays open.
+  void MakeMergedCopyForUndo(std::string_view caption, int32_t kind);
+  void closeUndoMerge() { undo_.UndoMergeOpen = false; }
+  // Undoes k + 1 steps / redoes k + 1 steps; requests past the ends only
+  // refresh the hints.
+  void RestoreCopyFromUndo(int32_t k);
+  void RestoreBeforeRestoreCopyFromUndo(int32_t k);
+  // Loads snapshot `index` into the document (frames, caret, selection,
+  // input font); the caller has freed the frames.
+  void RestoreCopyNrFromUndo(int32_t index);
+  void FreeAllUndoCops();
+  // Hands the undo and redo buttons' state to the host.
+  void SetUndoHints();
+  // Releases pictures that neither the text nor any undo step refers to.
+  void FreeBildInListeIfNotNeeded();
+  const UndoHistory& undoHistory() const { return undo_; }
+  void setMaxUndoSteps(int32_t steps) { undo_.MaxUndoSteps = steps; }
+
+  // --- painting (editor_painting.cpp) ---------------------------------------
+  // Paints the pages the viewport shows (screen) or one page (print); shows
+  // the status texts and runs the layout pass a paint asks for.
+  PaintOutcome DrawPages(Canvas& canvas, bool printMode, int originY = 0, int originX = 0, int page = 0);
+  PaintOutcome PaintBox1Paint(Canvas& canvas) { return DrawPages(canvas, false); }
+  // The window changed size: page-width and whole-page zooms follow it.
+  // True when the zoom changed.
+  bool FormResize(const PaintViewport& viewport, int dpi);
+  ViewOptions& viewOptions() { return viewOptions_; }
+  PaintState& paintState() { return paintState_; }
+  const PaintState& paintState() const { return paintState_; }
+
  private:
+  void recordUndoStep(std::string_view caption, bool original);
+  void showRestoredState();
+
   EditorHost& host_;
   ProgramServices& services_;
   Document doc_;
+  ViewOptions viewOptions_;
+  PaintState paintState_;
+  int layoutRequestsInARow_ = 0;
   DocumentHyphenation hyphenation_;
   std::function<bool(std::string_view)> spellingHook_;
   std::function<void(Document&)> fieldRefreshHook_;
+  UndoHistory undo_;
 };
 
 }  // namespace vendaro

@@ -3,7 +3,11 @@
 // The Qt window implements it; tests and the command line use their own.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "document/records.h"
 
 namespace vendaro {
 
@@ -11,6 +15,28 @@ enum class MessageIcon { none, information, warning, error, question };
 
 // Status bar panels of the main window.
 enum StatusPanel : int { kPanelPage = 0, kPanelLine = 1, kPanelOverwrite = 2, kPanelActivity = 3 };
+
+// A button or menu item of undo or redo: its text (hint or caption) and
+// whether it can be chosen.
+struct UndoControl {
+  std::string text;
+  bool enabled = false;
+};
+
+// What the formatting tool bar shows for the caret: font name and size
+// boxes and the bold, italic and underline buttons from the input font; the
+// bullet, numbering and alignment buttons from the caret's paragraph; the
+// style box's entries (the box shows entry 0).
+struct ToolbarFontState {
+  TFontRec font;
+  uint8_t listKind = 0;   // 1 bullets, 2 numbering
+  uint8_t alignment = 0;  // 0 left, 1 centred, 2 right, 3 justified
+  std::vector<std::string> styleNames;
+
+  bool bold() const { return GettingOpsB(font.Style, 0); }
+  bool italic() const { return GettingOpsB(font.Style, 1); }
+  bool underline() const { return GettingOpsB(font.Style, 2); }
+};
 
 class EditorHost {
  public:
@@ -25,8 +51,16 @@ class EditorHost {
   // The file menu shows the modified state and the recent files.
   virtual void fileMenuChanged() {}
   virtual void requestRepaint() {}
+  // The zoom of a fitting zoom mode followed the window's size.
+  virtual void zoomChanged() {}
   // Scrolls the view so that the caret can be seen (after the repaint).
   virtual void scrollCaretIntoView() {}
+  // The undo and redo buttons of the standard tool bar: enabled state and
+  // hint (a window without that tool bar ignores it).
+  virtual void setUndoHints(const UndoControl& /*undo*/, const UndoControl& /*redo*/) {}
+  // The formatting tool bar follows the caret. The editor's ToolbarSyncGuard
+  // is set meanwhile: the tool bar's change handlers must then do nothing.
+  virtual void toolbarFontChanged(const ToolbarFontState& /*state*/) {}
 };
 
 }  // namespace vendaro

@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -60,18 +61,45 @@ int convert(const std::vector<std::string>& args) {
   return status;
 }
 
+// --render-png OUT.png [--zoom N] FILE
+int renderPng(const std::vector<std::string>& args, const PageImageRenderer& renderer) {
+  if (args.size() != 3 && args.size() != 5) return usageError("--render-png erwartet eine Bilddatei, optional --zoom N, und eine Datei.");
+  double zoom = 100.0;
+  if (args.size() == 5) {
+    if (args[2] != "--zoom") return usageError("Unbekannte Angabe: " + args[2]);
+    char* end = nullptr;
+    zoom = std::strtod(args[3].c_str(), &end);
+    if (end == args[3].c_str() || *end != '\0' || !(zoom >= 1.0 && zoom <= 1000.0))
+      return usageError("Der Zoom muss zwischen 1 und 1000 liegen.");
+  }
+  if (!renderer) {
+    std::fputs("Diese Ausgabe ist ohne die Programmoberfläche nicht verfügbar.\n", stderr);
+    return kExitFailure;
+  }
+  HeadlessHost host;
+  Editor editor(host);
+  if (!openForCommand(editor, args.back())) return kExitFailure;
+  std::string error;
+  if (!renderer(editor, zoom, args[1], error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return kExitFailure;
+  }
+  return 0;
+}
+
 }  // namespace
 
 bool isHeadlessCommand(const std::vector<std::string>& args) {
   if (args.empty()) return false;
   const std::string& first = args[0];
-  return first == "--dump" || first == "--convert-to" || first == "--help" || first == "-h";
+  return first == "--dump" || first == "--convert-to" || first == "--render-png" || first == "--help" || first == "-h";
 }
 
-int runHeadlessCommand(const std::vector<std::string>& args) {
+int runHeadlessCommand(const std::vector<std::string>& args, const PageImageRenderer& renderer) {
   const std::string& command = args.at(0);
   if (command == "--dump") return dump(args);
   if (command == "--convert-to") return convert(args);
+  if (command == "--render-png") return renderPng(args, renderer);
   std::fputs(usageText().c_str(), stdout);
   return 0;
 }
@@ -81,7 +109,9 @@ std::string usageText() {
          "  vendaro [DATEI…] [/P DATEI…]        Programm starten, Dateien öffnen (nach /P: drucken)\n"
          "  vendaro --dump DATEI                Dokumentmodell als JSON ausgeben\n"
          "  vendaro --convert-to lpx [--outdir ORDNER] DATEI…\n"
-         "                                      Dateien umwandeln\n";
+         "                                      Dateien umwandeln\n"
+         "  vendaro --render-png BILD.png [--zoom N] DATEI\n"
+         "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n";
 }
 
 }  // namespace vendaro

@@ -144,4 +144,101 @@ Document richDocument() {
   return doc;
 }
 
+namespace {
+
+void useFont(Document& doc, const char* face, double size, uint8_t style = 0, uint16_t attr = 0, int32_t color = 0) {
+  SetPCharText(doc.CurFont.Name, face);
+  doc.CurFont.Size = size;
+  doc.CurFont.Style = style;
+  doc.CurFont.Attr = attr;
+  doc.CurFont.Color = color;
+}
+
+void addShowcaseTable(Document& doc) {
+  const char* texts[2][3] = {{"Artikel", "Menge", "Preis"}, {"Plakat A1", "12", "34,50 \x80"}};
+  for (int row = 0; row < 2; ++row) {
+    for (int cell = 0; cell < 3; ++cell) {
+      useFont(doc, "Arial", 12, row == 0 ? 1 : 0);
+      appendTextLine(doc, 0, texts[row][cell]);
+      TLineRec& line = doc.Fields[0].Lines.back();
+      line.InTable = 1;
+      line.CellFirstLine = line.CellLastLine = 1;
+      line.RowCells = 3;
+      line.CellIndex = cell;
+      line.RowLeft = 10;
+      line.RowRight = 30;
+      if (row == 0) {
+        line.CellDesign.BackColor = 0xE0E0E0;
+        line.CellDesign.BackTransparent = 0;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+Document showcaseDocument() {
+  Document doc = newWindowDocument();
+  useFont(doc, "Times New Roman", 28, 1, 0, 0x800000);
+  appendTextLine(doc, 0, "Sommerfest im Hof");
+  doc.Fields[0].Lines.back().Para.Alignment = 1;
+  useFont(doc, "Arial", 14);
+  appendTextLine(doc, 0, "Am Samstag feiern wir mit allen Nachbarn. Bringt gute Laune mit!");
+  uint16_t effects = 0;
+  SettingOps(effects, kAttrUnderline, true);
+  SettingOps(effects, kAttrShadow, true);
+  useFont(doc, "Courier New", 16, 0, effects, 0x0000C0);
+  appendTextLine(doc, 0, "Beginn 15 Uhr");
+  useFont(doc, "Arial", 14);
+  for (const char* item : {"Kuchenbuffet", "Musik und Tanz", "Flohmarkt f\xfcr Kinder"}) {
+    appendTextLine(doc, 0, item);
+    TLineRec& line = doc.Fields[0].Lines.back();
+    line.Para.ListKind = 1;
+    line.Para.LeftIndent = 5;
+  }
+  appendTextLine(doc, 0, "");
+  addShowcaseTable(doc);
+  appendTextLine(doc, 0, "");
+
+  TFieldRec& box = doc.NewPage(true);
+  box.FieldType = kFieldTextBox;
+  box.Left = 110, box.Top = 200, box.Right = 190, box.Bottom = 240;
+  box.RightFromRight = box.BottomFromBottom = 0;
+  box.BorderWidth = 1.5;
+  box.BorderColor = 0x008000;
+  box.BackColor = 0xE0FFE0;
+  box.Transparent = 0;
+  box.WrapText = 0;
+  box.MoveWithText = 0;
+  box.MarginLeft = box.MarginRight = 2.5;
+  box.MarginTop = box.MarginBottom = 1.3;
+  useFont(doc, "Arial", 12, 2);
+  appendTextLine(doc, doc.FieldCount() - 1, "Anmeldung bis Freitag im Hausflur.");
+
+  TPictureRec sun;
+  newdib(sun, 120, 80, 24);
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const int dx = x - 60, dy = y - 40;
+      setpixel(sun, x, y, dx * dx + dy * dy < 900 ? 0x00D0FF : 0xF0C080);
+    }
+  doc.Pictures.push_back(sun);
+  TFieldRec& frame = doc.NewPage(true);
+  frame.FieldType = kFieldPicture;
+  frame.Left = 25, frame.Top = 200, frame.Right = 95, frame.Bottom = 260;
+  frame.RightFromRight = frame.BottomFromBottom = 0;
+  frame.WrapText = 0;
+  frame.MoveWithText = 0;
+  frame.KeepAspect = 1;
+  TCharRec cell;
+  cell.Kind = kCellPicture;
+  cell.PictureIndex = 0;
+  frame.Lines[0].Chars.push_back(cell);
+
+  doc.CurField = doc.MarkField = 0;
+  doc.CurLine = doc.MarkLine = 0;
+  doc.CurChar = doc.MarkChar = 0;
+  return doc;
+}
+
 }  // namespace vendaro::test

@@ -17,5 +17,10 @@ void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t
 // with tab stops and bullet fonts, a table row, a chained text box, and
 // pictures of 1, 8 and 24 bits.
 Document richDocument();
+// An A4 page as a person writes one: a centred title, body text in mixed
+// fonts with effects, a bulleted list, a bordered table of two rows, a text
+// box and a picture frame. Not laid out: give it to an editor and call
+// documentLoaded().
+Document showcaseDocument();
 
 }  // namespace vendaro::test

@@ -1,0 +1,98 @@
+// undo_bench.cpp — recording an undo step of a 300,000-character document,
+// the memory one step holds, and undoing (loading a step back).
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <string>
+
+#include "editing/editor.h"
+
+namespace vendaro {
+namespace {
+
+class QuietHost : public EditorHost {
+ public:
+  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
+  void setStatusText(int, const std::string&) override {}
+  void setCaption(const std::string&) override {}
+};
+
+// The window's empty document filled with 2,000 paragraphs of 150 letters
+// and spaces in 11 point Arial, wrapped into lines by the real layout.
+void fillLongText(Editor& editor) {
+  editor.FormCreate();
+  Document& doc = editor.doc();
+  doc.CurFont.Size = 11.0;
+  SetPCharText(doc.CurFont.Name, "Arial");
+  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
+  const std::string words = "Plakate und Aushaenge werden auf einer einzigen grossen Seite gesetzt ";
+  auto& lines = doc.Fields[0].Lines;
+  lines.resize(2000);
+  size_t next = 0;
+  for (TLineRec& line : lines) {
+    line.LineEnd = kLineEndParagraph;
+    for (int i = 0; i < 150; ++i) {
+      TCharRec cell;
+      cell.Ch = static_cast<uint8_t>(words[next++ % words.size()]);
+      cell.FontIndex = font;
+      doc.RenderChar(cell);
+      line.Chars.push_back(std::move(cell));
+    }
+  }
+  editor.RefreshContent();
+}
+
+// Small blocks come from the arena, large ones are mapped on their own.
+size_t heapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+void BM_MakeCopyForUndo(benchmark::State& state) {
+  QuietHost host;
+  Editor editor(host);
+  fillLongText(editor);
+  const size_t before = heapInUse();
+  editor.MakeCopyForUndo("Eingabe");
+  const double bytesPerStep = static_cast<double>(heapInUse() - before);
+  // Steady state: the history is full, so every step also drops the oldest.
+  for (auto _ : state) editor.MakeCopyForUndo("Eingabe");
+  state.counters["bytes_per_step"] = bytesPerStep;
+  state.counters["lines"] = static_cast<double>(editor.doc().Fields[0].LineCount());
+}
+BENCHMARK(BM_MakeCopyForUndo)->Unit(benchmark::kMillisecond);
+
+// Undo from the middle of the history: one step loaded back.
+void BM_UndoOneStep(benchmark::State& state) {
+  QuietHost host;
+  Editor editor(host);
+  fillLongText(editor);
+  for (int i = 0; i < 3; ++i) editor.MakeCopyForUndo("Eingabe");
+  editor.RestoreCopyFromUndo(0);  // keeps the present state once
+  for (auto _ : state) {
+    editor.RestoreCopyFromUndo(0);
+    state.PauseTiming();
+    editor.RestoreBeforeRestoreCopyFromUndo(0);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_UndoOneStep)->Unit(benchmark::kMillisecond);
+
+// The first undo after editing: the present state is kept, then a step loaded.
+void BM_FirstUndo(benchmark::State& state) {
+  QuietHost host;
+  Editor editor(host);
+  fillLongText(editor);
+  for (int i = 0; i < 3; ++i) editor.MakeCopyForUndo("Eingabe");
+  for (auto _ : state) {
+    editor.RestoreCopyFromUndo(0);
+    state.PauseTiming();
+    editor.RestoreBeforeRestoreCopyFromUndo(0);  // back at the end of the history
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FirstUndo)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vendaro

@@ -1,0 +1,62 @@
+#include "app/page_image.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+
+#include "app/offscreen_gui.h"
+#include "app/qt_canvas.h"
+#include "platform/file_io.h"
+
+namespace vendaro {
+namespace {
+
+constexpr double kScreenDpi = 96.0;
+// An image beyond this many pixels would need gigabytes; a 10 m poster at
+// full size is asked for with a smaller zoom instead.
+constexpr double kMaxPixels = 200e6;
+
+}  // namespace
+
+bool renderPagePng(Editor& editor, double zoomPercent, const std::filesystem::path& out, std::string& error) {
+  const auto gui = ensureOffscreenGui();
+  const Document& doc = editor.doc();
+  // Printing paints at zoom 100; the zoom becomes the image's resolution.
+  const int dpi = std::max(1, static_cast<int>(std::lround(kScreenDpi * zoomPercent / 100.0)));
+  const double printerDpi = doc.PrinterDPI > 0 ? doc.PrinterDPI : 600.0;
+  const double width = std::trunc(doc.PageWidthPx * dpi / printerDpi);
+  const double height = std::trunc(doc.PageHeightPx * dpi / printerDpi);
+  if (width < 1 || height < 1 || width * height > kMaxPixels) {
+    error = "Das Bild wäre zu groß oder leer. Bitte einen anderen Zoom angeben.";
+    return false;
+  }
+  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  if (image.isNull()) {
+    error = "Nicht genügend Speicher für das Bild.";
+    return false;
+  }
+  // A paint may finish the layout (page numbers, text flow): paint again
+  // until it asks for nothing more.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, doc.fontEngine(), dpi, CanvasRect{0, 0, image.width(), image.height()});
+    const PaintOutcome outcome = editor.DrawPages(canvas, true, 0, 0, 0);
+    if (!outcome.fieldWidthChanged && !outcome.layoutNeeded) break;
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG") ||
+      !writeFileAtomically(out, reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))) {
+    error = "Konnte Datei " + out.string() + " nicht erstellen!";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vendaro

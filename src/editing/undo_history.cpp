@@ -1,0 +1,124 @@
+#include "editing/undo_history.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace vendaro {
+namespace {
+
+// Cuts a caption to the stored length without splitting a UTF-8 sequence.
+std::string boundedCaption(std::string_view caption) {
+  if (caption.size() <= kMaxUndoCaptionBytes) return std::string(caption);
+  size_t end = kMaxUndoCaptionBytes;
+  while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80) --end;
+  return std::string(caption.substr(0, end));
+}
+
+UndoControl control(std::string_view label, const TUndoRec* step) {
+  if (step == nullptr) return {std::string(label) + "Nicht möglich", false};
+  return {std::string(label) + step->Caption, true};
+}
+
+}  // namespace
+
+bool UndoHistory::record(const Document& doc, std::string_view caption, bool original) {
+  bool freed = pos_ < UndoCount();
+  steps_.erase(steps_.begin() + pos_, steps_.end());
+  // A loop rather than a single step, so that a lowered setting takes
+  // effect with the next command instead of never.
+  if (!original) {
+    const int32_t excess = std::clamp(pos_ - std::max(MaxUndoSteps, 0), 0, pos_);
+    if (excess > 0) {
+      steps_.erase(steps_.begin(), steps_.begin() + excess);
+      pos_ -= excess;
+      freed = true;
+    }
+  }
+
+  TUndoRec& rec = steps_.emplace_back();
+  rec.Caption = boundedCaption(caption);
+  rec.Fields = doc.Fields;
+  rec.MarkField = doc.MarkField;
+  rec.MarkLine = doc.MarkLine;
+  rec.MarkChar = doc.MarkChar;
+  rec.CurField = doc.CurField;
+  rec.CurLine = doc.CurLine;
+  rec.CurChar = doc.CurChar;
+  rec.CaretPage = doc.CaretPage;
+  rec.CurFont = doc.CurFont;
+  rec.PageWidth = doc.PageWidth;
+  rec.PageHeight = doc.PageHeight;
+  pos_ = UndoCount();
+  return freed;
+}
+
+void UndoHistory::load(int32_t index, Document& doc) const {
+  const TUndoRec& rec = step(index);
+  doc.Fields = rec.Fields;
+  doc.MarkField = rec.MarkField;
+  doc.MarkLine = rec.MarkLine;
+  doc.MarkChar = rec.MarkChar;
+  doc.CurField = rec.CurField;
+  doc.CurLine = rec.CurLine;
+  doc.CurChar = rec.CurChar;
+  doc.CaretPage = rec.CaretPage;
+  doc.CurFont = rec.CurFont;
+  if (doc.PageWidth != rec.PageWidth || doc.PageHeight != rec.PageHeight) {
+    doc.PageWidth = rec.PageWidth;
+    doc.PageHeight = rec.PageHeight;
+    doc.SetPrinterProps();
+  }
+}
+
+void UndoHistory::setPos(int32_t pos) {
+  assert(pos >= 0 && pos <= UndoCount());
+  pos_ = pos;
+}
+
+void UndoHistory::FreeUndoCopy(int32_t index) {
+  if (index < 0 || index >= UndoCount()) return;
+  steps_.erase(steps_.begin() + index);
+  if (index < pos_) --pos_;
+}
+
+void UndoHistory::FreeAllUndoCops() {
+  steps_.clear();
+  pos_ = 0;
+  UndoMergeOpen = false;
+}
+
+std::vector<const std::vector<TFieldRec>*> UndoHistory::snapshotFrames() const {
+  std::vector<const std::vector<TFieldRec>*> frames;
+  frames.reserve(steps_.size());
+  for (const TUndoRec& rec : steps_) frames.push_back(&rec.Fields);
+  return frames;
+}
+
+const TUndoRec* UndoHistory::undoStep() const { return pos_ > 0 ? &steps_[static_cast<size_t>(pos_ - 1)] : nullptr; }
+
+const TUndoRec* UndoHistory::redoStep() const {
+  return pos_ < UndoCount() ? &steps_[static_cast<size_t>(pos_)] : nullptr;
+}
+
+UndoControl UndoHistory::undoButton() const { return control("Rückgängig: ", undoStep()); }
+UndoControl UndoHistory::redoButton() const { return control("Wiederholen: ", redoStep()); }
+UndoControl UndoHistory::undoMenuItem() const { return control("&Rückgängig: ", undoStep()); }
+UndoControl UndoHistory::redoMenuItem() const { return control("&Wiederholen: ", redoStep()); }
+
+std::vector<std::string> UndoHistory::undoPopup() const {
+  std::vector<std::string> captions;
+  for (int32_t i = pos_ - 1; i >= 0 && captions.size() < kMaxUndoPopupEntries; --i)
+    captions.push_back(steps_[static_cast<size_t>(i)].Caption);
+  return captions;
+}
+
+// The newest snapshot past the position is the state saved by the first
+// undo; redoing up to it is the last entry's job, so it is not listed.
+std::vector<std::string> UndoHistory::redoPopup() const {
+  std::vector<std::string> captions;
+  for (int32_t i = pos_; i <= UndoCount() - 2 && captions.size() < kMaxUndoPopupEntries; ++i)
+    captions.push_back(steps_[static_cast<size_t>(i)].Caption);
+  return captions;
+}
+
+}  // namespace vendaro

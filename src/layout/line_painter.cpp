@@ -1,0 +1,395 @@
+#include "layout/line_painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/cell_measurer.h"
+#include "layout/layout_run.h"
+
+namespace vendaro {
+namespace {
+
+constexpr uint8_t kTabMark = 174;         // an arrow in "Symbol"
+constexpr uint8_t kLineBreakMark = 191;   // a return arrow in "Symbol"
+constexpr uint8_t kParagraphMark = 182;   // "¶"
+constexpr uint8_t kSpaceMark = 0xB7;      // "·"
+constexpr double kBulletPoints = 12.0;
+constexpr int kColumnEdgeGrip = 2;        // half the width of a column-resize strip
+
+bool hasUnderline(const TFontRec& font) {
+  return GettingOpsB(font.Style, 2) || GettingOps(font.Attr, kAttrUnderline) ||
+         GettingOps(font.Attr, kAttrWordUnderline) || GettingOps(font.Attr, kAttrDoubleUnderline);
+}
+
+bool isPlainCharacter(const TCharRec& cell) { return cell.Kind == kCellChar && !isTabCell(cell); }
+
+TFontRec markFont(std::string_view face, double points) {
+  TFontRec font = defaultCurFont();
+  SetPCharText(font.Name, face);
+  font.Size = points;
+  font.Style = 0;
+  font.Attr = 0;
+  font.Color = 0;
+  return font;
+}
+
+}  // namespace
+
+LinePainter::LinePainter(PaintContext& ctx, const FrameGeometry& geometry, const FramePlacement& place)
+    : ctx_(ctx), geometry_(geometry), place_(place),
+      frame_(ctx.doc.Fields[static_cast<size_t>(geometry.field)]),
+      text_(ctx.canvas, ctx.doc.fontEngine(), ctx.scale) {}
+
+LinePainter::CellBox LinePainter::cellBox(const LineGeometry& g, size_t cell) const {
+  const TCharRec& c = frame_.Lines[static_cast<size_t>(g.line)].Chars[cell];
+  const double extra = isSpaceCell(c) && cell + 1 < g.cellX.size() - 1 ? g.spaceExtra : 0.0;
+  return {place_.x(g.cellX[cell]), place_.x(g.cellX[cell] + c.CharWidth + extra)};
+}
+
+void LinePainter::paint(const LineGeometry& g) {
+  const TLineRec& line = frame_.Lines[static_cast<size_t>(g.line)];
+  const CanvasRect band{place_.x(g.boxLeft) - 8, place_.y(g.top), place_.x(g.boxRight) + 8, baseline(g) + 1};
+  if (ctx_.visible(band)) {
+    if (line.InTable) paintTableCell(g, line);
+    paintColumnSeparator(g, line);
+    if (g.paragraphStart && line.Para.ListKind != 0) paintListMark(g, line);
+    paintCells(g, line);
+    paintLineEndMark(g, line);
+    if (ctx_.hasSelection) invertSelection(g, line);
+  }
+  const bool caretLine = ctx_.doc.CurField == geometry_.field && ctx_.doc.CurLine == g.line;
+  if (caretLine && !ctx_.printMode && ctx_.recordsCaret) recordCaret(g, line);
+}
+
+// --- tables and columns ----------------------------------------------------
+
+void LinePainter::paintTableCell(const LineGeometry& g, const TLineRec& line) {
+  const TCellDesign& design = line.CellDesign;
+  const int left = place_.x(g.boxLeft), right = place_.x(g.boxRight);
+  const int top = place_.y(g.top), bottom = baseline(g);
+  if (!(design.BackTransparent && rgbOf(design.BackColor) == kWhite))
+    ctx_.canvas.fillRect({left, top, right, bottom}, rgbOf(design.BackColor));
+  // Design order: left, top, bottom, right.
+  if (line.CellFirstLine) paintTableBorder(left, top, right, top, 1, design);
+  if (line.CellLastLine) paintTableBorder(left, bottom, right, bottom, 2, design);
+  paintTableBorder(left, top, left, bottom, 0, design);
+  paintTableBorder(right, top, right, bottom, 3, design);
+  if (ctx_.printMode) return;
+  for (int side = 0; side < 2; ++side) {
+    const int x = side == 0 ? left : right;
+    ctx_.state.sideLists.AddMouseObj(1, x - kColumnEdgeGrip, top, x + kColumnEdgeGrip, bottom);
+    const PendingClick& click = ctx_.state.click;
+    if (click.ClickPending && click.ClickX >= x - kColumnEdgeGrip && click.ClickX < x + kColumnEdgeGrip &&
+        click.ClickY >= top && click.ClickY < bottom)
+      ctx_.state.sideLists.AddTableTrack(geometry_.field, g.line, side);
+  }
+}
+
+void LinePainter::paintTableBorder(int x1, int y1, int x2, int y2, int side, const TCellDesign& design) {
+  const auto s = static_cast<size_t>(side);
+  CanvasPen pen;
+  if (design.BorderPresent[s]) {
+    pen.width = ctx_.scale.penWidth(design.BorderWidth[s]);
+    if (pen.width == 0) return;
+    pen.color = rgbOf(design.BorderColor[s]);
+  } else if (ctx_.showsHelpers() && ctx_.options.GridLines) {
+    pen.color = kSilver;
+  } else {
+    return;
+  }
+  ctx_.canvas.setPen(pen);
+  // Lines leave out their end point; borders cover it.
+  ctx_.canvas.line(x1, y1, x2 + (x1 == x2 ? 0 : 1), y2 + (y1 == y2 ? 0 : 1));
+}
+
+void LinePainter::paintColumnSeparator(const LineGeometry& g, const TLineRec& line) {
+  if (line.ColumnCount < 2 || !line.ColumnLines || line.ColumnIndex >= line.ColumnBreaks) return;
+  CanvasPen pen;
+  pen.width = std::max(1, static_cast<int>(std::trunc(0.75 * ctx_.scale.pixelsPerPoint)));
+  ctx_.canvas.setPen(pen);
+  const int x = place_.x(line.SepRightX);
+  ctx_.canvas.line(x, place_.y(g.top), x, baseline(g));
+}
+
+// --- bullets and numbers -------------------------------------------------
+
+void LinePainter::paintListMark(const LineGeometry& g, const TLineRec& line) {
+  const Document& doc = ctx_.doc;
+  const TFontRec* first = line.Chars.empty() ? nullptr : &doc.Fonts[line.Chars.front().FontIndex];
+  std::string text;
+  TFontRec font;
+  if (line.Para.ListKind == 1) {
+    font = markFont(line.Para.BulletFont.isNull() ? std::string_view("Wingdings") : textOf(line.Para.BulletFont), kBulletPoints);
+    if (first != nullptr) font.Color = first->Color;
+    text.assign(1, static_cast<char>(line.Para.BulletChar));
+  } else {
+    font = first != nullptr ? *first : doc.CurFont;
+    font.Attr = 0;
+    font.Style = static_cast<uint8_t>(font.Style & 0x3);
+    text = std::to_string(line.Para.ListNumber) + ".";
+  }
+  text_.useFont(font, font.Size);
+  text_.drawPlain(place_.x(g.bulletX), baseline(g) - text_.metrics().height, text, rgbOf(font.Color));
+}
+
+// --- character cells ---------------------------------------------------------
+
+void LinePainter::paintCells(const LineGeometry& g, const TLineRec& line) {
+  const CanvasRect visible = ctx_.canvas.visibleRect();
+  size_t i = 0;
+  while (i < line.Chars.size()) {
+    const CellBox box = cellBox(g, i);
+    if (box.left >= visible.right) break;  // the rest lies beyond the view
+    if (isPlainCharacter(line.Chars[i])) {
+      i = paintTextRun(g, line, i);
+    } else {
+      paintSpecialCell(g, line, i);
+      ++i;
+    }
+  }
+}
+
+int LinePainter::textTop(const LineGeometry& g, const TCharRec& cell, const TFontRec& font) {
+  const bool super = GettingOps(font.Attr, kAttrSuperscript);
+  const bool lowered = !super && (GettingOps(font.Attr, kAttrSubscript) || GettingOps(font.Attr, kAttrSmallCaps));
+  if (lowered) return baseline(g) - text_.metrics().height;
+  return baseline(g) - static_cast<int>(std::lround(cell.CharHeight / ctx_.scale.mmPerPixel));
+}
+
+void LinePainter::paintCellBackground(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {
+  const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
+  if (font.BackTransparent && rgbOf(font.BackColor) == kWhite) return;
+  ctx_.canvas.fillRect({box.left, place_.y(g.top), box.right, baseline(g)}, rgbOf(font.BackColor));
+}
+
+// A run: plain characters of one font and height, drawn in one call. With
+// words-only underlining a space ends the run, since it is drawn without.
+size_t LinePainter::paintTextRun(const LineGeometry& g, const TLineRec& line, size_t first) {
+  const TCharRec& head = line.Chars[first];
+  const TFontRec& font = ctx_.doc.Fonts[head.FontIndex];
+  const bool wordsOnly = GettingOps(font.Attr, kAttrWordUnderline);
+  const bool headIsSpace = isSpaceCell(head);
+  size_t end = first + 1;
+  while (end < line.Chars.size()) {
+    const TCharRec& c = line.Chars[end];
+    if (!isPlainCharacter(c) || c.FontIndex != head.FontIndex || c.CharHeight != head.CharHeight) break;
+    if (wordsOnly && isSpaceCell(c) != headIsSpace) break;
+    ++end;
+  }
+  std::string raw;
+  std::vector<int> advances;
+  raw.reserve(end - first + 1);
+  advances.reserve(end - first + 1);
+  const int left = place_.x(g.cellX[first]);
+  for (size_t i = first; i < end; ++i) {
+    const CellBox box = cellBox(g, i);
+    paintCellBackground(g, line.Chars[i], box);
+    raw.push_back(static_cast<char>(line.Chars[i].Ch));
+    const int next = i + 1 < end ? place_.x(g.cellX[i + 1]) : box.right;
+    advances.push_back(next - place_.x(g.cellX[i]));
+  }
+  const bool hyphen = line.Hyphenated && end == line.Chars.size();
+  if (hyphen) {
+    raw.push_back('-');
+    advances.push_back(0);
+  }
+  std::string shown = displayText(font, raw);
+  text_.useFont(font, drawnPointSize(font));
+  if (hyphen) advances.back() = ctx_.doc.fontEngine().charWidth(text_.spec(), '-');
+  const int right = cellBox(g, end - 1).right;
+  TextRun run;
+  run.x = left;
+  run.y = textTop(g, head, font);
+  run.text = shown;
+  run.advances = advances;
+  run.width = right - left;
+  run.underline = hasUnderline(font) && !(wordsOnly && headIsSpace);
+  text_.draw(run);
+
+  for (size_t i = first; i < end; ++i) {
+    const TCharRec& c = line.Chars[i];
+    if (isSpaceCell(c)) paintSpaceMark(g, c, cellBox(g, i));
+  }
+  if (ctx_.options.CheckWhileTyping && ctx_.showsHelpers()) {
+    for (size_t i = first; i < end;) {
+      if (!GettingOpsB(line.Chars[i].CharFlags, kFlagMisspelled)) { ++i; continue; }
+      size_t j = i;
+      while (j < end && GettingOpsB(line.Chars[j].CharFlags, kFlagMisspelled)) ++j;
+      paintZigzag(cellBox(g, i).left, cellBox(g, j - 1).right, run.y + text_.metrics().height - 1);
+      i = j;
+    }
+  }
+  return end;
+}
+
+void LinePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& line, size_t index) {
+  const TCharRec& cell = line.Chars[index];
+  const CellBox box = cellBox(g, index);
+  paintCellBackground(g, cell, box);
+  const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
+  if (cell.Kind == kCellPicture) {
+    if (cell.PictureIndex < ctx_.doc.Pictures.size() && ctx_.doc.Pictures[cell.PictureIndex].hasPixels()) {
+      const int top = baseline(g) - static_cast<int>(std::lround(cell.CharHeight / ctx_.scale.mmPerPixel));
+      ctx_.canvas.drawPicture({box.left, top, box.right, baseline(g)}, ctx_.doc.Pictures[cell.PictureIndex]);
+    }
+    return;
+  }
+  text_.useFont(font, drawnPointSize(font));
+  if (isTabCell(cell)) {
+    paintTabCell(g, cell, box);
+    return;
+  }
+  std::string shown;
+  std::vector<int> advances;
+  if (cell.Kind == kCellField) {
+    shown = displayText(font, textOf(cell.Text));
+    // The characters are spread evenly across the cell.
+    const int width = box.right - box.left;
+    const int n = static_cast<int>(shown.size());
+    for (int k = 0; k < n; ++k) advances.push_back(width * (k + 1) / n - width * k / n);
+  } else {
+    shown = std::to_string(cell.ShownNumber);
+  }
+  if (shown.empty()) return;
+  TextRun run;
+  run.x = box.left;
+  run.y = textTop(g, cell, font);
+  run.text = shown;
+  run.advances = advances;
+  run.width = box.right - box.left;
+  run.underline = hasUnderline(font);
+  text_.draw(run);
+}
+
+void LinePainter::paintTabCell(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {
+  const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
+  static constexpr char kLeaders[] = {0, '-', '.', '_'};
+  const int top = textTop(g, cell, font);
+  if (cell.TabLeader >= 1 && cell.TabLeader <= 3) {
+    const char leader = kLeaders[cell.TabLeader];
+    const int step = ctx_.doc.fontEngine().charWidth(text_.spec(), static_cast<uint8_t>(leader));
+    // Only whole copies of the leader fit.
+    const int copies = step > 0 ? (box.right - box.left) / step : 0;
+    if (copies > 0) text_.drawPlain(box.left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
+  }
+  if (ctx_.showsMarks() && (ctx_.options.ShowTabs || ctx_.options.ShowAllMarks)) {
+    const TFontRec mark = markFont("Symbol", font.Size);
+    text_.useFont(mark, mark.Size);
+    text_.drawPlain(box.left, top, std::string(1, static_cast<char>(kTabMark)), kBlack);
+  }
+}
+
+void LinePainter::paintSpaceMark(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {
+  if (!ctx_.showsMarks() || !(ctx_.options.ShowSpaces || ctx_.options.ShowAllMarks)) return;
+  const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
+  const int top = textTop(g, cell, font);
+  const TFontRec mark = markFont("Times New Roman", font.Size);
+  text_.useFont(mark, mark.Size);
+  text_.drawPlain(box.left, top, std::string(1, static_cast<char>(kSpaceMark)), kBlack);
+}
+
+// 1-pixel red segments over 3-pixel steps, up and down between the
+// underline position and 2 pixels above it.
+void LinePainter::paintZigzag(int left, int right, int y) {
+  CanvasPen pen;
+  pen.color = kRed;
+  ctx_.canvas.setPen(pen);
+  bool up = false;
+  for (int x = left; x < right; x += 3) {
+    const int next = std::min(x + 3, right);
+    ctx_.canvas.line(x, up ? y - 2 : y, next, up ? y : y - 2);
+    up = !up;
+  }
+}
+
+void LinePainter::paintLineEndMark(const LineGeometry& g, const TLineRec& line) {
+  if (!ctx_.showsMarks() || !(ctx_.options.ShowParagraphMarks || ctx_.options.ShowAllMarks)) return;
+  uint8_t mark = 0;
+  const char* face = nullptr;
+  if (line.LineEnd == kLineEndParagraph) {
+    mark = kParagraphMark;
+    face = "Times New Roman";
+  } else if (line.LineEnd == kLineEndManual) {
+    mark = kLineBreakMark;
+    face = "Symbol";
+  } else {
+    return;
+  }
+  // Sized to the line's height in pixels, whatever the zoom.
+  const int top = place_.y(g.top);
+  const int height = baseline(g) - top;
+  if (height <= 0) return;
+  const TFontRec font = markFont(face, height * 72.0 / ctx_.scale.dpi * 100.0 / ctx_.scale.zoom);
+  text_.useFont(font, font.Size);
+  text_.drawPlain(place_.x(g.cellX.back()), top, std::string(1, static_cast<char>(mark)), kBlack);
+}
+
+// --- selection, caret and ruler -----------------------------------------------
+
+bool LinePainter::lineSelected(int32_t line, int32_t cell) const {
+  return isinmarking(ctx_.doc, ctx_.selection, geometry_.field, line, cell);
+}
+
+void LinePainter::invertSelection(const LineGeometry& g, const TLineRec& line) {
+  const int top = place_.y(g.top), bottom = baseline(g);
+  if (ctx_.selection.SelColumnBlock && line.InTable) {
+    if (lineSelected(g.line, 0)) ctx_.canvas.invertRect({place_.x(g.boxLeft), top, place_.x(g.boxRight), bottom});
+    return;
+  }
+  for (size_t i = 0; i < line.Chars.size();) {
+    if (!lineSelected(g.line, static_cast<int32_t>(i))) { ++i; continue; }
+    size_t j = i;
+    while (j < line.Chars.size() && lineSelected(g.line, static_cast<int32_t>(j))) ++j;
+    ctx_.canvas.invertRect({cellBox(g, i).left, top, cellBox(g, j - 1).right, bottom});
+    i = j;
+  }
+}
+
+void LinePainter::recordCaret(const LineGeometry& g, const TLineRec& line) {
+  const Document& doc = ctx_.doc;
+  const size_t at = static_cast<size_t>(std::clamp<int32_t>(doc.CurChar, 0, line.CharCount()));
+  CaretRect caret;
+  caret.width = 2;
+  double heightMm = g.height;
+  if (at == 0) {
+    caret.x = line.Chars.empty() ? place_.x(g.textX + g.alignOffset) : cellBox(g, 0).left;
+    if (!line.Chars.empty()) heightMm = line.Chars.front().CharHeight;
+  } else {
+    const TCharRec& before = line.Chars[at - 1];
+    caret.x = cellBox(g, at - 1).right;
+    heightMm = isTabCell(before) ? doc.fontHeightMm(doc.CurFont) : before.CharHeight;
+  }
+  if (heightMm <= 0) heightMm = g.height;
+  caret.height = std::max(1, static_cast<int>(std::lround(heightMm / ctx_.scale.mmPerPixel)));
+  caret.y = baseline(g) - caret.height;
+  ctx_.state.caret = caret;
+  const int frameTextBottom = place_.rect.bottom - static_cast<int>(frame_.MarginBottom / ctx_.scale.mmPerPixel);
+  ctx_.state.CaretBelowFrame = baseline(g) > frameTextBottom;
+  ctx_.state.caretRecorded = true;
+  publishRuler(g, line);
+}
+
+void LinePainter::publishRuler(const LineGeometry& g, const TLineRec& line) {
+  const double mmpp = ctx_.scale.mmPerPixel;
+  RulerGeometry& r = ctx_.state.ruler;
+  const int scrollX = ctx_.state.viewport.scrollX;
+  const int scrollY = ctx_.state.viewport.scrollY;
+  r.columnLeft = place_.x(g.boxLeft) - scrollX;
+  r.columnRight = place_.x(g.boxRight) - scrollX;
+  r.mmAtLeft = 0.0;
+  r.mmAtRight = g.boxRight - g.boxLeft;
+  r.leftIndent = static_cast<int>(line.Para.LeftIndent / mmpp);
+  r.firstLineIndent = static_cast<int>(line.Para.FirstLineIndent / mmpp);
+  r.rightIndent = static_cast<int>(line.Para.RightIndent / mmpp);
+  r.columnOffset = static_cast<int>(g.boxLeft / mmpp);
+  r.frameWidthMm = geometry_.textWidth;
+  r.textTop = place_.y(frame_.MarginTop) - scrollY;
+  r.textBottom = place_.rect.bottom - static_cast<int>(frame_.MarginBottom / mmpp) - scrollY;
+  r.frameHeightMm = geometry_.textHeight;
+  r.valid = true;
+}
+
+}  // namespace vendaro

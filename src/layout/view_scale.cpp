@@ -1,0 +1,20 @@
+#include "layout/view_scale.h"
+
+namespace vendaro {
+
+ViewScale::ViewScale(const Document& doc, int surfaceDpi, double zoomPercent)
+    : dpi(surfaceDpi > 0 ? surfaceDpi : 96), zoom(zoomPercent > 0 ? zoomPercent : 100.0) {
+  mmPerPixel = kMmPerInch / dpi / zoom * 100.0;
+  pixelsPerPoint = zoom * (dpi / 72.0) / 100.0;
+  const double printerDpi = doc.PrinterDPI > 0 ? doc.PrinterDPI : kNoPrinterDPI;
+  pageWidth = static_cast<int>(std::trunc(zoom * (doc.PageWidthPx * dpi / printerDpi) / 100.0));
+  pageHeight = static_cast<int>(std::trunc(zoom * (doc.PageHeightPx * dpi / printerDpi) / 100.0));
+}
+
+int ViewScale::penWidth(double points) const {
+  if (points <= 0) return 0;
+  const int width = static_cast<int>(std::lround(points * pixelsPerPoint));
+  return width < 1 ? 1 : width;
+}
+
+}  // namespace vendaro

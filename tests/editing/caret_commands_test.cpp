@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "document/caret_moves.h"
+#include "editing/editor.h"
+#include "support/recording_host.h"
+
+namespace vendaro {
+namespace {
+
+// Remembers each tool bar update and whether the editor's guard was set.
+class ToolbarHost : public test::RecordingHost {
+ public:
+  void toolbarFontChanged(const ToolbarFontState& state) override {
+    states.push_back(state);
+    guarded += editor->ToolbarSyncGuard ? 1 : 0;
+  }
+  const Editor* editor = nullptr;
+  std::vector<ToolbarFontState> states;
+  int guarded = 0;
+};
+
+TEST(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar) {
+  ToolbarHost host;
+  Editor editor(host);
+  host.editor = &editor;
+  editor.FormCreate();
+  Document& doc = editor.doc();
+  TFontRec italic = defaultCurFont();
+  italic.Style = 2;
+  TLineRec& line = doc.Fields[0].Lines[0];
+  line.Chars.resize(2);
+  line.Chars[0].FontIndex = doc.GetNewFontIndex(italic);
+  line.Para.Alignment = 2;
+  line.Para.ListKind = 1;
+  TStyleRec style;
+  style.Name = "Standard";
+  doc.Styles.push_back(style);
+
+  setCaret(doc, {0, 0, 1});
+  editor.OvertakeFont();
+  EXPECT_EQ(doc.CurFont.Style, 2);
+  ASSERT_EQ(host.states.size(), 1u);
+  EXPECT_FALSE(editor.ToolbarSyncGuard);
+  EXPECT_TRUE(host.states[0].italic());
+  EXPECT_FALSE(host.states[0].bold());
+  EXPECT_EQ(host.states[0].alignment, 2);
+  EXPECT_EQ(host.states[0].listKind, 1);
+  EXPECT_EQ(host.states[0].styleNames, std::vector<std::string>{"Standard"});
+
+  doc.CurFont.Size = 33;  // the toolbar alone follows the input format
+  editor.SmallOvertakeFont();
+  EXPECT_EQ(host.states.back().font.Size, 33);
+  EXPECT_EQ(host.guarded, 2);
+}
+
+}  // namespace
+}  // namespace vendaro
