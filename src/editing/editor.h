@@ -3,13 +3,16 @@
 // It reaches the world only through its EditorHost.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "document/document.h"
+#include "document/text_pos.h"
 #include "editing/editor_host.h"
+#include "editing/key_commands.h"
 #include "editing/program_services.h"
 #include "editing/undo_history.h"
 #include "layout/hyphenation.h"
@@ -89,6 +92,53 @@ class Editor {
   const UndoHistory& undoHistory() const { return undo_; }
   void setMaxUndoSteps(int32_t steps) { undo_.MaxUndoSteps = steps; }
 
+  // --- keyboard editing (keyboard_editing.cpp, navigation_keys.cpp,
+  // typing.cpp, deleting.cpp, delete_marking.cpp, line_breaks.cpp) -------
+  // A key with its modifiers, by the key table; true when the key acted.
+  bool getkeysKeyDown(int32_t key, ShiftState shift);
+  // A typed character (code page 1252).
+  void getkeysKeyPress(uint8_t ch);
+  // Ends the line at `pos` with `kind` (1 paragraph, 2 line break, 3 page
+  // break) as the Enter key does; a selection is deleted first and the
+  // line is then split at the caret.
+  void InsertEnterOnThatPos(const TextPos& pos, int32_t kind);
+  // Removes the selected cells; caret and anchor go to the selection start.
+  void DeleteMarking();
+  // The page break command: Ctrl+Enter.
+  void UmbruchEinfuegen();
+  // Types the character chosen in the special-character dialog.
+  void SonderzeichenEinfuegen();
+  // Program options the keys obey (overwrite mode, quote style).
+  TypingOptions& typingOptions() { return typingOptions_; }
+  // Set when Ctrl+Backspace undid a step: the character 127 the same key
+  // press delivers is swallowed.
+  bool UndoByCtrlBackspace = false;
+  // Another command types through getkeysKeyPress: no undo step, no
+  // selection deleted, no merging.
+  bool TypingNoUndo = false;
+  // Text is typed in a batch: always inserted, laid out by the caller.
+  bool TypingBatch = false;
+  // Deleting a column block removes the emptied table lines as well.
+  bool DeleteColumnsMode = false;
+  // The ruler drag in progress (kRulerDragNone when there is none).
+  int32_t RulerDragMode = kRulerDragNone;
+  // The object the next mouse drag draws (0 none).
+  int32_t InsertObjMode = 0;
+
+  // --- paragraph and character shortcuts (paragraph_commands.cpp,
+  // character_style.cpp) --------------------------------------------------
+  // Alignment of the caret's or the selected paragraphs, one undo step.
+  void formatleft();
+  void formatcenter();
+  void formatright();
+  void formatblock();
+  // Bullets (1) or numbering (2) on, or off when the paragraph has them
+  // already; kind 0 switches any list off.
+  void aufzaehlung(uint8_t kind);
+  // Bold (0), italic (1) or underline (2) of the input font switched, and
+  // the selection, or else the word at the caret, made to match.
+  void toggleCharacterStyle(int styleBit);
+
   // --- painting (editor_painting.cpp) ---------------------------------------
   // Paints the pages the viewport shows (screen) or one page (print); shows
   // the status texts and runs the layout pass a paint asks for.
@@ -97,6 +147,16 @@ class Editor {
   // The window changed size: page-width and whole-page zooms follow it.
   // True when the zoom changed.
   bool FormResize(const PaintViewport& viewport, int dpi);
+  // --- mouse (mouse_clicks.cpp) ----------------------------------------------
+  // A double click without a selection selects the word and starts the
+  // triple-click timing (milliseconds of a steady clock).
+  void PaintBox1DblClick(uint64_t tickMs);
+  enum class MouseDownKind { ordinary, secondOfDoubleClick, tripleClick };
+  // Classifies a button press; a triple click selects the paragraph.
+  MouseDownKind mouseDownClickCount(uint64_t tickMs);
+  // The vertical scroll position that shows the caret of the last paint;
+  // `scrollY` when it is visible already or the caret is an object's.
+  int ScrollCursorinView(int scrollY, int clientHeight) const;
   ViewOptions& viewOptions() { return viewOptions_; }
   PaintState& paintState() { return paintState_; }
   const PaintState& paintState() const { return paintState_; }
@@ -104,6 +164,19 @@ class Editor {
  private:
   void recordUndoStep(std::string_view caption, bool original);
   void showRestoredState();
+  // Rows of the key table.
+  void finishNavigation(ShiftState shift);
+  void finishEdit(ShiftState shift);
+  bool navigationKey(int32_t key, ShiftState shift);
+  void wordLeft(ShiftState shift);
+  void wordRight(ShiftState shift);
+  void selectAll();
+  void deleteBackward();
+  void deleteForward();
+  void insertTab();
+  void toggleSoftHyphen();
+  void deleteSelectedObjects();
+  void setAlignment(uint8_t alignment);
 
   EditorHost& host_;
   ProgramServices& services_;
@@ -111,10 +184,13 @@ class Editor {
   ViewOptions viewOptions_;
   PaintState paintState_;
   int layoutRequestsInARow_ = 0;
+  int ClickCount = 0;
+  uint64_t ClickTick = 0;
   DocumentHyphenation hyphenation_;
   std::function<bool(std::string_view)> spellingHook_;
   std::function<void(Document&)> fieldRefreshHook_;
   UndoHistory undo_;
+  TypingOptions typingOptions_;
 };
 
 }  // namespace vendaro

@@ -418,6 +418,39 @@ TEST_F(Painting, ClickOnAnObjectGripSelectsTheObject) {
   EXPECT_EQ(doc().CurField, box);
 }
 
+TEST_F(Painting, DoubleAndTripleClicksSelectWordAndParagraph) {
+  test::appendTextLine(doc(), 0, "Ein kurzer Absatz");
+  setFont(0, fontWith(0, 12.0));
+  const int32_t line = doc().Fields[0].LineCount() - 1;
+  doc().CurLine = doc().MarkLine = line;
+  doc().CurChar = doc().MarkChar = 5;
+  editor.PaintBox1DblClick(1000);
+  EXPECT_EQ(doc().MarkChar, 4);   // "kurzer " with its space
+  EXPECT_EQ(doc().CurChar, 11);
+  EXPECT_EQ(editor.mouseDownClickCount(1010), Editor::MouseDownKind::secondOfDoubleClick);
+  EXPECT_EQ(doc().CurChar, 11);
+  EXPECT_EQ(editor.mouseDownClickCount(1300), Editor::MouseDownKind::tripleClick);
+  EXPECT_EQ(doc().MarkChar, 0);
+  // Too slow for a triple click.
+  doc().MarkChar = doc().CurChar = 5;
+  editor.PaintBox1DblClick(2000);
+  editor.mouseDownClickCount(2010);
+  EXPECT_EQ(editor.mouseDownClickCount(2600), Editor::MouseDownKind::ordinary);
+}
+
+TEST_F(Painting, ScrollingBringsTheCaretIntoView) {
+  for (int i = 0; i < 30; ++i) test::appendTextLine(doc(), 0, "Zeile");
+  editor.RefreshContent();
+  doc().CurLine = doc().MarkLine = doc().Fields[0].LineCount() - 1;
+  RecordingCanvas canvas;
+  paint(canvas);
+  const int caretY = editor.paintState().caret.y;
+  ASSERT_GT(caretY, 600);
+  EXPECT_EQ(editor.ScrollCursorinView(0, 400), caretY + 22 - 400);
+  EXPECT_EQ(editor.ScrollCursorinView(caretY + 50, 400), caretY);
+  EXPECT_EQ(editor.ScrollCursorinView(caretY - 100, 400), caretY - 100);
+}
+
 TEST_F(Painting, FormResizeFitsWidthOrWholePage) {
   PaintViewport vp{0, 0, 1000, 700, 980, 680, 16, 16, true, true};
   const double wpx = std::trunc(doc().PageWidthPx * 96.0 / 600.0);
