@@ -45,8 +45,10 @@ void Editor::documentLoaded() {
 }
 
 void Editor::MakeSoftEnters() {
-  const LayoutContext context{doc_, hyphenation_, spellingHook_, fieldRefreshHook_};
+  const LayoutContext context{doc_, hyphenation_, spellingHook_, fieldRefreshHook_, spellingRecheck_};
   vendaro::MakeSoftEnters(context);
+  // Lines that later runs do not lay out keep the marks they have now.
+  if (spellingHook_) spellingRecheck_ = false;
 }
 
 void Editor::RefreshDirtyContent() {

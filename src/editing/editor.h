@@ -50,7 +50,14 @@ class Editor {
   void CompleteRefresh();
   // Check while typing: the hook tells whether a word is spelled correctly;
   // an empty hook switches the marks off.
-  void setSpellingHook(std::function<bool(std::string_view word)> hook) { spellingHook_ = std::move(hook); }
+  void setSpellingHook(std::function<bool(std::string_view word)> hook) {
+    spellingHook_ = std::move(hook);
+    recheckSpelling();
+  }
+  // The check's answers changed (a word learned or ignored, another word
+  // list) or the lines' marks may be stale (a restored undo step): the next
+  // layout checks every line, not only those it lays out.
+  void recheckSpelling() { spellingRecheck_ = true; }
   // Field texts are brought up to date through this hook before each layout.
   void setFieldRefreshHook(std::function<void(Document&)> hook) { fieldRefreshHook_ = std::move(hook); }
   // A reader replaced the document: hyphenation follows the file's language
@@ -188,6 +195,7 @@ class Editor {
   uint64_t ClickTick = 0;
   DocumentHyphenation hyphenation_;
   std::function<bool(std::string_view)> spellingHook_;
+  bool spellingRecheck_ = true;
   std::function<void(Document&)> fieldRefreshHook_;
   UndoHistory undo_;
   TypingOptions typingOptions_;

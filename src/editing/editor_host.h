@@ -38,6 +38,29 @@ struct ToolbarFontState {
   bool underline() const { return GettingOpsB(font.Style, 2); }
 };
 
+// An open or save file dialog: the shell fills it, the host shows it and,
+// on OK, leaves the chosen path (UTF-8) and filter (counted from 1) in it.
+struct FileDialogFilter {
+  std::string description;  // "Lumen-Praxiva Dateien (*.lpx)"
+  std::string patterns;     // "*.lpx", several separated by ";"
+};
+struct FileDialogState {
+  std::vector<FileDialogFilter> filters;
+  int32_t filterIndex = 1;
+  std::string fileName;
+  bool confirmOverwrite = false;  // the save dialog asks before replacing a file
+};
+
+// The three answers of a Yes/No/Cancel question.
+enum class QuestionAnswer { yes, no, cancel };
+
+// The special-character dialog: the command fills it, the host shows it
+// and, on OK, leaves the chosen font and character in it.
+struct SonderzeichenDialog {
+  std::string fontName;
+  uint8_t character = ' ';
+};
+
 class EditorHost {
  public:
   virtual ~EditorHost() = default;
@@ -61,6 +84,18 @@ class EditorHost {
   // The formatting tool bar follows the caret. The editor's ToolbarSyncGuard
   // is set meanwhile: the tool bar's change handlers must then do nothing.
   virtual void toolbarFontChanged(const ToolbarFontState& /*state*/) {}
+  // Scrolls the view vertically by `pixels` (negative: up), when the caret
+  // cannot go further at the top or bottom of the text.
+  virtual void scrollViewBy(int /*pixels*/) {}
+  // Shows the special-character dialog; true on OK.
+  virtual bool showSonderzeichenDialog(SonderzeichenDialog& /*dialog*/) { return false; }
+  // The file dialogs; true on OK.
+  virtual bool showOpenDialog(FileDialogState& /*dialog*/) { return false; }
+  virtual bool showSaveDialog(FileDialogState& /*dialog*/) { return false; }
+  // A question with the buttons Yes, No and Cancel and the question icon.
+  virtual QuestionAnswer askYesNoCancel(const std::string& /*text*/, const std::string& /*caption*/) {
+    return QuestionAnswer::cancel;
+  }
 };
 
 }  // namespace vendaro

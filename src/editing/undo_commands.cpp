@@ -56,6 +56,7 @@ void Editor::RestoreBeforeRestoreCopyFromUndo(int32_t k) {
 void Editor::RestoreCopyNrFromUndo(int32_t index) {
   if (index < 0 || index >= undo_.UndoCount()) return;
   undo_.load(index, doc_);
+  recheckSpelling();  // the step's marks are as old as the step
   OvertakeFont();
 }
 

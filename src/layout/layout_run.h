@@ -55,10 +55,11 @@ void gatherTextChains(LayoutRun& run);
 // Joins each dirty paragraph into one line and each table cell into one line
 // holding its paragraphs separated by break cells.
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
-// Marks the cells of misspelled words (check while typing).
-void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines);
 // Numbers list paragraphs and wraps every dirty line to its width.
 void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
+// Marks the cells of misspelled words (check while typing) in the lines as
+// wrapped: the lines laid out in this run, or every line.
+void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines);
 // Sizes every footnote area from its lines.
 void sizeFootnoteAreas(LayoutRun& run);
 // Stacks the lines of every text frame, splits column sections, places

@@ -31,8 +31,8 @@ void MakeSoftEnters(const LayoutContext& ctx) {
     if (doc.Fields[static_cast<size_t>(field)].FieldType > kFieldTextBox) continue;
     LineGapBuffer lines(doc.Fields[static_cast<size_t>(field)].Lines);
     joinLines(run, field, lines);
-    if (ctx.isWordCorrect) markSpelling(ctx, lines);
     wrapLines(run, field, lines);
+    if (ctx.isWordCorrect) markSpelling(ctx, lines);
   }
   sizeFootnoteAreas(run);
   paginate(run);

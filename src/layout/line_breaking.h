@@ -22,6 +22,11 @@ struct LayoutContext {
   // (FelderAktuallisieren); it changes cells, never where the caret is.
   // Empty while the document has no field updating.
   std::function<void(Document&)> refreshFields;
+  // Check every line, not only those this run lays out. Needed when the
+  // check's answers may have changed (other word lists, learned words) or
+  // the lines' marks are of unknown origin; otherwise a line that is not
+  // laid out keeps the marks it got when it last was, for the same text.
+  bool checkEveryLine = true;
 };
 
 // Re-wraps every dirty paragraph and lays out the whole document; the caret

@@ -1,6 +1,9 @@
-// spell_marks.cpp — check while typing: every word of every line (letters,
-// digits and hyphens; words end at the line's end) is asked about, and the
-// cells of the words that are not accepted carry the misspelled mark.
+// spell_marks.cpp — check while typing: every word of a line as it is
+// wrapped (letters, digits and hyphens; words end at the line's end, so a
+// word broken across lines is judged as two) is asked about, and the cells
+// of the words that are not accepted carry the misspelled mark. A line
+// that was not laid out is checked again only when asked for: its text is
+// the text it was checked as.
 #include "layout/layout_run.h"
 #include "spelling/line_words.h"
 
@@ -9,6 +12,7 @@ namespace vendaro {
 void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines) {
   for (size_t i = 0; i < lines.size(); ++i) {
     TLineRec& line = lines[i];
+    if (!line.Dirty && !ctx.checkEveryLine) continue;
     for (TCharRec& cell : line.Chars) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
     for (const LineWord& word : lineWords(line)) {
       if (ctx.isWordCorrect(word.text)) continue;

@@ -1,0 +1,107 @@
+// typing_bench.cpp — typing at the keyboard into the middle of a long text:
+// 10,000 characters, one key press at a time, each with its undo
+// bookkeeping and layout, in a 300,000-character document. Reports the
+// median, 90th percentile and largest time per key.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editing/editor.h"
+#include "shell/headless_host.h"
+#include "spelling/spell_check.h"
+#include "spelling/spelling_service.h"
+
+namespace vendaro {
+namespace {
+
+constexpr int kParagraphs = 2000;
+constexpr int kParagraphLength = 150;  // 300,000 characters in all
+constexpr int kKeys = 10000;
+
+// German-looking words of 2 to 14 letters with spaces between them.
+std::string wordsText(std::mt19937& random, size_t length) {
+  static const std::string letters = "eeeeennnniiiissssrrrraaaatttdhulcgmobwfkz";
+  std::string text;
+  while (text.size() < length) {
+    const int word = std::uniform_int_distribution<int>(2, 14)(random);
+    for (int i = 0; i < word; ++i) text.push_back(letters[random() % letters.size()]);
+    text.push_back(' ');
+  }
+  text.resize(length);
+  return text;
+}
+
+// A new window's document whose page-1 body holds 2,000 paragraphs in
+// 11 point Arial, laid out.
+void fillLongText(Editor& editor) {
+  editor.FormCreate();
+  Document& doc = editor.doc();
+  doc.CurFont.Size = 11.0;
+  SetPCharText(doc.CurFont.Name, "Arial");
+  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
+  std::mt19937 random(7);
+  auto& lines = doc.Fields[0].Lines;
+  lines.resize(kParagraphs);
+  for (TLineRec& line : lines) {
+    line.LineEnd = kLineEndParagraph;
+    for (char c : wordsText(random, kParagraphLength)) {
+      TCharRec cell;
+      cell.Ch = static_cast<uint8_t>(c);
+      cell.FontIndex = font;
+      doc.RenderChar(cell);
+      line.Chars.push_back(cell);
+    }
+  }
+  editor.documentLoaded();
+}
+
+// The caret goes into the middle of paragraph `n`.
+void caretIntoParagraph(Document& doc, int n) {
+  const auto& lines = doc.Fields[0].Lines;
+  for (int32_t i = 0; i < static_cast<int32_t>(lines.size()); ++i) {
+    if (n == 0) {
+      doc.CurLine = doc.MarkLine = i;
+      doc.CurChar = doc.MarkChar = lines[static_cast<size_t>(i)].CharCount() / 2;
+      return;
+    }
+    if (lines[static_cast<size_t>(i)].LineEnd == kLineEndParagraph) --n;
+  }
+}
+
+// With a non-zero argument every layout also marks misspelled words against
+// the German word list, as checking while typing does.
+void BM_TypeIntoTheMiddleOfALongText(benchmark::State& state) {
+  HeadlessHost host;
+  Editor editor(host);
+  if (state.range(0) != 0) {
+    const WordList& words = editor.services().spelling.selectLanguage(SpellingService::kGerman);
+    editor.setSpellingHook([&words](std::string_view word) { return istwortkorrekt(words, word, true); });
+  }
+  fillLongText(editor);
+  caretIntoParagraph(editor.doc(), kParagraphs / 2);
+  std::mt19937 random(11);
+  const std::string keys = wordsText(random, kKeys);
+  std::vector<double> times;
+  times.reserve(kKeys);
+  size_t next = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    editor.getkeysKeyPress(static_cast<uint8_t>(keys[next++ % keys.size()]));
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    times.push_back(elapsed.count() * 1000.0);
+  }
+  std::sort(times.begin(), times.end());
+  state.counters["median_ms"] = times[times.size() / 2];
+  state.counters["p90_ms"] = times[times.size() * 9 / 10];
+  state.counters["max_ms"] = times.back();
+  state.counters["undo_steps"] = editor.undoHistory().UndoCount();
+}
+BENCHMARK(BM_TypeIntoTheMiddleOfALongText)->Arg(0)->Arg(1)->Iterations(kKeys)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vendaro

@@ -1,0 +1,62 @@
+// edit_lines.h — the lines the keyboard's edits work on: the line at a
+// position, the line before or after it in the same table column (outside
+// tables simply the neighbouring line, along the frame chain), and the ends
+// of a frame chain.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/caret_moves.h"
+#include "document/document.h"
+#include "document/line_cells.h"
+
+namespace vendaro {
+
+// The line record at `pos` for changing; null outside the records.
+inline TLineRec* editLine(Document& doc, const TextPos& pos) { return const_cast<TLineRec*>(lineAt(doc, pos)); }
+
+// One line group up or down in the column of `pos` (a table cell's text runs
+// down its column through the row's groups); false at the ends of the flow.
+inline bool lineAbove(const Document& doc, TextPos& pos) {
+  const TLineRec* line = lineAt(doc, pos);
+  return line && stepLines(doc, pos, -rowStep(*line));
+}
+inline bool lineBelow(const Document& doc, TextPos& pos) {
+  const TLineRec* line = lineAt(doc, pos);
+  return line && stepLines(doc, pos, rowStep(*line));
+}
+
+// The cell just before `pos` in the text: at a line's start after a soft
+// wrap the last cell of the line above (the two positions are one). Null at
+// the start of a paragraph, of a table cell or of the flow.
+inline const TCharRec* cellBefore(const Document& doc, const TextPos& pos) {
+  const TLineRec* line = lineAt(doc, pos);
+  if (!line) return nullptr;
+  if (pos.cell > 0) return line->Chars.empty() ? nullptr : &line->Chars[static_cast<size_t>(std::min(pos.cell, line->CharCount()) - 1)];
+  TextPos above = pos;
+  if (line->CellFirstLine || !lineAbove(doc, above)) return nullptr;
+  const TLineRec& prev = *lineAt(doc, above);
+  if (prev.LineEnd != kLineEndSoft || prev.CellLastLine || prev.Chars.empty()) return nullptr;
+  return &prev.Chars.back();
+}
+
+// The first and the last frame of the text chain through `field`.
+inline int32_t chainHead(const Document& doc, int32_t field) {
+  for (size_t budget = doc.Fields.size(); budget-- > 0;) {
+    const int32_t prev = doc.Fields[static_cast<size_t>(field)].PrevField;
+    if (prev < 0 || prev >= doc.FieldCount() || prev == field) break;
+    field = prev;
+  }
+  return field;
+}
+inline int32_t chainTail(const Document& doc, int32_t field) {
+  for (size_t budget = doc.Fields.size(); budget-- > 0;) {
+    const int32_t next = doc.Fields[static_cast<size_t>(field)].NextField;
+    if (next < 0 || next >= doc.FieldCount() || next == field) break;
+    field = next;
+  }
+  return field;
+}
+
+}  // namespace vendaro
