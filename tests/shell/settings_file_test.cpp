@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "shell/settings_file.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+int32_t int32At(const std::vector<uint8_t>& bytes, size_t at) {
+  int32_t value = 0;
+  if (at + 4 <= bytes.size()) std::memcpy(&value, bytes.data() + at, 4);  // a little-endian machine
+  return value;
+}
+
+ProgramSettings everythingChanged() {
+  ProgramSettings s;
+  s.ReservedText = "frei";
+  s.UserName = "J\xFCrgen M\xFCller";
+  s.UserAddress = "Hauptstra\xDF" "e 1\r\n12345 Stadt";
+  s.QuoteStyle = 3, s.MaxUndoSteps = 250, s.RecentFilesMax = 9, s.AutoSaveMinutes = 15;
+  s.HideFieldGuides = s.ShowTabs = s.ShowSpaces = s.ShowParagraphMarks = s.ShowAllMarks = true;
+  s.ShowRuler = s.ShowStatusBar = s.ToolBar1Visible = s.ToolBar2Visible = s.ToolBar3Visible = false;
+  s.TextColor = 0x0000FF, s.TextBackColor = 0x00FF00, s.FillColor = 0x123456, s.LineColor = 0x654321;
+  s.TextBackNone = s.CheckWhileTyping = s.AutoSaveEnabled = s.ToolBar4Visible = false;
+  s.FillNone = s.MakeBackups = true;
+  s.LineWidth = 2.25;
+  s.RecentFiles = {"/home/a/Brief.lpx", "/tmp/Notiz.txt"};
+  return s;
+}
+
+TEST(SettingsFile, DefaultsAreWrittenAsSeventySixBytesInFieldOrder) {
+  const ProgramSettings defaults;
+  EXPECT_EQ(recoveryTimerIntervalMs(defaults), 480000);
+  const std::vector<uint8_t> bytes = encodeSettings(defaults);
+  ASSERT_EQ(bytes.size(), 76u);
+  EXPECT_EQ(int32At(bytes, 16), 1);         // QuoteStyle after four empty strings
+  EXPECT_EQ(int32At(bytes, 21), 10);        // MaxUndoSteps after HideFieldGuides
+  EXPECT_EQ(bytes[29], 1);                  // ShowRuler
+  EXPECT_EQ(int32At(bytes, 38), 0xFFFFFF);  // TextBackColor
+  double width;
+  std::memcpy(&width, &bytes[52], 8);
+  EXPECT_EQ(width, 0.75);
+  EXPECT_EQ(int32At(bytes, 61), 0);  // no recent files
+  EXPECT_EQ(int32At(bytes, 65), 4);
+  EXPECT_EQ(int32At(bytes, 70), 8);
+  EXPECT_EQ(bytes[75], 0);  // "Format erweitert" not hidden
+  EXPECT_EQ(decodeSettings(bytes.data(), bytes.size()), defaults);
+
+  ProgramSettings s;  // no minutes: no timer that fires without pause
+  s.AutoSaveMinutes = -5;
+  EXPECT_EQ(recoveryTimerIntervalMs(s), 0);
+  s.AutoSaveMinutes = 0x7FFFFFFF;
+  EXPECT_GT(recoveryTimerIntervalMs(s), 0);
+}
+
+TEST(SettingsFile, EveryFieldSurvivesTheFile) {
+  test::TempDir dir;
+  const ProgramSettings changed = everythingChanged();
+  ASSERT_TRUE(writeSettingsFile(dir.file("settings.dat"), changed));
+  EXPECT_EQ(test::readFileBytes(dir.file("settings.dat")).back(), 1);  // hidden
+  ProgramSettings read;
+  ASSERT_TRUE(readSettingsFile(dir.file("settings.dat"), read));
+  EXPECT_EQ(read, changed);
+  EXPECT_FALSE(readSettingsFile(dir.file("fehlt.dat"), read));
+  EXPECT_EQ(read, changed);
+}
+
+TEST(SettingsFile, ADamagedFileKeepsTheDefaultsFromTheDamageOn) {
+  const ProgramSettings changed = everythingChanged();
+  const std::vector<uint8_t> whole = encodeSettings(changed);
+  for (size_t length = 0; length < whole.size(); ++length) {
+    EXPECT_TRUE(decodeSettings(whole.data(), length).ToolBar4Visible) << length;
+  }
+  // Cut inside the second recent file: the first is kept.
+  const ProgramSettings cut = decodeSettings(whole.data(), whole.size() - 11 - 3);
+  EXPECT_EQ(cut.RecentFiles, std::vector<std::string>{"/home/a/Brief.lpx"});
+
+  // A negative length or an impossible count stops the reading there.
+  std::vector<uint8_t> bad = encodeSettings(ProgramSettings{});
+  bad[7] = 0xFF;  // UserName
+  EXPECT_EQ(decodeSettings(bad.data(), bad.size()), ProgramSettings{});
+  bad = encodeSettings(changed);
+  const size_t count = 61 + changed.ReservedText.size() + changed.UserName.size() + changed.UserAddress.size();
+  ASSERT_EQ(int32At(bad, count), 2);
+  bad[count + 3] = 0x7F;
+  const ProgramSettings huge = decodeSettings(bad.data(), bad.size());
+  EXPECT_TRUE(huge.RecentFiles.empty());
+  EXPECT_FALSE(huge.CheckWhileTyping);
+  EXPECT_TRUE(huge.AutoSaveEnabled);
+}
+
+}  // namespace
+}  // namespace vendaro

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "platform/paths.h"
+#include "scripted_shell_host.h"
+#include "shell/document_files.h"
+#include "support/temp_dir.h"
+
+namespace vendaro {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedShellHost;
+using Strings = std::vector<std::string>;
+
+TEST(Shell, NonameNumbersAndTheStartWithAndWithoutFiles) {
+  test::TempDir dir;
+  test::writeNativeFile(dir.file("x.lpx"), "Erste");
+  test::writeNativeFile(dir.file("y.lpx"), "Zweite");
+  {
+    ScriptedShellHost host;
+    Shell shell(host);
+    shell.FormShow({});
+    shell.NewClick();
+    shell.closeDocument(*shell.documents().front());
+    shell.NewClick();
+    EXPECT_EQ(host.shown, (Strings{"NONAME1 (neu)", "NONAME2 (neu)", "NONAME3 (neu)"}));
+    EXPECT_TRUE(host.windows[0]->destroyed);
+  }
+  ScriptedShellHost host;
+  Shell shell(host);
+  shell.FormShow(parseWindowCommandLine({dir.file("x.lpx").string(), "/P", dir.file("y.lpx").string()}));
+  shell.FormShow({});  // only once
+  EXPECT_EQ(host.shown, (Strings{"x.lpx", "y.lpx"}));
+  EXPECT_EQ(host.printed, Strings{"y.lpx"});
+  EXPECT_TRUE(test::bodyContains(shell.documents()[1]->editor().doc(), "Zweite"));
+  EXPECT_EQ(shell.settings().RecentFiles, (Strings{dir.file("y.lpx"), dir.file("x.lpx")}));
+}
+
+// Readers and writers that only record their calls.
+void recordFormat(Shell& shell, DocumentFormat format, Strings& calls) {
+  shell.formats().setReader(format, [&calls](Editor& editor, const fs::path& path, bool) {
+    calls.push_back("read " + path.filename().string());
+    editor.doc().DocFileName = path.string();
+    return true;
+  });
+  shell.formats().setWriter(format, [&calls](Editor&, const fs::path& path, bool) {
+    calls.push_back("write " + path.filename().string());
+    return true;
+  });
+}
+
+TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
+  test::TempDir dir;
+  ScriptedShellHost host;
+  Shell shell(host);
+  shell.settings().MakeBackups = true;
+  test::writeFileBytes(dir.file("brief.rtf"), "{\\rtf1 Hallo}");
+  EXPECT_EQ(shell.openDocument(dir.file("brief.rtf"), kOpenByExtension), nullptr);
+  EXPECT_TRUE(host.windows[0]->destroyed);
+  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Konnte Datei brief.rtf nicht öffnen!");
+  EXPECT_TRUE(shell.settings().RecentFiles.empty());
+
+  // A new document saved with the second filter and no extension: ".rtf".
+  ShellDocument& document = *shell.NewClick();
+  test::ScriptedWindow& window = ScriptedShellHost::windowOf(document);
+  window.saveAnswer = FileDialogState{{}, 2, dir.file("brief").string(), false};
+  EXPECT_FALSE(shell.SaveFileClick(&document));
+  EXPECT_EQ(window.messages.back().text, "Konnte Datei brief.rtf nicht erstellen!");
+  EXPECT_FALSE(fs::exists(dir.file("brief.bak")));  // no backup for a save that cannot happen
+  Strings calls;
+  recordFormat(shell, DocumentFormat::rtf, calls);
+  EXPECT_TRUE(shell.SaveFileClick(&document));
+
+  // Text read from a recent .txt entry or a file of any other name saves
+  // as text; a template is native.
+  recordFormat(shell, DocumentFormat::ansiText, calls);
+  shell.settings().RecentFiles = {dir.file("notiz.txt")};
+  ShellDocument* notes = shell.openRecentFile(0);
+  ShellDocument* readme = shell.openDocument(dir.file("liesmich"), kOpenAllFiles);
+  EXPECT_EQ(shell.openRecentFile(5), nullptr);
+  EXPECT_TRUE(shell.SaveFileClick(notes));
+  EXPECT_TRUE(shell.SaveFileClick(readme));
+  EXPECT_EQ(calls, (Strings{"write brief.rtf", "read notiz.txt", "read liesmich", "write notiz.txt", "write liesmich"}));
+  EXPECT_EQ(openFormatFor(kOpenAllFiles, "normal.LPW"), DocumentFormat::native);
+
+  // The maximum lowered in the options: the newest entries stay.
+  shell.settings().RecentFilesMax = 1;
+  EXPECT_EQ(shell.File1Click(), Strings{"&1 liesmich"});
+}
+
+TEST(Shell, AWordFileIsNeverSavedOverItsSource) {
+  test::TempDir dir;
+  test::writeNativeFile(dir.file("Brief.doc"), "Word");  // the stand-in reader reads native data
+  const std::string source = test::readFileBytes(dir.file("Brief.doc"));
+  ScriptedShellHost host;
+  Shell shell(host);
+  shell.formats().setReader(DocumentFormat::word, openNativeFile);
+  ShellDocument* document = shell.openDocument(dir.file("Brief.doc"), kOpenAllDocuments);
+  ASSERT_NE(document, nullptr);
+  document->editor().SetFileChanged(true);
+
+  test::ScriptedWindow& window = ScriptedShellHost::windowOf(*document);
+  EXPECT_FALSE(shell.FormCloseQuery(*document));  // Cancel
+  window.answer = QuestionAnswer::yes;
+  EXPECT_FALSE(shell.FormCloseQuery(*document));  // Yes, then the save dialog cancelled
+  const FileDialogState& request = window.saveRequests.at(0);
+  EXPECT_EQ(request.fileName, dir.file("Brief.lpx").string());
+  EXPECT_EQ(request.filterIndex, kSaveNative);
+  EXPECT_EQ(window.questions[0], "Dokument speichern?: Möchten Sie die Änderungen in Brief.doc speichern?");
+
+  window.saveAnswer = request;
+  EXPECT_TRUE(shell.FormCloseQuery(*document));
+  EXPECT_EQ(test::readFileBytes(dir.file("Brief.doc")), source);
+  EXPECT_EQ(document->editor().doc().DocTitle, "Brief.lpx");
+  EXPECT_TRUE(shell.FormCloseQuery(*document));  // saved: nothing to ask
+  window.answer = QuestionAnswer::no;
+  document->editor().SetFileChanged(true);
+  EXPECT_TRUE(shell.closeAllQuery());
+  EXPECT_EQ(window.questions.size(), 4u);
+}
+
+TEST(Shell, DocumentsFollowTheSettings) {
+  test::TempDir dir;
+  ProgramSettings stored;
+  stored.ShowTabs = true;
+  stored.QuoteStyle = 0;
+  ASSERT_TRUE(writeSettingsFile(UserConfigDir() / "settings.dat", stored));
+  ScriptedShellHost host;
+  Shell shell(host);
+  ShellDocument* document = shell.NewClick();
+  shell.OpenSettings();
+  EXPECT_EQ(shell.settings(), stored);
+  EXPECT_TRUE(document->editor().viewOptions().ShowTabs);
+  EXPECT_EQ(document->editor().typingOptions().QuoteStyle, 0);
+
+  shell.settings().MaxUndoSteps = 3;
+  shell.settingsChanged();
+  EXPECT_EQ(shell.NewClick()->editor().undoHistory().MaxUndoSteps, 3);
+  ProgramSettings reread;
+  ASSERT_TRUE(readSettingsFile(UserConfigDir() / "settings.dat", reread));
+  EXPECT_EQ(reread, shell.settings());
+}
+
+TEST(Shell, BackupsKeepThePreviousFile) {
+  test::TempDir dir;
+  test::writeNativeFile(dir.file("brief.lpx"), "alt");
+  ScriptedShellHost host;
+  Shell shell(host);
+  ShellDocument* document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+  ASSERT_TRUE(shell.SaveFileClick(document));
+  EXPECT_FALSE(fs::exists(dir.file("brief.bak")));  // backups are off by default
+  const std::string first = test::readFileBytes(dir.file("brief.lpx"));
+
+  shell.settings().MakeBackups = true;
+  for (const char* title : {"neu", "neuer"}) {
+    const std::string previous = test::readFileBytes(dir.file("brief.lpx"));
+    document->editor().doc().DocProps[0] = title;
+    ASSERT_TRUE(shell.SaveFileClick(document));
+    EXPECT_EQ(test::readFileBytes(dir.file("brief.bak")), previous);
+    EXPECT_NE(test::readFileBytes(dir.file("brief.lpx")), previous);
+  }
+
+  // A backup that cannot be made is reported and the save goes on.
+  fs::remove(dir.file("brief.bak"));
+  fs::create_directory(dir.file("brief.bak"));
+  document->editor().doc().DocProps[0] = "am neuesten";
+  EXPECT_TRUE(shell.SaveFileClick(document));
+  EXPECT_EQ(ScriptedShellHost::windowOf(*document).messages.back().text, "Konnte Backup-Datei nicht anlegen");
+  EXPECT_NE(test::readFileBytes(dir.file("brief.lpx")), first);
+}
+
+}  // namespace
+}  // namespace vendaro
