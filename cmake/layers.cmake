@@ -35,7 +35,10 @@ function(vendaro_layer_tests layer)
                         GTest::gtest GTest::gtest_main)
   set(environment "VENDARO_PROGRAM_DIR=${VENDARO_PROGRAM_DIR}" "VENDARO_CONFIG_DIR=${CMAKE_BINARY_DIR}/test-config"
       ${ARG_ENVIRONMENT})
+  # The discovered tests' properties pass through three list expansions
+  # inside GoogleTest's discovery scripts; each eats a level of escaping, and
+  # the variables must arrive as one value of ENVIRONMENT.
+  string(REPLACE ";" "\\\\\\\\\\\\\\;" environment "${environment}")
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "${environment}"
-                                  LABELS ${layer})
+                       PROPERTIES LABELS ${layer} ENVIRONMENT "${environment}")
 endfunction()
