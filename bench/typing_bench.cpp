@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "editing/editor.h"
 #include "shell/headless_host.h"
 #include "spelling/spell_check.h"
+#include "spelling/spell_verdicts.h"
 #include "spelling/spelling_service.h"
 
 namespace vendaro {
@@ -79,7 +81,9 @@ void BM_TypeIntoTheMiddleOfALongText(benchmark::State& state) {
   Editor editor(host);
   if (state.range(0) != 0) {
     const WordList& words = editor.services().spelling.selectLanguage(SpellingService::kGerman);
-    editor.setSpellingHook([&words](std::string_view word) { return istwortkorrekt(words, word, true); });
+    editor.setSpellingHook([&words, verdicts = std::make_shared<SpellVerdicts>()](std::string_view word) {
+      return verdicts->isCorrect(words, word);
+    });
   }
   fillLongText(editor);
   caretIntoParagraph(editor.doc(), kParagraphs / 2);

@@ -46,6 +46,11 @@ struct LayoutRun {
   // (kept exact rather than recovered from the area's edges).
   std::map<int32_t, double> footnoteHeights;
 
+  // The lines `wrapLines` laid out in the frame at hand, in order. Lines
+  // are only ever inserted behind the one being laid out, so the indices
+  // stay valid until the frame is done.
+  std::vector<size_t> laidOutLines;
+
   double measuringFontHeightMm() const;
 };
 
@@ -58,8 +63,8 @@ void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
 // Numbers list paragraphs and wraps every dirty line to its width.
 void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines);
 // Marks the cells of misspelled words (check while typing) in the lines as
-// wrapped: the lines laid out in this run, or every line.
-void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines);
+// wrapped: the lines of the frame laid out in this run, or every line.
+void markSpelling(const LayoutRun& run, LineGapBuffer& lines);
 // Sizes every footnote area from its lines.
 void sizeFootnoteAreas(LayoutRun& run);
 // Stacks the lines of every text frame, splits column sections, places

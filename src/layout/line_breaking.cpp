@@ -32,7 +32,7 @@ void MakeSoftEnters(const LayoutContext& ctx) {
     LineGapBuffer lines(doc.Fields[static_cast<size_t>(field)].Lines);
     joinLines(run, field, lines);
     wrapLines(run, field, lines);
-    if (ctx.isWordCorrect) markSpelling(ctx, lines);
+    if (ctx.isWordCorrect) markSpelling(run, lines);
   }
   sizeFootnoteAreas(run);
   paginate(run);

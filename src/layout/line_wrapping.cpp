@@ -135,6 +135,7 @@ void layOutWholeRowWhenAnyCellIsDirty(LineGapBuffer& lines, RowGroup group) {
 }  // namespace
 
 void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
+  run.laidOutLines.clear();
   const TFieldRec& frame = run.doc.Fields[static_cast<size_t>(field)];
   const double textWidth = frameTextWidth(run.doc, frame);
   // A later frame of a chain holds only the empty line that waits for text
@@ -155,6 +156,7 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
       line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
     }
     if (line.Dirty) {
+      run.laidOutLines.push_back(index);
       layOutLine(run, field, lines, index, textWidth, start);
     } else if (!line.Chars.empty()) {
       // A clean line was measured the same way in an earlier run.

@@ -9,17 +9,25 @@
 
 namespace vendaro {
 
-void markSpelling(const LayoutContext& ctx, LineGapBuffer& lines) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    TLineRec& line = lines[i];
-    if (!line.Dirty && !ctx.checkEveryLine) continue;
-    for (TCharRec& cell : line.Chars) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
-    for (const LineWord& word : lineWords(line)) {
-      if (ctx.isWordCorrect(word.text)) continue;
-      for (int32_t c = word.first; c < word.first + word.count; ++c)
-        SettingOpsB(line.Chars[static_cast<size_t>(c)].CharFlags, kFlagMisspelled, true);
-    }
+namespace {
+
+void markLine(const LayoutContext& ctx, TLineRec& line) {
+  for (TCharRec& cell : line.Chars) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
+  for (const LineWord& word : lineWords(line)) {
+    if (ctx.isWordCorrect(word.text)) continue;
+    for (int32_t c = word.first; c < word.first + word.count; ++c)
+      SettingOpsB(line.Chars[static_cast<size_t>(c)].CharFlags, kFlagMisspelled, true);
   }
+}
+
+}  // namespace
+
+void markSpelling(const LayoutRun& run, LineGapBuffer& lines) {
+  if (run.ctx.checkEveryLine) {
+    for (size_t i = 0; i < lines.size(); ++i) markLine(run.ctx, lines[i]);
+    return;
+  }
+  for (size_t i : run.laidOutLines) markLine(run.ctx, lines[i]);
 }
 
 }  // namespace vendaro
