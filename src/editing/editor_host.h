@@ -61,6 +61,20 @@ struct SonderzeichenDialog {
   uint8_t character = ' ';
 };
 
+// The spelling dialog of the document check. Words are code page 1252.
+struct SpellCheckDialog {
+  std::string unknownWord;               // "Unbekanntes Wort:"
+  std::vector<std::string> suggestions;  // the list of "Ändern in:"
+  std::string replacement;               // its text: the word itself at first
+};
+// The dialog's answers, by their result codes.
+enum class SpellCheckAnswer : int { learn = 4, change = 6, ignore = 7, neverChange = 9, changeAll = 10, cancel = 2 };
+
+// The user dictionary: the learned words, which the dialog may remove.
+struct UserDictionaryDialog {
+  std::vector<std::string> words;  // code page 1252
+};
+
 class EditorHost {
  public:
   virtual ~EditorHost() = default;
@@ -89,6 +103,10 @@ class EditorHost {
   virtual void scrollViewBy(int /*pixels*/) {}
   // Shows the special-character dialog; true on OK.
   virtual bool showSonderzeichenDialog(SonderzeichenDialog& /*dialog*/) { return false; }
+  // Shown modally for each unknown word of the document check.
+  virtual SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& /*dialog*/) { return SpellCheckAnswer::cancel; }
+  // True when the user confirmed the (possibly shortened) list.
+  virtual bool showUserDictionaryDialog(UserDictionaryDialog& /*dialog*/) { return false; }
   // The file dialogs; true on OK.
   virtual bool showOpenDialog(FileDialogState& /*dialog*/) { return false; }
   virtual bool showSaveDialog(FileDialogState& /*dialog*/) { return false; }
