@@ -43,5 +43,29 @@ TEST(SpellingMarks, WrappedWordsAreTwoWordsAndOnlyLaidOutLinesAreAskedAgain) {
   EXPECT_FALSE(GettingOpsB(doc.Fields[0].Lines[0].Chars.back().CharFlags, kFlagMisspelled));
 }
 
+// After any typing the incremental marks equal those of a full check.
+TEST(SpellingMarks, IncrementalMarksEqualAFullCheck) {
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  const std::set<std::string> known{"Ein", "Haus", "am", "See", "und", "ein", "Garten"};
+  editor.setSpellingHook([&](std::string_view word) { return known.contains(std::string(word)); });
+  test::typeKeys(editor, "Ein Haus am Seee und ein Gartn\nEin Hauss am See");
+  test::typeKeys(editor, "\b\b\bSee und Garten und Gartenhaus");
+  const auto marks = [&editor] {
+    std::string flags;
+    for (const TLineRec& line : editor.doc().Fields[0].Lines) {
+      for (const TCharRec& cell : line.Chars) flags.push_back(GettingOpsB(cell.CharFlags, kFlagMisspelled) ? 'x' : '.');
+      flags.push_back('|');
+    }
+    return flags;
+  };
+  const std::string incremental = marks();
+  EXPECT_NE(incremental.find('x'), std::string::npos);
+  editor.recheckSpelling();
+  editor.RefreshContent();
+  EXPECT_EQ(marks(), incremental);
+}
+
 }  // namespace
 }  // namespace vendaro
