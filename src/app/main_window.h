@@ -1,26 +1,93 @@
-// main_window.h — the main frame: the area holding one window per open
-// document and the status bar with its four panels (page, line and column,
-// overwrite mode, activity).
+// main_window.h — the main frame (TMainForm): one MDI window per open
+// document, the menus, the status bar with its four panels (page, line and
+// column, overwrite mode, activity), the recovery timer and the dialogs the
+// documents share. The shell's document logic runs behind it.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/shell.h"
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace vendaro {
 
-class MainWindow : public QMainWindow {
+class EditorWindow;
+class MainMenus;
+class OptionsDialog;
+class PageSetupDialog;
+
+class MainWindow : public QMainWindow, public ShellHost {
   Q_OBJECT
 
  public:
-  MainWindow();
+  // `arguments`: the command line after the program name.
+  explicit MainWindow(std::vector<std::string> arguments = {});
+  ~MainWindow() override;
 
-  void setStatusPanelText(int panel, const QString& text);
+  Shell& shell() { return shell_; }
+  QMdiArea& documentArea() const { return *documents_; }
+  QLabel& statusPanel(int panel) const { return *panels_[panel]; }
+  MainMenus& menus() const { return *menus_; }
+  std::vector<EditorWindow*> editorWindows() const;
+  // The window commands act on; null without documents.
+  EditorWindow* activeEditorWindow() const;
+  ShellDocument* activeDocument() const;
+
+  // Shared dialogs, made on first use and kept with their state.
+  PageSetupDialog& pageSetupDialog();
+  OptionsDialog& optionsDialog();
+
+  // --- commands ----------------------------------------------------------------
+  void FileNew1Execute();
+  void FileOpen1Execute();
+  void FileSave1Execute();
+  void FileSaveAs1Execute();
+  void SeiteeinrichtenM1Click();
+  void Optionen1Click();
+  void openRecentFile(size_t index);
+  // "Beim &Eingeben überprüfen".
+  void toggleCheckWhileTyping();
+  // Settings changed: documents, spelling marks and the recovery timer follow.
+  void applySettings();
+
+  // --- ShellHost -------------------------------------------------------------------
+  EditorHost& createDocumentWindow() override;
+  void showDocumentWindow(ShellDocument& document, bool fromTemplate) override;
+  void destroyDocumentWindow(EditorHost& window) override;
+  void printWithoutDialog(Editor& editor) override;
+  void showMessage(const std::string& text, MessageIcon icon, const std::string& caption = {}) override;
+  void setStatusText(int panel, const std::string& text) override;
+  void processPendingEvents() override;
+  void setCaption(const std::string& caption) override;
+  bool showOpenDialog(FileDialogState& dialog) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void subWindowActivated(QMdiSubWindow* window);
+  void resetRecoveryTimer();
+  void connectSpelling(Editor& editor) const;
+
+  std::vector<std::string> arguments_;
+  Shell shell_;
   QMdiArea* documents_;
   QLabel* panels_[4];
+  std::unique_ptr<MainMenus> menus_;
+  QTimer AutoSaveTimer;
+  QPointer<EditorWindow> activeWindow_;
+  PageSetupDialog* pageSetupDialog_ = nullptr;
+  OptionsDialog* optionsDialog_ = nullptr;
 };
 
 }  // namespace vendaro

@@ -1,0 +1,147 @@
+#include "app/editor_window.h"
+
+#include <QCloseEvent>
+
+#include "app/context_menu.h"
+#include "app/file_dialogs.h"
+#include "app/main_menus.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "app/page_setup_dialog.h"
+#include "app/page_view.h"
+#include "document/page_setup.h"
+#include "shell/shell.h"
+
+namespace vendaro {
+namespace {
+
+constexpr int kPageSetupDelayMs = 10;
+constexpr int kActivationDelayMs = 100;
+constexpr char kPageSetupUndo[] = "Seite einrichten";
+
+}  // namespace
+
+EditorWindow::EditorWindow(MainWindow& main) : QMdiSubWindow(&main), main_(main), view_(new PageView(this)) {
+  // The shell ends the window's life when it frees the document.
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWidget(view_);
+  setFocusProxy(view_);
+  TimerPageSetup.setSingleShot(true);
+  TimerPageSetup.setInterval(kPageSetupDelayMs);
+  connect(&TimerPageSetup, &QTimer::timeout, this, [this] {
+    PageSetup();
+    FormResize();
+  });
+  Timer1.setSingleShot(true);
+  Timer1.setInterval(kActivationDelayMs);
+  connect(&Timer1, &QTimer::timeout, this, [this] {
+    if (main_.activeEditorWindow() == this) FormActivate();
+  });
+  connect(view_, &PageView::resized, this, [this] { FormResize(); });
+  connect(view_, &PageView::contextMenuRequested, this, [this](const QPoint& at) {
+    if (document_) showEditorContextMenu(main_, document_->editor(), this, at);
+  });
+}
+
+EditorWindow::~EditorWindow() { view_->setEditor(nullptr); }
+
+Editor* EditorWindow::editor() const { return document_ ? &document_->editor() : nullptr; }
+
+void EditorWindow::attach(ShellDocument& document) {
+  document_ = &document;
+  view_->setEditor(&document.editor());
+  Timer1.start();
+}
+
+void EditorWindow::detach() {
+  document_ = nullptr;
+  TimerPageSetup.stop();
+  Timer1.stop();
+  view_->setEditor(nullptr);
+}
+
+void EditorWindow::startPageSetupTimer() { TimerPageSetup.start(); }
+
+void EditorWindow::PageSetup() {
+  if (!document_) return;
+  Editor& editor = document_->editor();
+  PageSetupDialog& dialog = main_.pageSetupDialog();
+  dialog.setValues(currentPageSetup(editor.doc()));
+  if (dialog.exec() != QDialog::Accepted || !document_) return;
+  editor.MakeCopyForUndo(kPageSetupUndo);
+  applyPageSetup(editor.doc(), dialog.values(), true);
+  editor.CompleteRefresh();
+}
+
+void EditorWindow::FormResize() {
+  if (Editor* e = editor()) e->FormResize(view_->currentViewport(), view_->screenDpi());
+}
+
+void EditorWindow::FormActivate() {
+  active_ = true;
+  view_->setActiveDocument(true);
+  if (Editor* e = editor()) {
+    view_->setFocus(Qt::ActiveWindowFocusReason);
+    e->SetUndoHints();
+    main_.setStatusText(kPanelOverwrite, e->typingOptions().OverwriteMode ? "ÜB" : "");
+    e->SmallOvertakeFont();
+    // The status bar shows this document's page and line from its next paint.
+    view_->requestRepaint();
+  }
+  main_.menus().refresh();
+}
+
+void EditorWindow::FormDeactivate() {
+  active_ = false;
+  view_->setActiveDocument(false);
+  if (Editor* e = editor()) e->SetUndoHints();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+  if (document_) {
+    Shell& shell = main_.shell();
+    if (!shell.FormCloseQuery(*document_)) {
+      event->ignore();
+      return;
+    }
+    shell.closeDocument(*document_);
+  }
+  event->accept();
+  QMdiSubWindow::closeEvent(event);
+}
+
+// --- EditorHost ------------------------------------------------------------------
+
+void EditorWindow::showMessage(const std::string& text, MessageIcon icon, const std::string& caption) {
+  showMessageBox(this, text, icon, caption);
+}
+
+void EditorWindow::setStatusText(int panel, const std::string& text) { main_.setStatusText(panel, text); }
+
+void EditorWindow::processPendingEvents() { main_.processPendingEvents(); }
+
+void EditorWindow::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void EditorWindow::fileMenuChanged() {
+  if (active_) main_.menus().refresh();
+}
+
+void EditorWindow::requestRepaint() { view_->requestRepaint(); }
+
+void EditorWindow::scrollCaretIntoView() { view_->requestCaretInView(); }
+
+void EditorWindow::setUndoHints(const UndoControl&, const UndoControl&) {
+  // The window has no undo buttons; the menu items and their shortcuts follow
+  // the history instead.
+  if (active_) main_.menus().Edit1Click();
+}
+
+void EditorWindow::scrollViewBy(int pixels) { view_->scrollBy(pixels); }
+
+bool EditorWindow::showSaveDialog(FileDialogState& dialog) { return runSaveDialog(this, dialog); }
+
+QuestionAnswer EditorWindow::askYesNoCancel(const std::string& text, const std::string& caption) {
+  return askYesNoCancelBox(this, text, caption);
+}
+
+}  // namespace vendaro

@@ -1,0 +1,69 @@
+// editor_window.h — the window half of one open document: the page view in
+// an MDI window, the host through which the document's editor reaches
+// messages, status bar, caption, dialogs and repaints, its timers (page
+// set-up after creation, activation, deferred repaint) and its close query.
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "editing/editor_host.h"
+
+namespace vendaro {
+
+class Editor;
+class MainWindow;
+class PageView;
+class ShellDocument;
+
+class EditorWindow : public QMdiSubWindow, public EditorHost {
+  Q_OBJECT
+
+ public:
+  explicit EditorWindow(MainWindow& main);
+  ~EditorWindow() override;
+
+  // The shell built the document on this window: show it.
+  void attach(ShellDocument& document);
+  // The document's editor is gone; nothing may reach it any more.
+  void detach();
+  ShellDocument* document() const { return document_; }
+  Editor* editor() const;
+  PageView& view() const { return *view_; }
+
+  // A new document goes on to the page set-up dialog once its window shows.
+  void startPageSetupTimer();
+  // "Seite ein&richten...": the dialog, and on OK the new set-up applied as
+  // one undo step.
+  void PageSetup();
+  // The window changed size: the fitting zoom modes follow.
+  void FormResize();
+  void FormActivate();
+  void FormDeactivate();
+
+  // EditorHost
+  void showMessage(const std::string& text, MessageIcon icon, const std::string& caption = {}) override;
+  void setStatusText(int panel, const std::string& text) override;
+  void processPendingEvents() override;
+  void setCaption(const std::string& caption) override;
+  void fileMenuChanged() override;
+  void requestRepaint() override;
+  void scrollCaretIntoView() override;
+  void setUndoHints(const UndoControl& undo, const UndoControl& redo) override;
+  void scrollViewBy(int pixels) override;
+  bool showSaveDialog(FileDialogState& dialog) override;
+  QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MainWindow& main_;
+  PageView* view_;
+  ShellDocument* document_ = nullptr;
+  QTimer TimerPageSetup;
+  QTimer Timer1;
+  bool active_ = false;
+};
+
+}  // namespace vendaro

@@ -1,0 +1,67 @@
+#include "app/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <filesystem>
+
+#include "app/message_boxes.h"
+#include "shell/file_dispatch.h"
+
+namespace vendaro {
+namespace {
+
+// "Alle Dokumente" + "*.doc;*.lpx" → "Alle Dokumente (*.doc *.lpx)"; a
+// description that names its patterns already stays as it is. "*.*" means
+// every file, also those without a dot.
+QString nameFilter(const FileDialogFilter& filter) {
+  QString patterns = QString::fromStdString(filter.patterns).replace(QLatin1Char(';'), QLatin1Char(' '));
+  if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
+  const QString description = QString::fromStdString(filter.description);
+  if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')'))) return description;
+  const int open = description.lastIndexOf(QLatin1Char('('));
+  const QString shown = open > 0 && description.endsWith(QLatin1Char(')')) ? description.left(open).trimmed() : description;
+  return shown + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+bool runDialog(QWidget* parent, FileDialogState& state, bool save) {
+  QStringList filters;
+  for (const FileDialogFilter& filter : state.filters) filters << nameFilter(filter);
+  QFileDialog dialog(parent, save ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+  dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("&Speichern") : QStringLiteral("Ö&ffnen"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+  dialog.setNameFilters(filters);
+  if (state.filterIndex >= 1 && state.filterIndex <= filters.size()) dialog.selectNameFilter(filters[state.filterIndex - 1]);
+  if (!state.fileName.empty()) dialog.selectFile(QString::fromStdString(state.fileName));
+
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const int filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (save && state.confirmOverwrite) {
+      const std::filesystem::path written = withSaveFilterExtension(chosen.toStdString(), filter);
+      if (QFileInfo::exists(QString::fromStdString(written.string()))) {
+        const std::string question = written.filename().string() + " ist bereits vorhanden.\nMöchten Sie sie ersetzen?";
+        if (!askYesNoBox(&dialog, question, "Speichern unter")) continue;
+      }
+    }
+    state.fileName = chosen.toStdString();
+    state.filterIndex = filter > 0 ? filter : 1;
+    return true;
+  }
+}
+
+}  // namespace
+
+bool runOpenDialog(QWidget* parent, FileDialogState& dialog) { return runDialog(parent, dialog, false); }
+bool runSaveDialog(QWidget* parent, FileDialogState& dialog) { return runDialog(parent, dialog, true); }
+
+}  // namespace vendaro

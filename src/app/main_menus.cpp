@@ -1,0 +1,143 @@
+#include "app/main_menus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/editor_window.h"
+#include "app/main_window.h"
+#include "app/mdi_arrangement.h"
+#include "editing/editor.h"
+
+namespace vendaro {
+
+MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
+  buildFileMenu();
+  buildEditMenu();
+  buildExtrasMenu();
+  buildWindowMenu();
+  refresh();
+}
+
+void MainMenus::buildFileMenu() {
+  fileMenu = main_.menuBar()->addMenu(QStringLiteral("&Datei"));
+  newAction = fileMenu->addAction(QStringLiteral("&Neu"), &main_, &MainWindow::FileNew1Execute);
+  newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  openAction = fileMenu->addAction(QStringLiteral("Ö&ffnen"), &main_, &MainWindow::FileOpen1Execute);
+  openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  closeAction = fileMenu->addAction(QStringLiteral("S&chließen"), this, [this] {
+    if (EditorWindow* window = main_.activeEditorWindow()) window->close();
+  });
+  saveAction = fileMenu->addAction(QStringLiteral("&Speichern"), &main_, &MainWindow::FileSave1Execute);
+  saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  saveAsAction = fileMenu->addAction(QStringLiteral("Speichern &unter..."), &main_, &MainWindow::FileSaveAs1Execute);
+  fileMenu->addSeparator();
+  pageSetupAction = fileMenu->addAction(QStringLiteral("Seite ein&richten..."), &main_, &MainWindow::SeiteeinrichtenM1Click);
+  fileMenu->addSeparator();
+  exitAction = fileMenu->addAction(QStringLiteral("&Beenden"), &main_, &QWidget::close);
+  exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+  connect(fileMenu, &QMenu::aboutToShow, this, &MainMenus::File1Click);
+}
+
+void MainMenus::buildEditMenu() {
+  editMenu = main_.menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  undoAction = editMenu->addAction(QStringLiteral("&Rückgängig"), this, [this] {
+    if (ShellDocument* document = main_.activeDocument()) document->editor().RestoreCopyFromUndo(0);
+  });
+  undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoAction = editMenu->addAction(QStringLiteral("&Wiederholen"), this, [this] {
+    if (ShellDocument* document = main_.activeDocument()) document->editor().RestoreBeforeRestoreCopyFromUndo(0);
+  });
+  redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  editMenu->addSeparator();
+  deleteSelectionAction = editMenu->addAction(QStringLiteral("Markierung &löschen"), this,
+                                              [this] { sendKey(kKeyDelete, 0); });
+  deleteSelectionAction->setShortcut(QKeySequence(Qt::Key_Delete));
+  selectAllAction = editMenu->addAction(QStringLiteral("&Alles markieren"), this, [this] { sendKey(kKeyA, kCtrl); });
+  selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
+}
+
+void MainMenus::buildExtrasMenu() {
+  extrasMenu = main_.menuBar()->addMenu(QStringLiteral("E&xtras"));
+  QMenu* spelling = extrasMenu->addMenu(QStringLiteral("&Rechtschreibung"));
+  checkWhileTypingAction =
+      spelling->addAction(QStringLiteral("Beim &Eingeben überprüfen"), &main_, &MainWindow::toggleCheckWhileTyping);
+  checkWhileTypingAction->setCheckable(true);
+  extrasMenu->addSeparator();
+  optionsAction = extrasMenu->addAction(QStringLiteral("&Optionen..."), &main_, &MainWindow::Optionen1Click);
+  connect(extrasMenu, &QMenu::aboutToShow, this, &MainMenus::refresh);
+}
+
+void MainMenus::buildWindowMenu() {
+  windowMenu = main_.menuBar()->addMenu(QStringLiteral("&Fenster"));
+  struct Item {
+    const char* caption;
+    MdiArrangement arrangement;
+  };
+  static constexpr Item kItems[] = {{"Ü&berlappend", MdiArrangement::cascade},
+                                    {"Hori&zontal anordnen", MdiArrangement::horizontal},
+                                    {"&Vertikal anordnen", MdiArrangement::vertical},
+                                    {"&Alle verkleinern", MdiArrangement::minimizeAll},
+                                    {"Alle an&ordnen", MdiArrangement::arrangeIcons}};
+  for (const Item& item : kItems) {
+    const MdiArrangement arrangement = item.arrangement;
+    windowMenu->addAction(QString::fromUtf8(item.caption), this,
+                          [this, arrangement] { arrangeSubWindows(main_.documentArea(), arrangement); });
+  }
+}
+
+void MainMenus::sendKey(int key, unsigned shift) {
+  if (ShellDocument* document = main_.activeDocument()) document->editor().getkeysKeyDown(key, shift);
+}
+
+void MainMenus::File1Click() {
+  ShellDocument* document = main_.activeDocument();
+  const bool open = document != nullptr;
+  closeAction->setEnabled(open);
+  saveAsAction->setEnabled(open);
+  pageSetupAction->setEnabled(open);
+  saveAction->setEnabled(open && (document->editor().doc().DocFileName.empty() || document->editor().doc().Modified));
+
+  for (QAction* action : recentActions) {
+    fileMenu->removeAction(action);
+    action->deleteLater();
+  }
+  recentActions.clear();
+  const std::vector<std::string> captions = main_.shell().File1Click();
+  if (captions.empty()) return;
+  recentActions.push_back(fileMenu->addSeparator());
+  for (size_t i = 0; i < captions.size(); ++i) {
+    recentActions.push_back(fileMenu->addAction(QString::fromStdString(captions[i]), this, [this, i] {
+      main_.openRecentFile(i);
+    }));
+  }
+}
+
+void MainMenus::Edit1Click() {
+  ShellDocument* document = main_.activeDocument();
+  const UndoHistory none;
+  const UndoHistory& history = document ? document->editor().undoHistory() : none;
+  const UndoControl undo = history.undoMenuItem();
+  const UndoControl redo = history.redoMenuItem();
+  undoAction->setText(QString::fromStdString(undo.text));
+  undoAction->setEnabled(document && undo.enabled);
+  redoAction->setText(QString::fromStdString(redo.text));
+  redoAction->setEnabled(document && redo.enabled);
+  deleteSelectionAction->setEnabled(document != nullptr);
+  selectAllAction->setEnabled(document != nullptr);
+}
+
+void MainMenus::refresh() {
+  // The document menus show only while there is a document to act on.
+  const bool open = main_.activeDocument() != nullptr;
+  editMenu->menuAction()->setVisible(open);
+  extrasMenu->menuAction()->setVisible(open);
+  File1Click();
+  Edit1Click();
+  checkWhileTypingAction->setChecked(main_.shell().settings().CheckWhileTyping);
+}
+
+}  // namespace vendaro

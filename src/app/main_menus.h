@@ -1,0 +1,63 @@
+// main_menus.h — the main window's menu bar: Datei, Bearbeiten, Extras and
+// Fenster with their shortcuts, the recent files at the end of the File
+// menu, and the captions and enabled states computed as a menu opens.
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace vendaro {
+
+class MainWindow;
+
+class MainMenus : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MainMenus(MainWindow& main);
+
+  // The File menu opens: enabled states and the recent files.
+  void File1Click();
+  // The Edit menu opens: the undo and redo captions.
+  void Edit1Click();
+  // Everything a menu opening computes, for shortcuts between openings,
+  // and which menus show: Bearbeiten and Extras only with a document.
+  void refresh();
+
+  QMenu* fileMenu = nullptr;
+  QMenu* editMenu = nullptr;
+  QMenu* extrasMenu = nullptr;
+  QMenu* windowMenu = nullptr;
+
+  QAction* newAction = nullptr;
+  QAction* openAction = nullptr;
+  QAction* closeAction = nullptr;
+  QAction* saveAction = nullptr;
+  QAction* saveAsAction = nullptr;
+  QAction* pageSetupAction = nullptr;
+  QAction* exitAction = nullptr;
+  QAction* undoAction = nullptr;
+  QAction* redoAction = nullptr;
+  QAction* deleteSelectionAction = nullptr;
+  QAction* selectAllAction = nullptr;
+  QAction* optionsAction = nullptr;
+  QAction* checkWhileTypingAction = nullptr;
+  // Separator and entries of the recent files, rebuilt as the menu opens.
+  std::vector<QAction*> recentActions;
+
+ private:
+  void buildFileMenu();
+  void buildEditMenu();
+  void buildExtrasMenu();
+  void buildWindowMenu();
+  // Sends a key to the active document's keyboard handler.
+  void sendKey(int key, unsigned shift);
+
+  MainWindow& main_;
+};
+
+}  // namespace vendaro

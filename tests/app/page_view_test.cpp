@@ -1,0 +1,156 @@
+// The page view with a real editor behind it: clicks, drags, double and
+// triple clicks resolved by painting, the wheel, and keys (Tab kept in the
+// text, Qt's keys translated into the editor's).
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include "app/key_mapping.h"
+#include "app/page_view.h"
+#include "app_test_support.h"
+#include "document/caret_moves.h"
+#include "document/selection.h"
+#include "editing/editor.h"
+#include "support/keyboard_driver.h"
+#include "support/recording_host.h"
+
+namespace vendaro {
+namespace {
+
+class PageViewTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    editor.FormCreate();
+    test::typeKeys(editor, "Eins zwei drei\nvier");
+    view.resize(700, 500);
+    view.setEditor(&editor);
+    view.setActiveDocument(true);
+    view.paintNow();
+  }
+
+  // Where the caret stands at `pos`, in view coordinates (its middle).
+  QPoint pointOf(const TextPos& pos) {
+    Document& doc = editor.doc();
+    const TextPos caret = caretPos(doc), anchor = anchorPos(doc);
+    setCaret(doc, pos);
+    setAnchor(doc, pos);
+    view.paintNow();
+    const CaretRect& c = editor.paintState().caret;
+    const QPoint point(c.x - view.horizontalScrollBar()->value() + 1,
+                       c.y + c.height / 2 - view.verticalScrollBar()->value());
+    setCaret(doc, caret);
+    setAnchor(doc, anchor);
+    view.paintNow();
+    return point;
+  }
+
+  void doubleClick(const QPoint& at) {
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at);
+  }
+
+  test::RecordingHost host;
+  Editor editor{host};
+  PageView view;
+};
+
+TEST_F(PageViewTest, ClicksPlaceTheCaretAndShiftClicksExtendTheSelection) {
+  const QPoint z = pointOf({0, 0, 5});   // before "zwei"
+  const QPoint d = pointOf({0, 0, 10});  // before "drei"
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, z);
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 5}));
+  EXPECT_FALSE(isThereAmarking(editor.doc()));
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, d);
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 5}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 10}));
+  // A click into the selection drops it and puts the caret there.
+  const QPoint w = pointOf({0, 0, 7});
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, w);
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 7}));
+  EXPECT_FALSE(isThereAmarking(editor.doc()));
+}
+
+TEST_F(PageViewTest, DraggingSelectsFromThePress) {
+  const QPoint from = pointOf({0, 0, 5});
+  const QPoint to = pointOf({0, 1, 2});
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, to, view.viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(view.viewport(), &move);
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 5}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 1, 2}));
+}
+
+TEST_F(PageViewTest, DoubleClickSelectsTheWordAndAThirdClickTheParagraph) {
+  const QPoint inZwei = pointOf({0, 0, 6});
+  doubleClick(inZwei);
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 5}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 10}));  // the word and its space
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, inZwei);
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 0}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 1, 0}));  // the paragraph mark included
+  // The next press is an ordinary click again.
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, inZwei);
+  EXPECT_FALSE(isThereAmarking(editor.doc()));
+}
+
+TEST_F(PageViewTest, EachWheelNotchScrollsFiftyPixels) {
+  QScrollBar& bar = *view.verticalScrollBar();
+  ASSERT_GT(bar.maximum(), 200) << "an A4 page at zoom 100 is taller than the view";
+  bar.setValue(200);
+  const QPointF at(100, 100);
+  QWheelEvent down(at, view.viewport()->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view.viewport(), &down);
+  EXPECT_EQ(bar.value(), 300);
+  QWheelEvent halfUp(at, view.viewport()->mapToGlobal(at), {}, QPoint(0, 60), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view.viewport(), &halfUp);
+  EXPECT_EQ(bar.value(), 300) << "half a notch waits for the other half";
+  QApplication::sendEvent(view.viewport(), &halfUp);
+  EXPECT_EQ(bar.value(), 250);
+}
+
+TEST(PageViewKeys, TabIsTypedAndKeepsTheFocus) {
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* view = new PageView(&window);
+  auto* other = new QLineEdit(&window);
+  layout->addWidget(view);
+  layout->addWidget(other);
+  view->setEditor(&editor);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  view->setFocus();
+  QTest::keyClick(view, 'a');
+  QTest::keyClick(view, Qt::Key_Tab);
+  QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(view->hasFocus());
+  EXPECT_EQ(test::flowText(editor.doc()).substr(0, 3), "a\t\t");
+  QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 3}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 2}));
+}
+
+TEST(KeyMapping, QtKeysBecomeTheEditorsCodesAndText) {
+  EXPECT_EQ(editorKeyCode(Qt::Key_A, Qt::ControlModifier), kKeyA);
+  EXPECT_EQ(editorKeyCode(Qt::Key_Return, {}), kKeyEnter);
+  EXPECT_EQ(editorKeyCode(Qt::Key_Enter, Qt::KeypadModifier), kKeyEnter);
+  EXPECT_EQ(editorKeyCode(Qt::Key_Backtab, Qt::ShiftModifier), kKeyTab);
+  EXPECT_EQ(editorKeyCode(Qt::Key_Minus, Qt::ControlModifier), kKeyMinus);
+  EXPECT_NE(editorKeyCode(Qt::Key_Minus, Qt::KeypadModifier), kKeyMinus) << "the keypad's minus is another key";
+  EXPECT_EQ(editorKeyCode(Qt::Key_Home, Qt::KeypadModifier), kKeyHome);
+  EXPECT_EQ(editorKeyCode(Qt::Key_Odiaeresis, {}), 0);
+  EXPECT_EQ(editorShiftState(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier), kShift | kCtrl | kAlt);
+  EXPECT_EQ(typedCharacters(QStringLiteral("a\u00e4\u20ac\u0001\u4e00\u007f")), "a\xE4\x80");
+}
+
+}  // namespace
+}  // namespace vendaro
