@@ -9,6 +9,8 @@
 #include "app/message_boxes.h"
 #include "app/page_setup_dialog.h"
 #include "app/page_view.h"
+#include "app/spell_check_form.h"
+#include "app/user_dictionary_form.h"
 #include "document/page_setup.h"
 #include "shell/shell.h"
 
@@ -139,6 +141,14 @@ void EditorWindow::setUndoHints(const UndoControl&, const UndoControl&) {
 void EditorWindow::scrollViewBy(int pixels) { view_->scrollBy(pixels); }
 
 bool EditorWindow::showSaveDialog(FileDialogState& dialog) { return runSaveDialog(this, dialog); }
+
+SpellCheckAnswer EditorWindow::showSpellCheckDialog(SpellCheckDialog& dialog) {
+  return main_.spellCheckForm().ask(dialog);
+}
+
+bool EditorWindow::showUserDictionaryDialog(UserDictionaryDialog& dialog) {
+  return main_.userDictionaryForm().edit(dialog);
+}
 
 QuestionAnswer EditorWindow::askYesNoCancel(const std::string& text, const std::string& caption) {
   return askYesNoCancelBox(this, text, caption);

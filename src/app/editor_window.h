@@ -53,6 +53,8 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   void scrollViewBy(int pixels) override;
   bool showSaveDialog(FileDialogState& dialog) override;
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
+  SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& dialog) override;
+  bool showUserDictionaryDialog(UserDictionaryDialog& dialog) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

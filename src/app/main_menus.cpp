@@ -63,6 +63,13 @@ void MainMenus::buildEditMenu() {
 void MainMenus::buildExtrasMenu() {
   extrasMenu = main_.menuBar()->addMenu(QStringLiteral("E&xtras"));
   QMenu* spelling = extrasMenu->addMenu(QStringLiteral("&Rechtschreibung"));
+  spellWholeAction = spelling->addAction(QStringLiteral("&Gesamtes Dokument..."), this,
+                                         [this] { main_.spellCheckDocument(true); });
+  spellWholeAction->setShortcut(Qt::Key_F7);
+  spellFromCaretAction = spelling->addAction(QStringLiteral("Ab &Schreibmarke..."), this,
+                                             [this] { main_.spellCheckDocument(false); });
+  userDictionaryAction =
+      spelling->addAction(QStringLiteral("&Benutzerwörterbuch..."), &main_, &MainWindow::UserDictionary1Click);
   checkWhileTypingAction =
       spelling->addAction(QStringLiteral("Beim &Eingeben überprüfen"), &main_, &MainWindow::toggleCheckWhileTyping);
   checkWhileTypingAction->setCheckable(true);

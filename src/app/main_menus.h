@@ -45,6 +45,9 @@ class MainMenus : public QObject {
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
   QAction* optionsAction = nullptr;
+  QAction* spellWholeAction = nullptr;
+  QAction* spellFromCaretAction = nullptr;
+  QAction* userDictionaryAction = nullptr;
   QAction* checkWhileTypingAction = nullptr;
   // Separator and entries of the recent files, rebuilt as the menu opens.
   std::vector<QAction*> recentActions;

@@ -17,6 +17,9 @@
 #include "app/page_printing.h"
 #include "app/page_setup_dialog.h"
 #include "app/paper_formats.h"
+#include "app/spell_check_form.h"
+#include "app/user_dictionary_form.h"
+#include "editing/spelling_check.h"
 #include "spelling/spell_check.h"
 
 namespace vendaro {
@@ -86,6 +89,16 @@ OptionsDialog& MainWindow::optionsDialog() {
   return *optionsDialog_;
 }
 
+SpellCheckForm& MainWindow::spellCheckForm() {
+  if (!spellCheckForm_) spellCheckForm_ = new SpellCheckForm(this);
+  return *spellCheckForm_;
+}
+
+UserDictionaryForm& MainWindow::userDictionaryForm() {
+  if (!userDictionaryForm_) userDictionaryForm_ = new UserDictionaryForm(this);
+  return *userDictionaryForm_;
+}
+
 // --- commands --------------------------------------------------------------------
 
 void MainWindow::FileNew1Execute() { shell_.NewClick(); }
@@ -101,6 +114,14 @@ void MainWindow::SeiteeinrichtenM1Click() {
     window->PageSetup();
     window->FormResize();
   }
+}
+
+void MainWindow::spellCheckDocument(bool wholeDocument) {
+  if (EditorWindow* window = activeEditorWindow()) Rechtschreibpruefung(window->document()->editor(), wholeDocument);
+}
+
+void MainWindow::UserDictionary1Click() {
+  if (EditorWindow* window = activeEditorWindow()) UserDictionary(window->document()->editor());
 }
 
 void MainWindow::Optionen1Click() {

@@ -24,6 +24,8 @@ class EditorWindow;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
+class SpellCheckForm;
+class UserDictionaryForm;
 
 class MainWindow : public QMainWindow, public ShellHost {
   Q_OBJECT
@@ -45,6 +47,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   // Shared dialogs, made on first use and kept with their state.
   PageSetupDialog& pageSetupDialog();
   OptionsDialog& optionsDialog();
+  SpellCheckForm& spellCheckForm();
+  UserDictionaryForm& userDictionaryForm();
 
   // --- commands ----------------------------------------------------------------
   void FileNew1Execute();
@@ -56,6 +60,9 @@ class MainWindow : public QMainWindow, public ShellHost {
   void openRecentFile(size_t index);
   // "Beim &Eingeben überprüfen".
   void toggleCheckWhileTyping();
+  // "&Gesamtes Dokument...", "Ab &Schreibmarke...", "&Benutzerwörterbuch...".
+  void spellCheckDocument(bool wholeDocument);
+  void UserDictionary1Click();
   // Settings changed: documents, spelling marks and the recovery timer follow.
   void applySettings();
 
@@ -88,6 +95,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;
   OptionsDialog* optionsDialog_ = nullptr;
+  SpellCheckForm* spellCheckForm_ = nullptr;
+  UserDictionaryForm* userDictionaryForm_ = nullptr;
 };
 
 }  // namespace vendaro
