@@ -10,6 +10,7 @@
 #include "document/selection.h"
 #include "editing/edit_lines.h"
 #include "editing/editor.h"
+#include "layout/layout_run.h"
 
 namespace vendaro {
 namespace {
@@ -17,16 +18,7 @@ namespace {
 // A new line of a row group takes over the table, paragraph and column
 // settings of the line of its column above, but none of its text.
 TLineRec continuationOf(const TLineRec& model, int32_t rowCells, int32_t column) {
-  TLineRec line;
-  line.InTable = model.InTable;
-  line.CellDesign = model.CellDesign;
-  line.Para = model.Para;
-  line.ColumnCount = model.ColumnCount;
-  line.ColumnLines = model.ColumnLines;
-  line.ColumnGap = model.ColumnGap;
-  line.CellWidthWeight = model.CellWidthWeight;
-  line.RowLeft = model.RowLeft;
-  line.RowRight = model.RowRight;
+  TLineRec line = lineSettingsOf(model);
   line.RowCells = rowCells;
   line.CellIndex = column;
   line.CellLastLine = model.CellLastLine;

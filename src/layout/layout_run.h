@@ -80,6 +80,10 @@ struct RowGroup {
   size_t start = 0;
   size_t count = 1;
 };
+// An empty line with the table, paragraph and section settings of `model`
+// (its row size and column included), for a line added below it.
+TLineRec lineSettingsOf(const TLineRec& model);
+
 // The row group of line `index`, or the line alone when it is not part of a
 // well-formed one (a damaged table is then laid out line by line). `Lines`
 // is a frame's line vector or the gap buffer of a layout run.

@@ -13,21 +13,10 @@ namespace {
 
 bool isEmptySoftLine(const TLineRec& line) { return line.Chars.empty() && line.LineEnd == kLineEndSoft; }
 
-// A new line of a row group takes its cell line's table, paragraph and
-// section settings; the end of the row moves down to it.
+// A new line of a row group takes its cell line's settings; the end of the
+// row moves down to it.
 TLineRec continuationOf(TLineRec& source) {
-  TLineRec line;
-  line.InTable = source.InTable;
-  line.RowCells = source.RowCells;
-  line.CellIndex = source.CellIndex;
-  line.CellWidthWeight = source.CellWidthWeight;
-  line.RowLeft = source.RowLeft;
-  line.RowRight = source.RowRight;
-  line.CellDesign = source.CellDesign;
-  line.Para = source.Para;
-  line.ColumnCount = source.ColumnCount;
-  line.ColumnLines = source.ColumnLines;
-  line.ColumnGap = source.ColumnGap;
+  TLineRec line = lineSettingsOf(source);
   line.LineEnd = kLineEndSoft;
   line.CellFirstLine = 0;
   line.CellLastLine = source.CellLastLine;
@@ -53,6 +42,22 @@ bool needsNewRowGroup(const LineGapBuffer& lines, size_t index, size_t next, boo
 }
 
 }  // namespace
+
+TLineRec lineSettingsOf(const TLineRec& model) {
+  TLineRec line;
+  line.InTable = model.InTable;
+  line.RowCells = model.RowCells;
+  line.CellIndex = model.CellIndex;
+  line.CellWidthWeight = model.CellWidthWeight;
+  line.RowLeft = model.RowLeft;
+  line.RowRight = model.RowRight;
+  line.CellDesign = model.CellDesign;
+  line.Para = model.Para;
+  line.ColumnCount = model.ColumnCount;
+  line.ColumnLines = model.ColumnLines;
+  line.ColumnGap = model.ColumnGap;
+  return line;
+}
 
 void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell) {
   const RowGroup group = rowGroupOf(lines, index);
