@@ -36,15 +36,23 @@ bool removeCell(TLineRec& line, int32_t index) {
 
 }  // namespace
 
-void Editor::deleteBackward() {
+// What both delete keys do first: the undo step (merged with the same key's
+// last ones), and a selection deleted instead of a character. Returns the
+// caret's line when a character is to go, null otherwise.
+TLineRec* Editor::beginDeleteKey(int32_t mergeKind, bool withUndo) {
   SetFileChanged(true);
-  MakeMergedCopyForUndo("Löschen", kMergeBackspace);
+  if (withUndo) MakeMergedCopyForUndo("Löschen", mergeKind);
+  else closeUndoMerge();
   doc_.CaretAtLineEnd = 0;
   if (isThereAmarking(doc_)) {
     DeleteMarking();
-    return;
+    return nullptr;
   }
-  TLineRec* line = editLine(doc_, caretPos(doc_));
+  return editLine(doc_, caretPos(doc_));
+}
+
+void Editor::deleteBackward() {
+  TLineRec* line = beginDeleteKey(kMergeBackspace, true);
   if (!line) return;
   doc_.CurChar = std::min(doc_.CurChar, line->CharCount());
   if (doc_.CurChar > 0) {
@@ -75,15 +83,7 @@ void Editor::deleteBackward() {
 }
 
 void Editor::deleteForward() {
-  SetFileChanged(true);
-  if (!TypingNoUndo) MakeMergedCopyForUndo("Löschen", kMergeDelete);
-  else closeUndoMerge();
-  doc_.CaretAtLineEnd = 0;
-  if (isThereAmarking(doc_)) {
-    DeleteMarking();
-    return;
-  }
-  TLineRec* line = editLine(doc_, caretPos(doc_));
+  TLineRec* line = beginDeleteKey(kMergeDelete, !TypingNoUndo);
   if (!line) return;
   if (doc_.CurChar >= 0 && doc_.CurChar < line->CharCount()) {
     if (removeCell(*line, doc_.CurChar)) FreeBildInListeIfNotNeeded();

@@ -180,6 +180,7 @@ class Editor {
   void selectAll();
   void deleteBackward();
   void deleteForward();
+  TLineRec* beginDeleteKey(int32_t mergeKind, bool withUndo);
   void insertTab();
   void toggleSoftHyphen();
   void deleteSelectedObjects();
