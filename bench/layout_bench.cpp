@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "bench_documents.h"
 #include "document/document.h"
 #include "layout/hyphenation.h"
 #include "layout/hyphenation_library.h"
@@ -13,48 +14,17 @@
 namespace vendaro {
 namespace {
 
-constexpr int kParagraphs = 2000;
-constexpr int kParagraphLength = 150;  // 300,000 characters in all
-
 HyphenationLibrary& library() {
   static HyphenationLibrary shared;  // the German patterns of the program folder
   return shared;
-}
-
-// German-looking words of 2 to 14 letters with spaces between them.
-std::string paragraphText(std::mt19937& random) {
-  static const std::string letters = "eeeeennnniiiissssrrrraaaatttdhulcgmobwfkz";
-  std::string text;
-  while (text.size() < kParagraphLength) {
-    const int length = std::uniform_int_distribution<int>(2, 14)(random);
-    for (int i = 0; i < length; ++i) text.push_back(letters[random() % letters.size()]);
-    text.push_back(' ');
-  }
-  text.resize(kParagraphLength);
-  return text;
 }
 
 // The page-1 body of an A4 page holding 2,000 paragraphs in 11 point Arial.
 Document longText() {
   Document doc;
   doc.NewPage(false);
-  doc.CurFont.Size = 11.0;
-  SetPCharText(doc.CurFont.Name, "Arial");
-  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
   std::mt19937 random(7);
-  auto& lines = doc.Fields[0].Lines;
-  lines.resize(kParagraphs);
-  for (TLineRec& line : lines) {
-    line.LineEnd = kLineEndParagraph;
-    for (char c : paragraphText(random)) {
-      TCharRec cell;
-      cell.Ch = static_cast<uint8_t>(c);
-      cell.FontIndex = font;
-      doc.RenderChar(cell);
-      line.Chars.push_back(cell);
-    }
-  }
-  doc.SetAllDirtyFlags();
+  bench::fillWithParagraphs(doc, random);
   return doc;
 }
 
@@ -77,7 +47,7 @@ void BM_TypeOneCharacterInLongText(benchmark::State& state) {
   Document doc = longText();
   DocumentHyphenation hyphenation(library(), doc.DocLanguage);
   layOut(doc, hyphenation);
-  const int32_t line = paragraphLine(doc, kParagraphs / 2);
+  const int32_t line = paragraphLine(doc, bench::kParagraphs / 2);
   for (auto _ : state) {
     doc.CurField = doc.MarkField = 0;
     doc.CurLine = doc.MarkLine = line;
@@ -118,28 +88,13 @@ void BM_ThreeColumnSectionOnA0(benchmark::State& state) {
   doc.PageHeight = 1189.0;
   doc.SetPrinterProps();
   doc.NewPage(false);
-  doc.CurFont.Size = 8.0;
-  SetPCharText(doc.CurFont.Name, "Arial");
-  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
   std::mt19937 random(11);
+  bench::fillWithParagraphs(doc, random, 3001, 40, 8.0);
   auto& lines = doc.Fields[0].Lines;
-  lines.resize(3001);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    TLineRec& line = lines[i];
-    line.LineEnd = kLineEndParagraph;
-    const bool inSection = i < 3000;
-    if (inSection) {
-      line.ColumnCount = 3;
-      line.Para.LineSpacingMode = 2;  // exactly 1.1 mm, so that the section fits the page
-      line.Para.LineSpacing = 1.1;
-    }
-    for (char c : paragraphText(random).substr(0, 40)) {
-      TCharRec cell;
-      cell.Ch = static_cast<uint8_t>(c);
-      cell.FontIndex = font;
-      doc.RenderChar(cell);
-      line.Chars.push_back(cell);
-    }
+  for (size_t i = 0; i < 3000; ++i) {
+    lines[i].ColumnCount = 3;
+    lines[i].Para.LineSpacingMode = 2;  // exactly 1.1 mm, so that the section fits the page
+    lines[i].Para.LineSpacing = 1.1;
   }
   DocumentHyphenation hyphenation(library(), doc.DocLanguage);
   for (auto _ : state) {

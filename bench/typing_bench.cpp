@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_documents.h"
 #include "editing/editor.h"
 #include "shell/headless_host.h"
 #include "spelling/spell_check.h"
@@ -20,48 +21,17 @@
 namespace vendaro {
 namespace {
 
-constexpr int kParagraphs = 2000;
-constexpr int kParagraphLength = 150;  // 300,000 characters in all
 constexpr int kKeys = 10000;
-
-// German-looking words of 2 to 14 letters with spaces between them.
-std::string wordsText(std::mt19937& random, size_t length) {
-  static const std::string letters = "eeeeennnniiiissssrrrraaaatttdhulcgmobwfkz";
-  std::string text;
-  while (text.size() < length) {
-    const int word = std::uniform_int_distribution<int>(2, 14)(random);
-    for (int i = 0; i < word; ++i) text.push_back(letters[random() % letters.size()]);
-    text.push_back(' ');
-  }
-  text.resize(length);
-  return text;
-}
 
 // A new window's document whose page-1 body holds 2,000 paragraphs in
 // 11 point Arial, laid out.
 void fillLongText(Editor& editor) {
   editor.FormCreate();
-  Document& doc = editor.doc();
-  doc.CurFont.Size = 11.0;
-  SetPCharText(doc.CurFont.Name, "Arial");
-  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
   std::mt19937 random(7);
-  auto& lines = doc.Fields[0].Lines;
-  lines.resize(kParagraphs);
-  for (TLineRec& line : lines) {
-    line.LineEnd = kLineEndParagraph;
-    for (char c : wordsText(random, kParagraphLength)) {
-      TCharRec cell;
-      cell.Ch = static_cast<uint8_t>(c);
-      cell.FontIndex = font;
-      doc.RenderChar(cell);
-      line.Chars.push_back(cell);
-    }
-  }
+  bench::fillWithParagraphs(editor.doc(), random);
   editor.documentLoaded();
 }
 
-// The caret goes into the middle of paragraph `n`.
 void caretIntoParagraph(Document& doc, int n) {
   const auto& lines = doc.Fields[0].Lines;
   for (int32_t i = 0; i < static_cast<int32_t>(lines.size()); ++i) {
@@ -86,9 +56,9 @@ void BM_TypeIntoTheMiddleOfALongText(benchmark::State& state) {
     });
   }
   fillLongText(editor);
-  caretIntoParagraph(editor.doc(), kParagraphs / 2);
+  caretIntoParagraph(editor.doc(), bench::kParagraphs / 2);
   std::mt19937 random(11);
-  const std::string keys = wordsText(random, kKeys);
+  const std::string keys = bench::germanLookingWords(random, kKeys);
   std::vector<double> times;
   times.reserve(kKeys);
   size_t next = 0;

@@ -2,10 +2,13 @@
 // the memory one step holds, and undoing (loading a step back).
 #include <benchmark/benchmark.h>
 
+#include <random>
+
 #include <malloc.h>
 
 #include <string>
 
+#include "bench_documents.h"
 #include "editing/editor.h"
 
 namespace vendaro {
@@ -22,24 +25,8 @@ class QuietHost : public EditorHost {
 // and spaces in 11 point Arial, wrapped into lines by the real layout.
 void fillLongText(Editor& editor) {
   editor.FormCreate();
-  Document& doc = editor.doc();
-  doc.CurFont.Size = 11.0;
-  SetPCharText(doc.CurFont.Name, "Arial");
-  const int32_t font = doc.GetNewFontIndex(doc.CurFont);
-  const std::string words = "Plakate und Aushaenge werden auf einer einzigen grossen Seite gesetzt ";
-  auto& lines = doc.Fields[0].Lines;
-  lines.resize(2000);
-  size_t next = 0;
-  for (TLineRec& line : lines) {
-    line.LineEnd = kLineEndParagraph;
-    for (int i = 0; i < 150; ++i) {
-      TCharRec cell;
-      cell.Ch = static_cast<uint8_t>(words[next++ % words.size()]);
-      cell.FontIndex = font;
-      doc.RenderChar(cell);
-      line.Chars.push_back(std::move(cell));
-    }
-  }
+  std::mt19937 random(7);
+  bench::fillWithParagraphs(editor.doc(), random);
   editor.RefreshContent();
 }
 
