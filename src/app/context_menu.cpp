@@ -6,8 +6,8 @@
 
 #include "app/main_menus.h"
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "editing/spelling_actions.h"
-#include "platform/code_pages.h"
 #include "spelling/spelling_menu.h"
 
 namespace vendaro {
@@ -20,7 +20,7 @@ void addSpellingItems(QMenu& menu, Editor& editor, const MisspeltWord& word) {
       menu.addSeparator();
       continue;
     }
-    QAction* action = menu.addAction(QString::fromStdString(cp1252ToUtf8(item.caption)));
+    QAction* action = menu.addAction(fromCp1252(item.caption));
     switch (item.action) {
       case SpellingMenuAction::LearnWord:
         QObject::connect(action, &QAction::triggered, [&editor, word] { LearnActualWord(editor, word); });

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 #include "app/dialog_buttons.h"
-#include "platform/code_pages.h"
+#include "app/qt_text.h"
 
 namespace vendaro {
 namespace {
@@ -28,10 +28,6 @@ QSpinBox* spinBox(QWidget* parent, int minimum) {
   edit->setRange(minimum, kMaxSpinValue);
   return edit;
 }
-
-// The user information is kept in the documents' code page.
-QString fromSettingsText(const std::string& text) { return QString::fromStdString(cp1252ToUtf8(text)); }
-std::string toSettingsText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
 
 }  // namespace
 
@@ -116,9 +112,9 @@ void OptionsDialog::setSettings(const ProgramSettings& s) {
   AutoSaveCheck->setChecked(s.AutoSaveEnabled);
   BackUpCheck->setChecked(s.MakeBackups);
   SaveTimeEd->setValue(s.AutoSaveMinutes);
-  Edit1->setText(fromSettingsText(s.UserName));
-  Edit2->setText(fromSettingsText(s.UserInitials));
-  Memo1->setPlainText(fromSettingsText(s.UserAddress).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  Edit1->setText(fromCp1252(s.UserName));
+  Edit2->setText(fromCp1252(s.UserInitials));
+  Memo1->setPlainText(fromCp1252(s.UserAddress).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void OptionsDialog::applyTo(ProgramSettings& s) const {
@@ -133,10 +129,10 @@ void OptionsDialog::applyTo(ProgramSettings& s) const {
   s.AutoSaveEnabled = AutoSaveCheck->isChecked();
   s.MakeBackups = BackUpCheck->isChecked();
   s.AutoSaveMinutes = SaveTimeEd->value();
-  s.UserName = toSettingsText(Edit1->text());
-  s.UserInitials = toSettingsText(Edit2->text());
+  s.UserName = toCp1252(Edit1->text());
+  s.UserInitials = toCp1252(Edit2->text());
   // Addresses keep Windows line ends, as the fields that show them expect.
-  s.UserAddress = toSettingsText(Memo1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+  s.UserAddress = toCp1252(Memo1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
 }  // namespace vendaro

@@ -7,15 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/code_pages.h"
+#include "app/qt_text.h"
 
 namespace vendaro {
-namespace {
-
-QString fromCp1252(const std::string& text) { return QString::fromStdString(cp1252ToUtf8(text)); }
-
-}  // namespace
-
 SpellCheckForm::SpellCheckForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rechtschreibprüfung"));
   auto* grid = new QGridLayout(this);
@@ -65,7 +59,7 @@ SpellCheckAnswer SpellCheckForm::ask(SpellCheckDialog& dialog) {
   const int result = exec();
   // Closing the window is cancelling.
   const auto code = static_cast<SpellCheckAnswer>(result == QDialog::Rejected ? static_cast<int>(SpellCheckAnswer::cancel) : result);
-  dialog.replacement = utf8ToCp1252(replacement->text().toStdString());
+  dialog.replacement = toCp1252(replacement->text());
   return code;
 }
 

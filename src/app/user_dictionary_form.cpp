@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_buttons.h"
-#include "platform/code_pages.h"
+#include "app/qt_text.h"
 
 namespace vendaro {
 
@@ -27,10 +27,10 @@ void UserDictionaryForm::removeSelected() { qDeleteAll(ListBox1->selectedItems()
 
 bool UserDictionaryForm::edit(UserDictionaryDialog& dialog) {
   ListBox1->clear();
-  for (const std::string& word : dialog.words) ListBox1->addItem(QString::fromStdString(cp1252ToUtf8(word)));
+  for (const std::string& word : dialog.words) ListBox1->addItem(fromCp1252(word));
   if (exec() != QDialog::Accepted) return false;
   dialog.words.clear();
-  for (int i = 0; i < ListBox1->count(); ++i) dialog.words.push_back(utf8ToCp1252(ListBox1->item(i)->text().toStdString()));
+  for (int i = 0; i < ListBox1->count(); ++i) dialog.words.push_back(toCp1252(ListBox1->item(i)->text()));
   return true;
 }
 

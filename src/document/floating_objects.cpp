@@ -6,7 +6,6 @@
 namespace vendaro {
 namespace {
 
-bool isObject(const TFieldRec& f) { return f.FieldType > kFieldFooter; }
 bool isAnchoredObject(const TFieldRec& f) { return isObject(f) && f.MoveWithText; }
 
 void recordAnchorCandidate(TFieldRec& object, const FrameBounds& r, const FlowCell& cell) {

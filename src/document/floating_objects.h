@@ -12,6 +12,10 @@ namespace vendaro {
 
 inline constexpr int32_t kFirstAnchorId = 100;
 
+// Text boxes, drawing objects and picture frames float over the text; page
+// bodies, headers, footers and footnote areas do not.
+inline bool isObject(const TFieldRec& frame) { return frame.FieldType > kFieldFooter; }
+
 // Whether a frame with this `ShowOn` and `PageNo` is shown on the zero-based page.
 bool istOnAllPagesGedeckt(uint8_t showOn, int32_t framePage, int32_t page);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "document/caret_moves.h"
+#include "document/floating_objects.h"
 #include "document/selection.h"
 #include "editing/edit_lines.h"
 #include "editing/editor.h"
@@ -13,7 +14,7 @@ namespace {
 
 bool anyObjectSelected(const Document& doc) {
   for (const TFieldRec& frame : doc.Fields)
-    if (frame.FieldType > kFieldFooter && frame.ObjSelected) return true;
+    if (isObject(frame) && frame.ObjSelected) return true;
   return false;
 }
 

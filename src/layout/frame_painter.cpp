@@ -1,5 +1,6 @@
 #include "layout/frame_painter.h"
 
+#include "document/floating_objects.h"
 #include "layout/click_resolution.h"
 #include "layout/layout_run.h"
 #include "layout/line_painter.h"
@@ -162,7 +163,7 @@ FrameGeometry paintFrame(PaintContext& ctx, int32_t field, const FrameFocus& foc
   const bool seen = ctx.visible(grown(r, kGripRing + 1));
   if (seen) {
     paintShape(ctx, frame, r);
-    if (frame.FieldType >= kFieldTextBox && !ctx.printMode && isCurrentObject(ctx, field, frame, focus)) {
+    if (isObject(frame) && !ctx.printMode && isCurrentObject(ctx, field, frame, focus)) {
       if (frame.FieldType == kFieldTextBox) paintSelectionRing(ctx, r);
       paintHandles(ctx, r, 7);
     }

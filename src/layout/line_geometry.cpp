@@ -19,7 +19,6 @@ constexpr double kMinimumRowWidth = 10.0;
 constexpr double kRelativeRowRight = 99999.0;
 constexpr double kMoveTolerance = 1e-6;
 
-bool flowsAroundObjects(const TFieldRec& frame) { return frame.FieldType <= kFieldFooter; }
 
 // The table row's edges inside its text column, mm from the column's left.
 struct RowEdges {
@@ -157,7 +156,7 @@ class GeometryBuilder {
 
   void placeCells(size_t index, LineGeometry& g) {
     const TLineRec& line = frame_.Lines[index];
-    const bool flows = doc_ != nullptr && flowsAroundObjects(frame_);
+    const bool flows = doc_ != nullptr && !isObject(frame_);
     g.cellX.resize(line.Chars.size() + 1);
     double x = g.textX + g.alignOffset;
     for (size_t i = 0; i < line.Chars.size(); ++i) {

@@ -43,8 +43,6 @@ class NullCanvas : public Canvas {
 
 bool contains(const CanvasRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
-bool isObject(const TFieldRec& frame) { return frame.FieldType >= kFieldTextBox; }
-
 bool shownOnPage(const TFieldRec& frame, int32_t page) {
   if (frame.FieldType == kFieldBody) return frame.PageNo == page;
   return istOnAllPagesGedeckt(frame.ShowOn, frame.PageNo, page);
