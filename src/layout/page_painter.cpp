@@ -267,12 +267,11 @@ void PagePainter::paintFrames() {
       if (passOf(frame) != pass) continue;
       if (!everyPage && !shownOnPage(frame, ctx_.page)) continue;
       ctx_.recordsCaret = i != doc_.CurField || !state_.caretRecorded || ctx_.page == doc_.CaretPage;
-      const bool caretBefore = state_.caretRecorded;
       paintFrame(ctx_, i, focus);
       if (i == doc_.CurField) {
         caretFrameRect_ = placeFrame(ctx_, frame).rect;
         caretFramePainted_ = true;
-        if (state_.caretRecorded && (!caretBefore || ctx_.recordsCaret)) state_.caretPage = ctx_.page;
+        if (state_.caretRecorded && ctx_.recordsCaret) state_.caretPage = ctx_.page;
       }
     }
   }
