@@ -164,7 +164,13 @@ bool moveCharRight(const Document& doc, TextPos& pos) {
     if (textGoesOn) next = below;
     else sameCell = false;  // the cell's text is over: on to the next column
   }
-  if (!sameCell && !stepLines(doc, next, 1)) return false;  // the end of the flow
+  if (!sameCell) {
+    // The cell's text may end above the row's last group (the rest is
+    // padding): the next column, or the line after the row, follows the
+    // row's last group, never an earlier one.
+    if (here->InTable) toRowLastGroup(doc, next);
+    if (!stepLines(doc, next, 1)) return false;  // the end of the flow
+  }
   const TLineRec& target = lineOf(doc, next);
   if (target.InTable && !sameCell) {
     // Came into another table cell: its text starts in the row's first group.
