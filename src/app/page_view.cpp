@@ -197,17 +197,8 @@ void PageView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
     return;
   }
-  const int32_t key = editorKeyCode(event->key(), event->modifiers());
-  const ShiftState shift = editorShiftState(event->modifiers());
-  if (key != 0) editor_->getkeysKeyDown(key, shift);
-  // Ctrl+Backspace types the delete character, which the editor swallows
-  // after the undo that key did.
-  if (key == kKeyBackspace && ctrlHeld(shift)) editor_->getkeysKeyPress(127);
-  // Alt with a letter is a menu's or a command's key, never text (AltGr,
-  // which types characters, is not Alt here).
-  if (!altHeld(shift) || ctrlHeld(shift)) {
-    for (const char ch : typedCharacters(event->text())) editor_->getkeysKeyPress(static_cast<uint8_t>(ch));
-  }
+  editor_->keyEvent(editorKeyCode(event->key(), event->modifiers()), editorShiftState(event->modifiers()),
+                    typedCharacters(event->text()));
   event->accept();
   restartBlink();
 }

@@ -105,6 +105,11 @@ class Editor {
   bool getkeysKeyDown(int32_t key, ShiftState shift);
   // A typed character (code page 1252).
   void getkeysKeyPress(uint8_t ch);
+  // One key event of a front end: the key (0 when it has no code here), its
+  // modifiers and the characters it produces (code page 1252). Keys held
+  // with Ctrl or Alt are commands and never type; the front end reports
+  // AltGr, which types, without either.
+  void keyEvent(int32_t key, ShiftState shift, std::string_view typed);
   // Ends the line at `pos` with `kind` (1 paragraph, 2 line break, 3 page
   // break) as the Enter key does; a selection is deleted first and the
   // line is then split at the caret.
@@ -173,7 +178,7 @@ class Editor {
   void showRestoredState();
   // Rows of the key table.
   void finishNavigation(ShiftState shift);
-  void finishEdit(ShiftState shift);
+  void finishEdit();
   bool navigationKey(int32_t key, ShiftState shift);
   void wordLeft(ShiftState shift);
   void wordRight(ShiftState shift);

@@ -64,7 +64,7 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
     case kKeyMinus:
       if (!ctrl || withShift) return false;
       toggleSoftHyphen();
-      finishEdit(shift);
+      finishEdit();
       return true;
     case kKeyA:
       if (!ctrl) return false;
@@ -77,15 +77,15 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
         return true;
       }
       deleteBackward();
-      finishEdit(shift);
+      finishEdit();
       return true;
     case kKeyDelete:
       deleteForward();
-      finishEdit(shift);
+      finishEdit();
       return true;
     case kKeyTab:
       insertTab();
-      finishEdit(shift);
+      finishEdit();
       return true;
     case kKeyEnter:
       InsertEnterOnThatPos(caretPos(doc_), ctrl ? kLineEndPage : withShift ? kLineEndManual : kLineEndParagraph);
@@ -93,6 +93,17 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
     default:
       return navigationKey(key, shift);
   }
+}
+
+void Editor::keyEvent(int32_t key, ShiftState shift, std::string_view typed) {
+  if (key != 0) getkeysKeyDown(key, shift);
+  if (ctrlHeld(shift) || altHeld(shift)) {
+    // Ctrl+Backspace delivers the delete character, which the undo it did
+    // swallows.
+    if (key == kKeyBackspace && ctrlHeld(shift)) getkeysKeyPress(127);
+    return;
+  }
+  for (const char ch : typed) getkeysKeyPress(static_cast<uint8_t>(ch));
 }
 
 void Editor::UmbruchEinfuegen() { getkeysKeyDown(kKeyEnter, kCtrl); }
@@ -104,9 +115,11 @@ void Editor::finishNavigation(ShiftState shift) {
   OvertakeFont();
 }
 
-void Editor::finishEdit(ShiftState shift) {
+// Editing keys do the same with Shift as without: an edit never leaves a
+// selection behind, which the next key would delete unseen.
+void Editor::finishEdit() {
   RefreshDirtyContent();
-  if (!shiftHeld(shift)) setAnchor(doc_, caretPos(doc_));
+  setAnchor(doc_, caretPos(doc_));
   OvertakeFont();
 }
 

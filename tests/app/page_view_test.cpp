@@ -13,6 +13,7 @@
 #include "app/page_view.h"
 #include "app_test_support.h"
 #include "document/caret_moves.h"
+#include "document/line_cells.h"
 #include "document/selection.h"
 #include "editing/editor.h"
 #include "support/keyboard_driver.h"
@@ -137,6 +138,29 @@ TEST(PageViewKeys, TabIsTypedAndKeepsTheFocus) {
   QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
   EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 3}));
   EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 2}));
+}
+
+TEST_F(PageViewTest, CtrlMinusMarksAHyphenAndNoKeyWithCtrlOrAltTypes) {
+  Document& doc = editor.doc();
+  setCaret(doc, {0, 1, 2});  // "vi|er"
+  setAnchor(doc, {0, 1, 2});
+  const auto send = [&](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&view, &press);
+  };
+  // The minus key reports the same Qt key on German and US keyboards, and
+  // X11 hands its "-" along even with Ctrl held.
+  send(Qt::Key_Minus, Qt::ControlModifier, QStringLiteral("-"));
+  EXPECT_TRUE(hasSoftHyphen(doc.Fields[0].Lines[1].Chars[2]));
+  send(Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+"));
+  send(Qt::Key_1, Qt::ControlModifier, QStringLiteral("1"));
+  send(Qt::Key_Period, Qt::ControlModifier, QStringLiteral("."));
+  send(Qt::Key_X, Qt::AltModifier, QStringLiteral("x"));
+  EXPECT_EQ(test::flowText(doc), "Eins zwei drei\nvier");
+  // AltGr (Qt's group switch) types the character it makes.
+  send(Qt::Key_At, Qt::GroupSwitchModifier, QStringLiteral("@"));
+  send(Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
+  EXPECT_EQ(test::flowText(doc), "Eins zwei drei\nvi@-er");
 }
 
 TEST(KeyMapping, QtKeysBecomeTheEditorsCodesAndText) {

@@ -173,6 +173,49 @@ TEST_F(KeyboardTest, SelectAllSoftHyphenAndFormattingShortcuts) {
   EXPECT_FALSE(hasSoftHyphen(line(0).Chars[1]));
 }
 
+TEST_F(KeyboardTest, ShiftChangesNothingForTheEditingKeys) {
+  typeKeys(editor, "abcdef");
+  for (int i = 0; i < 2; ++i) {
+    press(kKeyBackspace, kShift);
+    EXPECT_EQ(anchorPos(editor.doc()), caret());  // no selection left behind
+  }
+  press(kKeyHome);
+  for (int i = 0; i < 2; ++i) {
+    press(kKeyDelete, kShift);
+    EXPECT_EQ(anchorPos(editor.doc()), caret());
+  }
+  EXPECT_EQ(flowText(editor.doc()), "cd");
+  press(kKeyTab, kShift);
+  EXPECT_EQ(anchorPos(editor.doc()), caret());
+  press(kKeyBackspace, kShift);
+  EXPECT_EQ(flowText(editor.doc()), "cd");
+}
+
+TEST_F(KeyboardTest, KeysWithCtrlOrAltAreCommandsNeverText) {
+  typeKeys(editor, "Silbe");
+  press(kKeyHome);
+  press(kKeyRight);
+  press(kKeyRight);
+  editor.keyEvent(kKeyMinus, kCtrl, "-");
+  EXPECT_TRUE(hasSoftHyphen(line(0).Chars[2]));
+  constexpr int32_t kKeyPlus = 187, kKeyPeriod = 190;
+  editor.keyEvent(kKeyPlus, kCtrl, "+");
+  editor.keyEvent('1', kCtrl, "1");
+  editor.keyEvent(kKeyPeriod, kCtrl, ".");
+  editor.keyEvent('X', kAlt, "x");
+  editor.keyEvent('Q', kCtrl | kAlt, "@");
+  EXPECT_EQ(flowText(editor.doc()), "Silbe");
+  // AltGr reaches the editor without Ctrl and Alt, and types.
+  editor.keyEvent('Q', 0, "@");
+  editor.keyEvent(kKeyMinus, kShift, "_");
+  editor.keyEvent(kKeyMinus, 0, "-");
+  EXPECT_EQ(flowText(editor.doc()), "Si@_-lbe");
+  // Ctrl+Backspace undoes, and its delete character is no text either.
+  editor.keyEvent(kKeyBackspace, kCtrl, "");
+  EXPECT_EQ(flowText(editor.doc()), "Silbe");
+  EXPECT_FALSE(editor.UndoByCtrlBackspace);
+}
+
 TEST_F(KeyboardTest, RulerDragInsertModeObjectsAndTheSpecialCharacterDialog) {
   typeKeys(editor, "ab");
   editor.RulerDragMode = 4;
