@@ -84,11 +84,17 @@ int32_t chainRank(const Document& doc, int32_t field) {
 }
 
 // The selected lines from the earlier to the later end of the selection,
-// when both ends lie in one text chain.
+// when both ends lie in one text chain. A selection that ends at cell 0 of
+// a line selects nothing of it (a selection to a paragraph's end takes its
+// mark and stops there), so that line is left out.
 std::vector<LinePos> selectedLines(const Document& doc) {
   LinePos a{doc.MarkField, doc.MarkLine}, b{doc.CurField, doc.CurLine};
+  int32_t endCell = doc.CurChar;
   if (!validLink(doc, a.field) || !validLink(doc, b.field)) return {};
-  if (chainRank(doc, a.field) > chainRank(doc, b.field) || (a.field == b.field && a.line > b.line)) std::swap(a, b);
+  if (chainRank(doc, a.field) > chainRank(doc, b.field) || (a.field == b.field && a.line > b.line)) {
+    std::swap(a, b);
+    endCell = doc.MarkChar;
+  }
   std::vector<LinePos> lines;
   LinePos p = a;
   size_t budget = lineBudget(doc);
@@ -98,6 +104,7 @@ std::vector<LinePos> selectedLines(const Document& doc) {
     if (p == b || !stepForward(doc, p, 1)) break;
   }
   if (lines.empty() || !(lines.back() == b)) return {b};  // not one chain: the caret's line only
+  if (endCell <= 0 && lines.size() > 1) lines.pop_back();
   return lines;
 }
 
@@ -134,7 +141,7 @@ std::vector<LinePos> paragraphLines(const Document& doc, LinePos pos) {
   while (budget--) {
     lines.push_back(p);
     const TLineRec& line = lineAt(doc, p);
-    if (line.LineEnd == kLineEndParagraph || line.CellLastLine) break;
+    if (endsParagraph(line) || line.CellLastLine) break;
     LinePos next = p;
     if (!stepForward(doc, next, stepOf(line))) break;
     if (lineAt(doc, next).CellFirstLine && !line.InTable) break;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/caret_moves.h"
 #include "document/page_setup.h"
 #include "document/paragraph_format.h"
 #include "support/sample_documents.h"
@@ -42,16 +43,49 @@ TEST(ParagraphFormat, WritesEveryLineOfTheParagraphAcrossManualBreaks) {
   EXPECT_EQ(doc.Fields[0].Lines[3].Dirty, 0);
 }
 
-TEST(ParagraphFormat, PageBreakEndsTheParagraphBeforeIt) {
+TEST(ParagraphFormat, PageBreakEndsTheParagraphOnBothSides) {
   Document doc = fiveLines();
   EXPECT_EQ(paragraphStart(doc, {0, 4}), (LinePos{0, 4}));
   EXPECT_EQ(paragraphStart(doc, {0, 3}), (LinePos{0, 3}));
   EXPECT_EQ(paragraphLines(doc, {0, 2}).size(), 3u);
+  EXPECT_EQ(paragraphLines(doc, {0, 3}), (std::vector<LinePos>{{0, 3}}));
+  caretTo(doc, 0, 3);
+  ParagraphValues v = getabsatzformat(doc);
+  v.Para.Alignment = 1;
+  setabsatzformat(doc, v, false, false);
+  EXPECT_EQ(doc.Fields[0].Lines[3].Para.Alignment, 1);
+  EXPECT_EQ(doc.Fields[0].Lines[4].Para.Alignment, 0);
+}
+
+TEST(ParagraphFormat, ASelectionEndingAtALinesStartLeavesThatParagraphAlone) {
+  for (const bool caretFirst : {false, true}) {
+    SCOPED_TRACE(caretFirst);
+    Document doc = fiveLines();
+    // From the start of "eins" to cell 0 of "vier", as Shift+End on the
+    // paragraph's last line leaves it.
+    TextPos from{0, 0, 0}, to{0, 3, 0};
+    if (caretFirst) std::swap(from, to);
+    setAnchor(doc, from);
+    setCaret(doc, to);
+    ParagraphValues v = getabsatzformat(doc);
+    v.Para.Alignment = 1;
+    setabsatzformat(doc, v, false, false);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(doc.Fields[0].Lines[i].Para.Alignment, i < 3 ? 1 : 0) << i;
+  }
+  // One cell into the line is enough to take its paragraph.
+  Document doc = fiveLines();
+  setAnchor(doc, {0, 2, 4});
+  setCaret(doc, {0, 3, 1});
+  ParagraphValues v = getabsatzformat(doc);
+  v.Para.Alignment = 2;
+  setabsatzformat(doc, v, false, false);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(doc.Fields[0].Lines[i].Para.Alignment, i < 4 ? 2 : 0) << i;
 }
 
 TEST(ParagraphFormat, SelectionWritesEveryTouchedParagraphAndOnlyCaretLineWritesOne) {
   Document doc = fiveLines();
   caretTo(doc, 0, 4);
+  doc.CurChar = 2;
   doc.MarkLine = 1;
   ParagraphValues v = getabsatzformat(doc);
   v.Para.SpaceBefore = 3.0;

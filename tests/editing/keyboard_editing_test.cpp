@@ -134,6 +134,23 @@ TEST_F(KeyboardTest, EndHomeAndWordMovesWithAndWithoutShift) {
   EXPECT_EQ(caret(), (TextPos{0, 0, 0}));
 }
 
+TEST_F(KeyboardTest, ShiftEndThenAlignmentChangesOnlyThatParagraph) {
+  typeKeys(editor, "eins\nzwei");
+  editor.UmbruchEinfuegen();
+  typeKeys(editor, "drei");
+  press(kKeyHome, kCtrl);
+  press(kKeyEnd, kShift);
+  EXPECT_EQ(caret(), (TextPos{0, 1, 0}));  // the paragraph mark is selected
+  press(kKeyE, kCtrl);
+  EXPECT_EQ(line(0).Para.Alignment, 1);
+  EXPECT_EQ(line(1).Para.Alignment, 0);
+  // A page break ends the paragraph before it.
+  press(kKeyDown);
+  press(kKeyR, kCtrl);
+  EXPECT_EQ(line(1).Para.Alignment, 2);
+  EXPECT_EQ(line(2).Para.Alignment, 0);
+}
+
 TEST_F(KeyboardTest, ShiftEndOnAWrappedLineStopsAtItsEnd) {
   for (int i = 0; i < 30; ++i) typeKeys(editor, "Wort ");
   ASSERT_GE(editor.doc().Fields[0].LineCount(), 2);
