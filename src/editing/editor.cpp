@@ -42,6 +42,9 @@ void Editor::SetNewDokumentSprache(int32_t language) {
 void Editor::documentLoaded() {
   hyphenation_.OpenHyphenData(doc_.DocLanguage);
   CompleteRefresh();
+  // Typing goes on in the format of the text at the restored caret, not in
+  // whatever input format the file or the start template carried.
+  OvertakeFont();
 }
 
 void Editor::MakeSoftEnters() {

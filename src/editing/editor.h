@@ -60,8 +60,8 @@ class Editor {
   void recheckSpelling() { spellingRecheck_ = true; }
   // Field texts are brought up to date through this hook before each layout.
   void setFieldRefreshHook(std::function<void(Document&)> hook) { fieldRefreshHook_ = std::move(hook); }
-  // A reader replaced the document: hyphenation follows the file's language
-  // and the whole text is laid out.
+  // A reader replaced the document: hyphenation follows the file's language,
+  // the whole text is laid out and the input font is taken at the caret.
   void documentLoaded();
 
   // --- caret, selection and tool bar (caret_commands.cpp) -----------------

@@ -53,5 +53,27 @@ TEST(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar) 
   EXPECT_EQ(host.guarded, 2);
 }
 
+TEST(CaretCommands, AnOpenedDocumentTypesInTheFontAtItsRestoredCaret) {
+  ToolbarHost host;
+  Editor editor(host);
+  host.editor = &editor;
+  editor.FormCreate();
+  Document& doc = editor.doc();
+  TFontRec text = defaultCurFont();
+  text.Size = 14;
+  TLineRec& line = doc.Fields[0].Lines[0];
+  line.Chars.resize(3);
+  for (TCharRec& cell : line.Chars) cell.FontIndex = doc.GetNewFontIndex(text);
+  // What a reader leaves: the caret where the file had it, and the input
+  // font the file (or the start template) stored.
+  setCaret(doc, {0, 0, 2});
+  setAnchor(doc, {0, 0, 2});
+  doc.CurFont.Size = 48;
+  editor.documentLoaded();
+  EXPECT_EQ(doc.CurFont.Size, 14);
+  ASSERT_FALSE(host.states.empty());
+  EXPECT_EQ(host.states.back().font.Size, 14);
+}
+
 }  // namespace
 }  // namespace vendaro
