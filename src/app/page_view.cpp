@@ -146,10 +146,14 @@ void PageView::onTimer2() {
   paintNow();
   if (caretInViewWanted_ && editor_) {
     caretInViewWanted_ = false;
+    QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
-    const int wanted = editor_->ScrollCursorinView(v->value(), viewport()->height());
-    if (wanted != v->value()) {
-      v->setValue(wanted);
+    const Editor::ScrollPosition now{h->value(), v->value()};
+    const Editor::ScrollPosition wanted =
+        editor_->ScrollCursorinView(now, viewport()->width(), viewport()->height());
+    if (wanted != now) {
+      h->setValue(wanted.x);
+      v->setValue(wanted.y);
       paintNow();
     }
   }

@@ -166,9 +166,15 @@ class Editor {
   enum class MouseDownKind { ordinary, secondOfDoubleClick, tripleClick };
   // Classifies a button press; a triple click selects the paragraph.
   MouseDownKind mouseDownClickCount(uint64_t tickMs);
-  // The vertical scroll position that shows the caret of the last paint;
-  // `scrollY` when it is visible already or the caret is an object's.
-  int ScrollCursorinView(int scrollY, int clientHeight) const;
+  // The scroll position that shows the caret of the last paint: its whole
+  // line and its x with a small margin, and the page's top or left edge too
+  // when that fits beside it. `scroll` when all that is visible already or
+  // the caret is an object's.
+  struct ScrollPosition {
+    int x = 0, y = 0;
+    bool operator==(const ScrollPosition&) const = default;
+  };
+  ScrollPosition ScrollCursorinView(ScrollPosition scroll, int clientWidth, int clientHeight) const;
   ViewOptions& viewOptions() { return viewOptions_; }
   PaintState& paintState() { return paintState_; }
   const PaintState& paintState() const { return paintState_; }

@@ -366,6 +366,7 @@ void LinePainter::recordCaret(const LineGeometry& g, const TLineRec& line) {
   caret.height = std::max(1, static_cast<int>(std::lround(heightMm / ctx_.scale.mmPerPixel)));
   caret.y = baseline(g) - caret.height;
   ctx_.state.caret = caret;
+  ctx_.state.caretLine = {std::min(place_.y(g.top), caret.y), baseline(g), ctx_.pageLeft, ctx_.pageTop};
   const int frameTextBottom = place_.rect.bottom - static_cast<int>(frame_.MarginBottom / ctx_.scale.mmPerPixel);
   ctx_.state.CaretBelowFrame = baseline(g) > frameTextBottom;
   ctx_.state.caretRecorded = true;

@@ -66,6 +66,13 @@ struct CaretRect {
   bool operator==(const CaretRect&) const = default;
 };
 
+// The caret's whole line (its top to its baseline) and the top-left corner
+// of the page it is painted on, in pixels of the paint box.
+struct CaretLineBox {
+  int top = 0, bottom = 0;
+  int pageLeft = 0, pageTop = 0;
+};
+
 // The caret line's geometry for the rulers, in pixels of the scroll box.
 struct RulerGeometry {
   int columnLeft = 0, columnRight = 0;
@@ -88,6 +95,7 @@ struct PaintState {
 
   // The caret rectangle of the last paint and whether a caret is shown.
   CaretRect caret;
+  CaretLineBox caretLine;
   bool caretRecorded = false; // the caret's line was painted
   bool caretShown = false;
   bool CaretBelowFrame = false;

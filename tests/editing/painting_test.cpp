@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/caret_moves.h"
 #include "editing/editor.h"
 #include "layout/line_geometry.h"
 #include "layout/page_painter.h"
@@ -438,17 +439,46 @@ TEST_F(Painting, DoubleAndTripleClicksSelectWordAndParagraph) {
   EXPECT_EQ(editor.mouseDownClickCount(2600), Editor::MouseDownKind::ordinary);
 }
 
-TEST_F(Painting, ScrollingBringsTheCaretIntoView) {
+TEST_F(Painting, ScrollingShowsTheWholeCaretLineAndTheCaretsX) {
   for (int i = 0; i < 30; ++i) test::appendTextLine(doc(), 0, "Zeile");
+  doc().CurFont.Size = 72;  // a last line much taller than a caret of old
+  test::appendTextLine(doc(), 0, "Riesig");
   editor.RefreshContent();
-  doc().CurLine = doc().MarkLine = doc().Fields[0].LineCount() - 1;
+  const int32_t last = doc().Fields[0].LineCount() - 1;
+  setCaret(doc(), {0, last, 6});
+  setAnchor(doc(), caretPos(doc()));
+  editor.paintState().viewport = PaintViewport{0, 0, 1016, 416, 1000, 400, 16, 16, true, true};
   RecordingCanvas canvas;
   paint(canvas);
-  const int caretY = editor.paintState().caret.y;
-  ASSERT_GT(caretY, 600);
-  EXPECT_EQ(editor.ScrollCursorinView(0, 400), caretY + 22 - 400);
-  EXPECT_EQ(editor.ScrollCursorinView(caretY + 50, 400), caretY);
-  EXPECT_EQ(editor.ScrollCursorinView(caretY - 100, 400), caretY - 100);
+  const CaretLineBox line = editor.paintState().caretLine;
+  const CaretRect caret = editor.paintState().caret;
+  ASSERT_GT(line.bottom - line.top, 80);
+  ASSERT_GT(line.top, 600);
+  ASSERT_GT(caret.x, 200);
+  using Scroll = Editor::ScrollPosition;
+  // Below the view: the line's bottom and a margin come into view.
+  const Scroll down = editor.ScrollCursorinView({0, 0}, 1000, 400);
+  EXPECT_EQ(down.x, 0);
+  EXPECT_GT(down.y + 400, line.bottom);
+  EXPECT_LT(down.y + 400, line.bottom + 50);
+  // Above it: the line's top with a margin.
+  const Scroll up = editor.ScrollCursorinView({0, line.bottom + 50}, 1000, 400);
+  EXPECT_LT(up.y, line.top);
+  EXPECT_GT(up.y, line.top - 50);
+  // Visible already: nothing moves.
+  EXPECT_EQ(editor.ScrollCursorinView({0, line.top - 100}, 1000, 400), (Scroll{0, line.top - 100}));
+  // A narrow view follows the caret sideways, both ways.
+  const Scroll right = editor.ScrollCursorinView({0, down.y}, 150, 400);
+  EXPECT_GT(right.x + 150, caret.x + caret.width);
+  EXPECT_LT(right.x + 150, caret.x + 50);
+  const Scroll left = editor.ScrollCursorinView({caret.x + 100, down.y}, 150, 400);
+  EXPECT_LT(left.x, caret.x);
+  EXPECT_GT(left.x, caret.x - 50);
+  // The text's start: the page's top and left edges, its margins included.
+  setCaret(doc(), {0, 0, 0});
+  setAnchor(doc(), caretPos(doc()));
+  paint(canvas);
+  EXPECT_EQ(editor.ScrollCursorinView({300, 2000}, 1000, 400), (Scroll{0, 0}));
 }
 
 TEST_F(Painting, FormResizeFitsWidthOrWholePage) {
