@@ -19,17 +19,28 @@ class ToolbarHost : public test::RecordingHost {
   int guarded = 0;
 };
 
-TEST(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar) {
+// A new document whose first line holds `cells` cells in `font`.
+struct CaretCommands : ::testing::Test {
+  void SetUp() override {
+    host.editor = &editor;
+    editor.FormCreate();
+  }
+  TLineRec& firstLine(size_t cells, const TFontRec& font) {
+    TLineRec& line = editor.doc().Fields[0].Lines[0];
+    line.Chars.resize(cells);
+    for (TCharRec& cell : line.Chars) cell.FontIndex = editor.doc().GetNewFontIndex(font);
+    return line;
+  }
+
   ToolbarHost host;
-  Editor editor(host);
-  host.editor = &editor;
-  editor.FormCreate();
+  Editor editor{host};
+};
+
+TEST_F(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar) {
   Document& doc = editor.doc();
   TFontRec italic = defaultCurFont();
   italic.Style = 2;
-  TLineRec& line = doc.Fields[0].Lines[0];
-  line.Chars.resize(2);
-  line.Chars[0].FontIndex = doc.GetNewFontIndex(italic);
+  TLineRec& line = firstLine(2, italic);
   line.Para.Alignment = 2;
   line.Para.ListKind = 1;
   TStyleRec style;
@@ -53,17 +64,11 @@ TEST(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar) 
   EXPECT_EQ(host.guarded, 2);
 }
 
-TEST(CaretCommands, AnOpenedDocumentTypesInTheFontAtItsRestoredCaret) {
-  ToolbarHost host;
-  Editor editor(host);
-  host.editor = &editor;
-  editor.FormCreate();
+TEST_F(CaretCommands, AnOpenedDocumentTypesInTheFontAtItsRestoredCaret) {
   Document& doc = editor.doc();
   TFontRec text = defaultCurFont();
   text.Size = 14;
-  TLineRec& line = doc.Fields[0].Lines[0];
-  line.Chars.resize(3);
-  for (TCharRec& cell : line.Chars) cell.FontIndex = doc.GetNewFontIndex(text);
+  firstLine(3, text);
   // What a reader leaves: the caret where the file had it, and the input
   // font the file (or the start template) stored.
   setCaret(doc, {0, 0, 2});
