@@ -132,8 +132,11 @@ bool moveCharLeft(const Document& doc, TextPos& pos) {
   const TLineRec& before = lineOf(doc, prev);
   if (before.InTable && !insideCell) {
     // Came into another table cell (the previous column, or the table from
-    // below it): its text ends in the row's last group.
+    // below it): its text ends in the row's last group, or above the
+    // padding that fills the cell to the row's height.
     toRowLastGroup(doc, prev);
+    for (size_t budget = lineBudget(doc); budget-- > 0 && isEmptyContinuation(doc, prev);)
+      stepLines(doc, prev, -rowStep(lineOf(doc, prev)));
     prev.cell = lineOf(doc, prev).CharCount();
     pos = prev;
     return false;

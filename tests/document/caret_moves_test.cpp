@@ -112,6 +112,11 @@ TEST(CaretMoves, RightLeavesARowWhoseLastCellEndsAboveItsLastGroup) {
   FlowBuilder hard;
   hard.row(0, {{{"ab", kSoft}, {"xy"}}, {{"cd", kSoft}, {"", kSoft}}, {{"ef"}, {"", kSoft}}}).text(0, "end");
   EXPECT_EQ(moved(hard.doc, {0, 3, 0}, GoCharRight), Result({0, 6, 0}, true));  // from the padding below "xy"
+  // Left into the row ends after the cell's text, not in its padding.
+  EXPECT_EQ(moved(d, {0, 6, 0}, GoCharLeft), Result({0, 1, 2}, false));
+  // After a hard end the caret may stand in the line below it, as Right
+  // goes there too.
+  EXPECT_EQ(moved(hard.doc, {0, 6, 0}, GoCharLeft), Result({0, 3, 0}, false));
 }
 
 // --- walks through generated flows --------------------------------------------
