@@ -139,7 +139,7 @@ std::string Shell::nextNonameTitle() const {
 }
 
 ShellDocument* Shell::OpenClick() {
-  FileDialogState dialog{openDialogFilters(), LastOpenFilter, {}, false};
+  FileDialogState dialog{offeredOpenFilters(formats_), LastOpenFilter, {}, false};
   if (!host_.showOpenDialog(dialog)) return nullptr;
   LastOpenFilter = dialog.filterIndex;
   return openDocument(dialog.fileName, dialog.filterIndex);
@@ -198,13 +198,24 @@ bool Shell::SaveAsClick(ShellDocument* document) {
 }
 
 bool Shell::saveUnderChosenName(ShellDocument& document, const std::string& proposedName, int32_t filterIndex) {
-  FileDialogState dialog{saveDialogFilters(), filterIndex, proposedName, true};
+  FileDialogState dialog{offeredSaveFilters(formats_), filterIndex, proposedName, true};
   if (!document.window().showSaveDialog(dialog) || dialog.fileName.empty()) return false;
   LastSaveFilter = dialog.filterIndex;
+  // A failed save leaves the document as it was: a name that could not be
+  // written (no writer, no access) must not stick, or every later save would
+  // fail the same way without asking.
+  std::string& fileName = document.editor().doc().DocFileName;
+  const std::string earlierName = fileName;
+  const int32_t earlierType = document.DocFileType;
+  const bool earlierNotWritable = document.SourceNotWritable;
   document.DocFileType = dialog.filterIndex;
-  document.editor().doc().DocFileName = withSaveFilterExtension(dialog.fileName, dialog.filterIndex).string();
+  fileName = withSaveFilterExtension(dialog.fileName, dialog.filterIndex).string();
   document.SourceNotWritable = false;
-  return SaveFile(document);
+  if (SaveFile(document)) return true;
+  fileName = earlierName;
+  document.DocFileType = earlierType;
+  document.SourceNotWritable = earlierNotWritable;
+  return false;
 }
 
 bool Shell::SaveFile(ShellDocument& document) {
