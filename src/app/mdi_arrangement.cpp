@@ -72,4 +72,18 @@ void arrangeSubWindows(QMdiArea& area, MdiArrangement arrangement) {
   }
 }
 
+void hideSubWindowKeepingMaximised(QMdiArea& area, QMdiSubWindow& window) {
+  const bool maximised = window.isMaximized();
+  window.hide();
+  if (!maximised) return;
+  const QList<QMdiSubWindow*> history = area.subWindowList(QMdiArea::ActivationHistoryOrder);
+  for (auto it = history.rbegin(); it != history.rend(); ++it) {
+    QMdiSubWindow* next = *it;
+    if (next == &window || next->isHidden() || next->isMinimized()) continue;
+    area.setActiveSubWindow(next);
+    next->showMaximized();
+    return;
+  }
+}
+
 }  // namespace vendaro

@@ -254,6 +254,28 @@ TEST_F(MainWindowTest, OptionsTakeEffectAndAreSavedOnOk) {
   EXPECT_TRUE(window.close());
 }
 
+TEST_F(MainWindowTest, ClosingAMaximisedDocumentLeavesTheOthersMaximised) {
+  answers.add(press(QStringLiteral("Abbrechen")));
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(waitUntil([&] { return answers.allAnswered() && !QApplication::activeModalWidget(); }));
+  for (int i = 0; i < 2; ++i) {
+    answers.add(press(QStringLiteral("Abbrechen")));
+    window.menus().newAction->trigger();
+    ASSERT_TRUE(waitUntil([&] { return answers.allAnswered() && !QApplication::activeModalWidget(); }));
+  }
+  ASSERT_EQ(window.editorWindows().size(), 3u);
+  for (int closed = 0; closed < 2; ++closed) {
+    window.menus().closeAction->trigger();
+    ASSERT_TRUE(waitUntil([&] { return window.editorWindows().size() == 2u - closed; }));
+    QCoreApplication::processEvents();
+    EditorWindow* next = window.activeEditorWindow();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next->isMaximized()) << next->windowTitle().toStdString();
+  }
+  EXPECT_TRUE(window.close());
+}
+
 TEST(MdiArrangement, TilesShareTheAreaAndIconsLineUpAtTheBottom) {
   QMdiArea area;
   area.resize(600, 400);
