@@ -268,10 +268,10 @@ TEST_F(MainWindowTest, ClosingAMaximisedDocumentLeavesTheOthersMaximised) {
   for (int closed = 0; closed < 2; ++closed) {
     window.menus().closeAction->trigger();
     ASSERT_TRUE(waitUntil([&] { return window.editorWindows().size() == 2u - closed; }));
-    QCoreApplication::processEvents();
-    EditorWindow* next = window.activeEditorWindow();
-    ASSERT_NE(next, nullptr);
-    EXPECT_TRUE(next->isMaximized()) << next->windowTitle().toStdString();
+    EXPECT_TRUE(waitUntil([&] {
+      const EditorWindow* next = window.activeEditorWindow();
+      return next && next->isMaximized();
+    }));
   }
   EXPECT_TRUE(window.close());
 }
