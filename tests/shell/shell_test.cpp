@@ -123,13 +123,21 @@ TEST(Shell, AWordFileIsNeverSavedOverItsSource) {
   EXPECT_EQ(window.questions.size(), 4u);
 }
 
-TEST(Shell, AFailedSaveKeepsTheEarlierNameAndType) {
-  test::TempDir dir;
-  test::writeNativeFile(dir.file("brief.lpx"), "alt");
+// A native letter, brief.lpx, opened in a shell of its own.
+class ShellWithLetter : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::writeNativeFile(dir.file("brief.lpx"), "alt");
+    document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+    ASSERT_NE(document, nullptr);
+  }
+  test::TempDir dir;  // first: the shell's configuration folder lies inside
   ScriptedShellHost host;
-  Shell shell(host);
-  ShellDocument* document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
-  ASSERT_NE(document, nullptr);
+  Shell shell{host};
+  ShellDocument* document = nullptr;
+};
+
+TEST_F(ShellWithLetter, AFailedSaveKeepsTheEarlierNameAndType) {
   test::ScriptedWindow& window = ScriptedShellHost::windowOf(*document);
   // A folder that is not there (unwritable for everyone, root included).
   window.saveAnswer = FileDialogState{{}, kSaveNative, dir.file("fehlt/neu").string(), false};
@@ -189,12 +197,7 @@ TEST(Shell, DocumentsFollowTheSettings) {
   EXPECT_EQ(reread, shell.settings());
 }
 
-TEST(Shell, BackupsKeepThePreviousFile) {
-  test::TempDir dir;
-  test::writeNativeFile(dir.file("brief.lpx"), "alt");
-  ScriptedShellHost host;
-  Shell shell(host);
-  ShellDocument* document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+TEST_F(ShellWithLetter, BackupsKeepThePreviousFile) {
   ASSERT_TRUE(shell.SaveFileClick(document));
   EXPECT_FALSE(fs::exists(dir.file("brief.bak")));  // backups are off by default
   const std::string first = test::readFileBytes(dir.file("brief.lpx"));
