@@ -159,6 +159,19 @@ TEST(RecoveryFiles, NoFileForAFailedOpenNorForANameGivenUp) {
   EXPECT_TRUE(filesIn(folder).empty());
 }
 
+TEST(RecoveryFiles, AConfigurationFolderThatCannotBeHadWritesNothing) {
+  test::TempDir dir;
+  test::writeFileBytes(dir.file("config"), "kein Ordner");  // where the folder should be
+  ScriptedShellHost host;
+  Shell shell(host);
+  shell.FormShow({});
+  EXPECT_TRUE(shell.recoveryFolder().empty());
+  shell.AutoSaveTimerTimer();
+  shell.FormClose();
+  EXPECT_TRUE(host.statusTexts.empty());
+  EXPECT_EQ(test::readFileBytes(dir.file("config")), "kein Ordner");
+}
+
 // The first copy in a process of its own: it opens the file, writes its
 // recovery files, reports on `ready` and waits to be killed.
 [[noreturn]] void runCopyUntilKilled(const fs::path& file, int ready) {
