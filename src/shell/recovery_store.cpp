@@ -31,24 +31,23 @@ bool isSlotFolderName(const std::string& name) {
 const fs::path& RecoveryStore::folder() {
   if (!claimTried_) {
     claimTried_ = true;
-    if (!claimOwnSlot()) folder_.clear();
+    claimOwnSlot();
   }
   return folder_;
 }
 
-bool RecoveryStore::claimOwnSlot() {
+void RecoveryStore::claimOwnSlot() {
   for (int slot = 0; slot < kMaxSlots; ++slot) {
     const fs::path candidate = slotFolder(configFolder_, slot);
     std::error_code ignored;
     fs::create_directories(candidate, ignored);
     switch (ownLock_.tryLock(candidate / kRecoveryLockName)) {
-      case FileLock::Outcome::held: folder_ = candidate; return true;
+      case FileLock::Outcome::held: folder_ = candidate; return;
       case FileLock::Outcome::busy: break;
       // A folder that cannot hold a lock file cannot hold recovery files.
-      case FileLock::Outcome::failed: return false;
+      case FileLock::Outcome::failed: return;
     }
   }
-  return false;
 }
 
 std::vector<fs::path> RecoveryStore::otherSlotFolders() const {

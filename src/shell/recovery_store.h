@@ -40,7 +40,8 @@ class RecoveryStore {
     std::filesystem::path folder;
     FileLock lock;
   };
-  bool claimOwnSlot();
+  // Sets folder_ to the lowest slot whose lock it gets.
+  void claimOwnSlot();
   std::vector<std::filesystem::path> otherSlotFolders() const;
   void dropTakenOver();
 
