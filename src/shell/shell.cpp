@@ -304,7 +304,7 @@ size_t Shell::recoverDocuments(const std::vector<fs::path>& files) {
       continue;
     }
     // Without a file name saving asks for one. Marked modified so that
-    // closing asks to save: the recovery file goes at the next normal end.
+    // closing asks to save: its recovery file goes with the next pass or end.
     editor.doc().DocFileName.clear();
     editor.SetFileChanged(true);
     document.Loaded = true;
