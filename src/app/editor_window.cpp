@@ -69,9 +69,14 @@ void EditorWindow::PageSetup() {
   Editor& editor = document_->editor();
   PageSetupDialog& dialog = main_.pageSetupDialog();
   dialog.setValues(currentPageSetup(editor.doc()));
+  // Compared in the dialog's own rounding: OK on what it was shown is no
+  // change, and a document nobody touched does not ask to be saved.
+  const PageSetupValues shown = dialog.values();
   if (dialog.exec() != QDialog::Accepted || !document_) return;
+  const PageSetupValues chosen = dialog.values();
+  if (chosen == shown) return;
   editor.MakeCopyForUndo(kPageSetupUndo);
-  applyPageSetup(editor.doc(), dialog.values(), true);
+  applyPageSetup(editor.doc(), chosen, true);
   editor.CompleteRefresh();
 }
 

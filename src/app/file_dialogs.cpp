@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/message_boxes.h"
@@ -39,13 +40,15 @@ bool runDialog(QWidget* parent, FileDialogState& state, bool save) {
   dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("&Speichern") : QStringLiteral("Ö&ffnen"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
   dialog.setNameFilters(filters);
-  if (state.filterIndex >= 1 && state.filterIndex <= filters.size()) dialog.selectNameFilter(filters[state.filterIndex - 1]);
+  for (qsizetype i = 0; i < filters.size(); ++i)
+    if (state.filters[static_cast<size_t>(i)].index == state.filterIndex) dialog.selectNameFilter(filters[i]);
   if (!state.fileName.empty()) dialog.selectFile(QString::fromStdString(state.fileName));
 
   for (;;) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString chosen = dialog.selectedFiles().constFirst();
-    const int filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    const qsizetype shown = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    const int32_t filter = state.filters.empty() ? 0 : state.filters[static_cast<size_t>(shown)].index;
     if (save && state.confirmOverwrite) {
       const std::filesystem::path written = withSaveFilterExtension(chosen.toStdString(), filter);
       if (QFileInfo::exists(QString::fromStdString(written.string()))) {
@@ -54,7 +57,7 @@ bool runDialog(QWidget* parent, FileDialogState& state, bool save) {
       }
     }
     state.fileName = chosen.toStdString();
-    state.filterIndex = filter > 0 ? filter : 1;
+    state.filterIndex = filter;
     return true;
   }
 }

@@ -12,6 +12,7 @@
 #include "app/editor_window.h"
 #include "app/file_dialogs.h"
 #include "app/main_menus.h"
+#include "app/mdi_arrangement.h"
 #include "app/message_boxes.h"
 #include "app/options_dialog.h"
 #include "app/page_printing.h"
@@ -197,7 +198,7 @@ void MainWindow::destroyDocumentWindow(EditorHost& host) {
   if (!window) return;
   if (window == activeWindow_) activeWindow_ = nullptr;
   window->detach();
-  window->hide();
+  hideSubWindowKeepingMaximised(*documents_, *window);
   window->deleteLater();
   if (editorWindows().empty()) {
     for (int panel = kPanelPage; panel <= kPanelOverwrite; ++panel) panels_[panel]->clear();

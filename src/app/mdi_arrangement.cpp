@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -70,6 +71,24 @@ void arrangeSubWindows(QMdiArea& area, MdiArrangement arrangement) {
       break;
     case MdiArrangement::arrangeIcons: arrangeIcons(area); break;
   }
+}
+
+void hideSubWindowKeepingMaximised(QMdiArea& area, QMdiSubWindow& window) {
+  const bool maximised = window.isMaximized();
+  window.hide();
+  if (!maximised) return;
+  // After the closing window's own close handling, in which Qt restores the
+  // window it activates next.
+  QTimer::singleShot(0, &area, [&area] {
+    const QList<QMdiSubWindow*> history = area.subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+      QMdiSubWindow* next = *it;
+      if (next->isHidden() || next->isMinimized()) continue;
+      area.setActiveSubWindow(next);
+      next->showMaximized();
+      return;
+    }
+  });
 }
 
 }  // namespace vendaro

@@ -22,6 +22,8 @@ struct PageSetupValues {
   double MarginLeft = 25.0, MarginTop = 25.0, MarginRight = 25.0, MarginBottom = 25.0;
   double HeaderDistance = 11.0, FooterDistance = 11.0;
   HeaderFooterMode Mode = kSameOnAllPages;
+
+  bool operator==(const PageSetupValues&) const = default;
 };
 
 // The values as the document holds them now.

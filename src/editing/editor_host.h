@@ -39,14 +39,17 @@ struct ToolbarFontState {
 };
 
 // An open or save file dialog: the shell fills it, the host shows it and,
-// on OK, leaves the chosen path (UTF-8) and filter (counted from 1) in it.
+// on OK, leaves the chosen path (UTF-8) and filter in it. Filters are known
+// by their index in the program's full table (counted from 1), which stays
+// the same when only some of them are offered.
 struct FileDialogFilter {
   std::string description;  // "Lumen-Praxiva Dateien (*.lpx)"
   std::string patterns;     // "*.lpx", several separated by ";"
+  int32_t index = 0;
 };
 struct FileDialogState {
   std::vector<FileDialogFilter> filters;
-  int32_t filterIndex = 1;
+  int32_t filterIndex = 1;  // the index of the filter shown and chosen
   std::string fileName;
   bool confirmOverwrite = false;  // the save dialog asks before replacing a file
 };

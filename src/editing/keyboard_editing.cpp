@@ -125,7 +125,11 @@ void Editor::finishEdit() {
 
 void Editor::selectAll() {
   if (!lineAt(doc_, {doc_.CurField, 0, 0})) return;
+  // Undo lists the step, but selecting changes nothing in the document:
+  // whether it asks to be saved stays as it was.
+  const bool wasModified = doc_.Modified != 0;
   MakeCopyForUndo("Alles markieren");
+  SetFileChanged(wasModified);
   setAnchor(doc_, {chainHead(doc_, doc_.CurField), 0, 0});
   const int32_t last = chainTail(doc_, doc_.CurField);
   const TFieldRec& tail = doc_.Fields[static_cast<size_t>(last)];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cctype>
+#include <sstream>
 #include <string>
 
 #include "platform/file_io.h"
@@ -20,29 +21,64 @@ std::string upperExtension(const fs::path& path) {
   return extension;
 }
 
+// "*.doc;*.lpx" → the patterns whose files the program can read.
+std::string readablePatterns(const std::string& patterns, const DocumentFormats& formats) {
+  std::string kept;
+  std::istringstream list(patterns);
+  for (std::string pattern; std::getline(list, pattern, ';');) {
+    const fs::path example = "x" + fs::path(pattern).extension().string();
+    if (!formats.reader(openFormatFor(kOpenAllDocuments, example))) continue;
+    if (!kept.empty()) kept += ';';
+    kept += pattern;
+  }
+  return kept;
+}
+
 }  // namespace
 
 const std::vector<FileDialogFilter>& openDialogFilters() {
   static const std::vector<FileDialogFilter> filters = {
-      {"Lumen-Praxiva Dateien (*.lpx)", "*.lpx"},
-      {"Word-Dateien (*.doc)", "*.doc"},
-      {"Rich Text Dateien (*.rtf)", "*.rtf"},
-      {"Textdateien (*.txt)", "*.txt"},
-      {"Textdateien DOS (*.txt)", "*.txt"},
-      {"Alle Dokumente", "*.doc;*.lpx;*.rtf;*.htm;*.html;*.txt"},
-      {"Alle Dateien (*.*)", "*.*"},
+      {"Lumen-Praxiva Dateien (*.lpx)", "*.lpx", kOpenNative},
+      {"Word-Dateien (*.doc)", "*.doc", kOpenWord},
+      {"Rich Text Dateien (*.rtf)", "*.rtf", kOpenRtf},
+      {"Textdateien (*.txt)", "*.txt", kOpenAnsiText},
+      {"Textdateien DOS (*.txt)", "*.txt", kOpenDosText},
+      {"Alle Dokumente", "*.doc;*.lpx;*.rtf;*.htm;*.html;*.txt", kOpenAllDocuments},
+      {"Alle Dateien (*.*)", "*.*", kOpenAllFiles},
   };
   return filters;
 }
 
 const std::vector<FileDialogFilter>& saveDialogFilters() {
   static const std::vector<FileDialogFilter> filters = {
-      {"Lumen-Praxiva Dateien (*.lpx)", "*.lpx"},
-      {"Rich Text Dateien (*.rtf)", "*.rtf"},
-      {"Textdateien (*.txt)", "*.txt"},
-      {"Textdateien DOS (*.txt)", "*.txt"},
+      {"Lumen-Praxiva Dateien (*.lpx)", "*.lpx", kSaveNative},
+      {"Rich Text Dateien (*.rtf)", "*.rtf", kSaveRtf},
+      {"Textdateien (*.txt)", "*.txt", kSaveAnsiText},
+      {"Textdateien DOS (*.txt)", "*.txt", kSaveDosText},
   };
   return filters;
+}
+
+std::vector<FileDialogFilter> offeredOpenFilters(const DocumentFormats& formats) {
+  std::vector<FileDialogFilter> offered;
+  for (FileDialogFilter filter : openDialogFilters()) {
+    if (filter.index == kOpenAllDocuments) {
+      filter.patterns = readablePatterns(filter.patterns, formats);
+      if (filter.patterns.empty()) continue;
+    } else if (filter.index != kOpenAllFiles && !formats.reader(openFormatFor(filter.index, {}))) {
+      continue;
+    }
+    offered.push_back(std::move(filter));
+  }
+  return offered;
+}
+
+std::vector<FileDialogFilter> offeredSaveFilters(const DocumentFormats& formats) {
+  std::vector<FileDialogFilter> offered;
+  for (const FileDialogFilter& filter : saveDialogFilters()) {
+    if (formats.writer(saveFormatFor(filter.index, {}))) offered.push_back(filter);
+  }
+  return offered;
 }
 
 DocumentFormat openFormatFor(int32_t openType, const fs::path& path) {

@@ -33,6 +33,13 @@ inline constexpr char kBackupFailedMessage[] = "Konnte Backup-Datei nicht anlege
 const std::vector<FileDialogFilter>& openDialogFilters();
 const std::vector<FileDialogFilter>& saveDialogFilters();
 
+class DocumentFormats;
+// What the dialogs offer of the tables above: only filters of formats the
+// program can read (open) or write (save); "Alle Dokumente" keeps the
+// patterns of readable formats, "Alle Dateien" always stays.
+std::vector<FileDialogFilter> offeredOpenFilters(const DocumentFormats& formats);
+std::vector<FileDialogFilter> offeredSaveFilters(const DocumentFormats& formats);
+
 DocumentFormat openFormatFor(int32_t openType, const std::filesystem::path& path);
 DocumentFormat saveFormatFor(int32_t docFileType, const std::filesystem::path& path);
 // The save code of the reader a document was read with: saving writes the

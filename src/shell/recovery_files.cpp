@@ -47,9 +47,9 @@ std::vector<fs::path> findRecoveryFiles(const fs::path& folder) {
   return files;
 }
 
-void deleteRecoveryFiles(const fs::path& folder) {
+void deleteRecoveryFiles(const std::vector<fs::path>& files) {
   // A file that cannot be removed is simply found again at the next start.
-  for (const fs::path& file : findRecoveryFiles(folder)) {
+  for (const fs::path& file : files) {
     std::error_code ignored;
     fs::remove(file, ignored);
   }

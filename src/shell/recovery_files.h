@@ -22,6 +22,6 @@ std::vector<std::filesystem::path> recoveryFilePaths(const std::filesystem::path
                                                      const std::vector<std::string>& baseNames);
 // The recovery files in `folder` (anything but folders), sorted by name.
 std::vector<std::filesystem::path> findRecoveryFiles(const std::filesystem::path& folder);
-void deleteRecoveryFiles(const std::filesystem::path& folder);
+void deleteRecoveryFiles(const std::vector<std::filesystem::path>& files);
 
 }  // namespace vendaro

@@ -34,7 +34,7 @@ class Shell::QuietScope {
 };
 
 Shell::Shell(ShellHost& host, ProgramServices& services)
-    : host_(host), services_(services), configFolder_(UserConfigDir()) {}
+    : host_(host), services_(services), configFolder_(UserConfigDir()), recovery_(configFolder_) {}
 
 Shell::~Shell() = default;
 
@@ -69,9 +69,14 @@ void Shell::applySettings(Editor& editor) const {
 void Shell::FormShow(const std::vector<StartFile>& startFiles) {
   if (ShownOnce) return;
   ShownOnce = true;
-  if (startFiles.empty()) NewClick();
+  // Taken before anything is written, so that no pass can replace a file
+  // that is still to be reopened.
+  const std::vector<fs::path> leftFiles = recovery_.takeLeftFiles();
   for (const StartFile& file : startFiles) openDocument(file.path, kOpenByExtension, file.print);
-  recoverDocuments();
+  // After a crash the recovered work comes up on its own, without an empty
+  // document and its page set-up dialog in front of it.
+  if (recoverDocuments(leftFiles) == 0 && startFiles.empty()) NewClick();
+  startDone_ = true;
 }
 
 bool Shell::closeAllQuery() {
@@ -83,7 +88,7 @@ bool Shell::closeAllQuery() {
 
 void Shell::FormClose() {
   SaveSettings();
-  deleteRecoveryFiles(configFolder_);
+  recovery_.discardAll();
 }
 
 // --- documents -------------------------------------------------------------------
@@ -115,6 +120,7 @@ ShellDocument* Shell::CreateMDIChild(const std::string& title) {
     QuietScope quiet(*this);
     createNewDocument(document.editor());
   }
+  document.Loaded = true;
   setTitle(document, title);
   host_.showDocumentWindow(document, true);
   return &document;
@@ -133,7 +139,7 @@ std::string Shell::nextNonameTitle() const {
 }
 
 ShellDocument* Shell::OpenClick() {
-  FileDialogState dialog{openDialogFilters(), LastOpenFilter, {}, false};
+  FileDialogState dialog{offeredOpenFilters(formats_), LastOpenFilter, {}, false};
   if (!host_.showOpenDialog(dialog)) return nullptr;
   LastOpenFilter = dialog.filterIndex;
   return openDocument(dialog.fileName, dialog.filterIndex);
@@ -147,6 +153,7 @@ ShellDocument* Shell::openDocument(const fs::path& path, int32_t openType, bool 
     discardDocument(document);
     return nullptr;
   }
+  document.Loaded = true;
   if (print) host_.printWithoutDialog(document.editor());
   host_.showDocumentWindow(document, false);
   return &document;
@@ -191,13 +198,24 @@ bool Shell::SaveAsClick(ShellDocument* document) {
 }
 
 bool Shell::saveUnderChosenName(ShellDocument& document, const std::string& proposedName, int32_t filterIndex) {
-  FileDialogState dialog{saveDialogFilters(), filterIndex, proposedName, true};
+  FileDialogState dialog{offeredSaveFilters(formats_), filterIndex, proposedName, true};
   if (!document.window().showSaveDialog(dialog) || dialog.fileName.empty()) return false;
   LastSaveFilter = dialog.filterIndex;
+  // A failed save leaves the document as it was: a name that could not be
+  // written (no writer, no access) must not stick, or every later save would
+  // fail the same way without asking.
+  std::string& fileName = document.editor().doc().DocFileName;
+  const std::string earlierName = fileName;
+  const int32_t earlierType = document.DocFileType;
+  const bool earlierNotWritable = document.SourceNotWritable;
   document.DocFileType = dialog.filterIndex;
-  document.editor().doc().DocFileName = withSaveFilterExtension(dialog.fileName, dialog.filterIndex).string();
+  fileName = withSaveFilterExtension(dialog.fileName, dialog.filterIndex).string();
   document.SourceNotWritable = false;
-  return SaveFile(document);
+  if (SaveFile(document)) return true;
+  fileName = earlierName;
+  document.DocFileType = earlierType;
+  document.SourceNotWritable = earlierNotWritable;
+  return false;
 }
 
 bool Shell::SaveFile(ShellDocument& document) {
@@ -246,24 +264,37 @@ std::vector<std::string> Shell::File1Click() {
 // --- recovery ----------------------------------------------------------------------
 
 void Shell::AutoSaveTimerTimer() {
-  if (!settings_.AutoSaveEnabled) return;
+  // A pass waits for the start to finish (the files of the last run are not
+  // yet reopened) and never runs inside another one (a message it shows
+  // lets the timer fire again).
+  if (!settings_.AutoSaveEnabled || !startDone_ || recoveryPassRunning_) return;
+  const fs::path& folder = recovery_.folder();
+  if (folder.empty()) return;
+  recoveryPassRunning_ = true;
   QuietScope quiet(*this);
   host_.setStatusText(kPanelActivity, kRecoveryActivity);
+  std::vector<Editor*> editors;
   std::vector<std::string> baseNames;
   for (const auto& document : documents_) {
+    if (!document->Loaded) continue;
     const Document& doc = document->editor().doc();
+    editors.push_back(&document->editor());
     baseNames.push_back(recoveryBaseName(doc.DocFileName, doc.DocTitle));
   }
-  const std::vector<fs::path> paths = recoveryFilePaths(configFolder_, baseNames);
+  const std::vector<fs::path> paths = recoveryFilePaths(folder, baseNames);
   // Every document, modified or not: the file replaces the one of the last
   // pass only once it is written whole.
-  for (size_t i = 0; i < paths.size(); ++i) saveNativeFile(documents_[i]->editor(), paths[i], true);
+  bool complete = true;
+  for (size_t i = 0; i < paths.size(); ++i) complete = saveNativeFile(*editors[i], paths[i], true) && complete;
+  recovery_.passFinished(paths, complete);
   host_.setStatusText(kPanelActivity, "");
+  recoveryPassRunning_ = false;
 }
 
-void Shell::recoverDocuments() {
+size_t Shell::recoverDocuments(const std::vector<fs::path>& files) {
   QuietScope quiet(*this);
-  for (const fs::path& file : findRecoveryFiles(configFolder_)) {
+  size_t recovered = 0;
+  for (const fs::path& file : files) {
     ShellDocument& document = createDocument();
     Editor& editor = document.editor();
     editor.FormCreate();
@@ -273,11 +304,14 @@ void Shell::recoverDocuments() {
       continue;
     }
     // Without a file name saving asks for one. Marked modified so that
-    // closing asks to save: the recovery file goes at the next normal end.
+    // closing asks to save: its recovery file goes with the next pass or end.
     editor.doc().DocFileName.clear();
     editor.SetFileChanged(true);
+    document.Loaded = true;
     host_.showDocumentWindow(document, false);
+    ++recovered;
   }
+  return recovered;
 }
 
 }  // namespace vendaro

@@ -12,6 +12,7 @@
 
 #include "editing/editor.h"
 #include "shell/file_dispatch.h"
+#include "shell/recovery_store.h"
 #include "shell/settings_file.h"
 #include "shell/shell_host.h"
 #include "shell/window_command_line.h"
@@ -34,6 +35,9 @@ class ShellDocument {
   // Read from a format the program cannot write (Word): saving asks for a
   // new name instead of writing over the source.
   bool SourceNotWritable = false;
+  // Set once its template or file has been read: a document still being
+  // opened (or failing to open) has nothing worth a recovery file.
+  bool Loaded = false;
 
  private:
   EditorHost& window_;
@@ -64,16 +68,19 @@ class Shell {
   // Period for the window's recovery timer; 0: no timer.
   int recoveryIntervalMs() const { return recoveryTimerIntervalMs(settings_); }
   const std::filesystem::path& configFolder() const { return configFolder_; }
+  // Where this running copy writes its recovery files (see RecoveryStore).
+  const std::filesystem::path& recoveryFolder() { return recovery_.folder(); }
 
   // --- start and end -------------------------------------------------------
   // The first showing of the main window (later calls do nothing): the
-  // files of the command line, or a new document when it names none; then
-  // every recovery file an abnormal end left behind.
+  // files of the command line, then every recovery file an abnormal end
+  // left behind; a new document only when neither brought one.
   void FormShow(const std::vector<StartFile>& startFiles);
   // The main window is asked to close: every document's close query; false
   // as soon as one document stays open.
   bool closeAllQuery();
-  // The main window closes: settings saved, recovery files deleted.
+  // The main window closes: settings saved, this copy's recovery files
+  // (and those it reopened) deleted.
   void FormClose();
 
   // --- documents -------------------------------------------------------------
@@ -110,8 +117,9 @@ class Shell {
   std::vector<std::string> File1Click();
 
   // --- recovery --------------------------------------------------------------
-  // The recovery timer fired: every document is written quietly in the
-  // native format into the configuration folder (unless switched off).
+  // The recovery timer fired: every open document is written quietly in
+  // the native format into recoveryFolder() (unless switched off). Does
+  // nothing before the start is complete or inside another file operation.
   void AutoSaveTimerTimer();
 
   // Readers and writers of the formats beyond the native one plug in here.
@@ -131,7 +139,8 @@ class Shell {
   void discardDocument(ShellDocument& document);
   void applySettings(Editor& editor) const;
   void setTitle(ShellDocument& document, const std::string& title);
-  void recoverDocuments();
+  // Returns how many documents were reopened.
+  size_t recoverDocuments(const std::vector<std::filesystem::path>& files);
   bool OpenFile(ShellDocument& document, const std::filesystem::path& path, int32_t openType);
   bool SaveFile(ShellDocument& document);
   bool saveUnderChosenName(ShellDocument& document, const std::string& proposedName, int32_t filterIndex);
@@ -141,8 +150,11 @@ class Shell {
   std::filesystem::path configFolder_;
   ProgramSettings settings_;
   DocumentFormats formats_;
+  RecoveryStore recovery_;
   std::vector<std::unique_ptr<ShellDocument>> documents_;
   bool ShownOnce = false;
+  bool startDone_ = false;
+  bool recoveryPassRunning_ = false;
 };
 
 }  // namespace vendaro

@@ -3,17 +3,21 @@
 // and the settings' own units and code page.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include "app/options_dialog.h"
 #include "app/page_setup_dialog.h"
 #include "app/paper_formats.h"
+#include "app/qt_translations.h"
 
 namespace vendaro {
 namespace {
@@ -135,6 +139,20 @@ TEST(OptionsDialog, ShowsAndTakesBackEverySetting) {
   dialog.applyTo(out);
   EXPECT_EQ(out.QuoteStyle, 0);
   EXPECT_EQ(out.MaxUndoSteps, 1000);
+}
+
+// The file dialogs' columns come from Qt's own catalogue (installed with
+// the program's packages): German once it is loaded.
+TEST(QtTranslations, FileDialogColumnsSpeakGerman) {
+  QTranslator translator;
+  ASSERT_TRUE(loadGermanQtTranslations(translator));
+  QCoreApplication::installTranslator(&translator);
+  QFileSystemModel model;
+  const QString size = model.headerData(1, Qt::Horizontal).toString();
+  const QString modified = model.headerData(3, Qt::Horizontal).toString();
+  QCoreApplication::removeTranslator(&translator);
+  EXPECT_EQ(size, QStringLiteral("Größe"));
+  EXPECT_NE(modified, QStringLiteral("Date Modified"));
 }
 
 }  // namespace

@@ -181,9 +181,14 @@ TEST_F(MainWindowTest, NewDocumentsAreNumberedAndClosingAsksForEachChangedOne) {
   EXPECT_EQ(window.editorWindows()[1]->windowTitle(), QStringLiteral("NONAME2"));
   EXPECT_EQ(window.activeDocument()->editor().undoHistory().UndoCount(), 0);
 
+  // OK on the page set-up as shown and selecting everything change nothing:
+  // closing the untouched first document asks nothing.
+  EXPECT_EQ(window.editorWindows()[0]->windowTitle(), QStringLiteral("NONAME1"));
+  window.menus().selectAllAction->trigger();
+  EXPECT_EQ(window.activeDocument()->editor().doc().Modified, 0);
+  window.menus().Edit1Click();
+  EXPECT_EQ(window.menus().undoAction->text(), QStringLiteral("&Rückgängig: Alles markieren"));
   test::typeKeys(window.activeDocument()->editor(), "x");
-  // The first document's page set-up changed it too.
-  answers.add(press(QStringLiteral("&Nein")));
   answers.add(press(QStringLiteral("&Nein")));
   EXPECT_TRUE(window.close());
   EXPECT_TRUE(answers.allAnswered());
@@ -246,6 +251,28 @@ TEST_F(MainWindowTest, OptionsTakeEffectAndAreSavedOnOk) {
   EXPECT_EQ(editor.undoHistory().MaxUndoSteps, 3);
   EXPECT_EQ(window.shell().settings().MaxUndoSteps, 3);
   EXPECT_TRUE(std::filesystem::exists(window.shell().configFolder() / "settings.dat"));
+  EXPECT_TRUE(window.close());
+}
+
+TEST_F(MainWindowTest, ClosingAMaximisedDocumentLeavesTheOthersMaximised) {
+  answers.add(press(QStringLiteral("Abbrechen")));
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(waitUntil([&] { return answers.allAnswered() && !QApplication::activeModalWidget(); }));
+  for (int i = 0; i < 2; ++i) {
+    answers.add(press(QStringLiteral("Abbrechen")));
+    window.menus().newAction->trigger();
+    ASSERT_TRUE(waitUntil([&] { return answers.allAnswered() && !QApplication::activeModalWidget(); }));
+  }
+  ASSERT_EQ(window.editorWindows().size(), 3u);
+  for (int closed = 0; closed < 2; ++closed) {
+    window.menus().closeAction->trigger();
+    ASSERT_TRUE(waitUntil([&] { return window.editorWindows().size() == 2u - closed; }));
+    EXPECT_TRUE(waitUntil([&] {
+      const EditorWindow* next = window.activeEditorWindow();
+      return next && next->isMaximized();
+    }));
+  }
   EXPECT_TRUE(window.close());
 }
 

@@ -67,9 +67,13 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   EXPECT_FALSE(shell.SaveFileClick(&document));
   EXPECT_EQ(window.messages.back().text, "Konnte Datei brief.rtf nicht erstellen!");
   EXPECT_FALSE(fs::exists(dir.file("brief.bak")));  // no backup for a save that cannot happen
+  // The failed name does not stick: the next save asks again.
+  EXPECT_EQ(document.editor().doc().DocFileName, "");
+  EXPECT_EQ(document.DocFileType, kSaveByExtension);
   Strings calls;
   recordFormat(shell, DocumentFormat::rtf, calls);
   EXPECT_TRUE(shell.SaveFileClick(&document));
+  EXPECT_EQ(window.saveRequests.size(), 2u);
 
   // Text read from a recent .txt entry or a file of any other name saves
   // as text; a template is native.
@@ -119,6 +123,58 @@ TEST(Shell, AWordFileIsNeverSavedOverItsSource) {
   EXPECT_EQ(window.questions.size(), 4u);
 }
 
+// A native letter, brief.lpx, opened in a shell of its own.
+class ShellWithLetter : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::writeNativeFile(dir.file("brief.lpx"), "alt");
+    document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+    ASSERT_NE(document, nullptr);
+  }
+  test::TempDir dir;  // first: the shell's configuration folder lies inside
+  ScriptedShellHost host;
+  Shell shell{host};
+  ShellDocument* document = nullptr;
+};
+
+TEST_F(ShellWithLetter, AFailedSaveKeepsTheEarlierNameAndType) {
+  test::ScriptedWindow& window = ScriptedShellHost::windowOf(*document);
+  // A folder that is not there (unwritable for everyone, root included).
+  window.saveAnswer = FileDialogState{{}, kSaveNative, dir.file("fehlt/neu").string(), false};
+  EXPECT_FALSE(shell.SaveAsClick(document));
+  EXPECT_EQ(document->editor().doc().DocFileName, dir.file("brief.lpx").string());
+  EXPECT_EQ(document->DocFileType, kSaveNative);
+  EXPECT_EQ(document->editor().doc().DocTitle, "brief.lpx");
+  // A writer that fails: the earlier name and type stay as well.
+  shell.formats().setWriter(DocumentFormat::native, [](Editor&, const fs::path&, bool) { return false; });
+  window.saveAnswer = FileDialogState{{}, kSaveNative, dir.file("anders.lpx").string(), false};
+  EXPECT_FALSE(shell.SaveAsClick(document));
+  EXPECT_EQ(document->editor().doc().DocFileName, dir.file("brief.lpx").string());
+}
+
+TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
+  const auto indices = [](const std::vector<FileDialogFilter>& filters) {
+    std::vector<int32_t> found;
+    for (const FileDialogFilter& filter : filters) found.push_back(filter.index);
+    return found;
+  };
+  DocumentFormats formats;
+  const std::vector<FileDialogFilter> open = offeredOpenFilters(formats);
+  EXPECT_EQ(indices(open), (std::vector<int32_t>{kOpenNative, kOpenAllDocuments, kOpenAllFiles}));
+  EXPECT_EQ(open[1].patterns, "*.lpx");
+  EXPECT_EQ(indices(offeredSaveFilters(formats)), std::vector<int32_t>{kSaveNative});
+
+  // A format switches on by getting its reader or writer.
+  const auto nothing = [](Editor&, const fs::path&, bool) { return true; };
+  formats.setReader(DocumentFormat::rtf, nothing);
+  formats.setReader(DocumentFormat::ansiText, nothing);
+  formats.setWriter(DocumentFormat::dosText, nothing);
+  EXPECT_EQ(indices(offeredOpenFilters(formats)),
+            (std::vector<int32_t>{kOpenNative, kOpenRtf, kOpenAnsiText, kOpenAllDocuments, kOpenAllFiles}));
+  EXPECT_EQ(offeredOpenFilters(formats)[3].patterns, "*.lpx;*.rtf;*.htm;*.html;*.txt");
+  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveDosText}));
+}
+
 TEST(Shell, DocumentsFollowTheSettings) {
   test::TempDir dir;
   ProgramSettings stored;
@@ -141,12 +197,7 @@ TEST(Shell, DocumentsFollowTheSettings) {
   EXPECT_EQ(reread, shell.settings());
 }
 
-TEST(Shell, BackupsKeepThePreviousFile) {
-  test::TempDir dir;
-  test::writeNativeFile(dir.file("brief.lpx"), "alt");
-  ScriptedShellHost host;
-  Shell shell(host);
-  ShellDocument* document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+TEST_F(ShellWithLetter, BackupsKeepThePreviousFile) {
   ASSERT_TRUE(shell.SaveFileClick(document));
   EXPECT_FALSE(fs::exists(dir.file("brief.bak")));  // backups are off by default
   const std::string first = test::readFileBytes(dir.file("brief.lpx"));
