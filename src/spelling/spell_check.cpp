@@ -3,20 +3,50 @@
 #include "spelling/spell_check.h"
 
 #include <algorithm>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
+#include "document/text_case.h"
 #include "spelling/word_order.h"
 
 namespace vendaro {
 namespace {
 
-// The entry as written, or with its first letter upper-cased when the word
-// is capitalised and capitals are allowed.
-bool entryMatches(std::string_view entry, std::string_view word, bool capitalised) {
-  if (entry.size() != word.size()) return false;
-  if (!capitalised) return entry == word;
-  return upperAscii(static_cast<uint8_t>(entry[0])) == static_cast<uint8_t>(word[0]) &&
-         entry.substr(1) == word.substr(1);
+// Whether the list holds `word` byte for byte: entries of the same letters
+// in other cases sit next to the binary search's stop.
+bool holdsExactly(const WordList& list, std::string_view word) {
+  const size_t stop = list.lowerBound(word);  // the first equal entry or where the word would stand
+  const size_t from = stop > kLookupWindow ? stop - kLookupWindow : 0;
+  const size_t to = std::min(list.size() - 1, stop + kLookupWindow);
+  for (size_t i = from; i <= to; ++i) {
+    if (list[i] == word) return true;
+  }
+  return false;
+}
+
+bool isCapital1252(uint8_t ch) { return toLower1252(ch) != ch; }
+bool hasSmallLetter(std::string_view word) {
+  return std::any_of(word.begin(), word.end(), [](char ch) { return toUpper1252(static_cast<uint8_t>(ch)) != static_cast<uint8_t>(ch); });
+}
+
+// The forms a word written with capitals may stand in the list as: a word
+// capitalised at a sentence start in lower case ("Übe" as "übe", which the
+// list order keeps far from "Ü"), a word in capitals also capitalised
+// ("HAUS" as "Haus").
+std::vector<std::string> uncapitalisedForms(std::string_view word) {
+  std::vector<std::string> forms;
+  if (!isCapital1252(static_cast<uint8_t>(word[0]))) return forms;
+  std::string lowerFirst(word);
+  lowerFirst[0] = static_cast<char>(toLower1252(static_cast<uint8_t>(word[0])));
+  forms.push_back(lowerFirst);
+  if (word.size() > 1 && !hasSmallLetter(word)) {
+    std::string capitalised = toLower1252(word);
+    capitalised[0] = word[0];
+    forms.push_back(std::move(capitalised));
+    forms.push_back(toLower1252(word));
+  }
+  return forms;
 }
 
 }  // namespace
@@ -28,14 +58,10 @@ bool containsDigit(std::string_view word) {
 bool istwortkorrekt(const WordList& list, std::string_view word, bool allowCapital) {
   if (list.empty() || word.empty()) return false;
   if (containsDigit(word)) return true;
-  const size_t stop = list.lowerBound(word);  // the first equal entry or where the word would stand
-  const size_t from = stop > kLookupWindow ? stop - kLookupWindow : 0;
-  const size_t to = std::min(list.size() - 1, stop + kLookupWindow);
-  const bool capitalised = allowCapital && isUpperAscii(static_cast<uint8_t>(word[0]));
-  for (size_t i = from; i <= to; ++i) {
-    if (entryMatches(list[i], word, capitalised)) return true;
-  }
-  return false;
+  if (holdsExactly(list, word)) return true;
+  if (!allowCapital) return false;
+  const std::vector<std::string> forms = uncapitalisedForms(word);
+  return std::any_of(forms.begin(), forms.end(), [&list](const std::string& form) { return holdsExactly(list, form); });
 }
 
 bool addwordtowordlist(WordList& list, std::string_view word) {
