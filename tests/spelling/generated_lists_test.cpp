@@ -46,6 +46,19 @@ TEST(GeneratedWordLists, GermanKnowsNounsUmlautsAndCapitalisation) {
   EXPECT_EQ(suggestions.front(), "Silbentrennung");
 }
 
+// The word meant comes first among the five the menu shows.
+TEST(GeneratedWordLists, TheLikeliestWordIsSuggestedFirst) {
+  const WordList& german = generated("german.spe");
+  const std::pair<const char*, const char*> typos[] = {
+      {"grosse", "gro\xdf" "e"}, {"Strase", "Stra\xdf" "e"}, {"strasse", "Stra\xdf" "e"},
+      {"Hauss", "Haus"},          {"Haeuser", "H\xe4user"},   {"Silbentrenung", "Silbentrennung"}};
+  for (const auto& [typo, meant] : typos) {
+    const std::vector<std::string> suggestions = findewortvorschlaege(german, typo);
+    ASSERT_FALSE(suggestions.empty()) << typo;
+    EXPECT_EQ(suggestions.front(), meant) << typo;
+  }
+}
+
 TEST(GeneratedWordLists, ASentenceGetsOnlyItsMisspeltWordMarked) {
   std::vector<TLineRec> lines{
       test::lineOf("\xdc" "ber die gro"), test::lineOf("\xdf" "en Haus- und Gartenarbeiten, E-Mail Mo - Fr: die Strase.")};
