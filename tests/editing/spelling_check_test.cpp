@@ -90,24 +90,12 @@ TEST_F(SpellingCheck, FromTheCaretAndNeverChange) {
   EXPECT_EQ(host.asked, (std::vector<std::string>{"Zweitt"}));
 }
 
-// A table cell narrow enough to wrap its text, next to a wide one.
-void addNarrowTableRow(Document& doc, const std::string& text) {
-  for (int32_t cell = 0; cell < 2; ++cell) {
-    test::appendTextLine(doc, 0, cell == 0 ? text : "rechts");
-    TLineRec& line = doc.Fields[0].Lines.back();
-    line.InTable = 1;
-    line.CellFirstLine = line.CellLastLine = 1;
-    line.RowCells = 2;
-    line.CellIndex = cell;
-    line.CellWidthWeight = cell == 0 ? 1.0 : 8.0;
-  }
-}
-
 // Words wrapped inside a table cell are asked about whole; compounds by
 // their parts; a lone hyphen not at all.
 TEST_F(SpellingCheck, WrappedWordsAreAskedWholeAndCompoundsByTheirParts) {
   write("E-Mail Mo - Fr Haus- und Gartenarbeiten");
-  addNarrowTableRow(editor.doc(), "Rechtschreibpr\xfc" "fung Rechtschreibpr\xfc" "fungg Gartn-Haus");
+  // A cell narrow enough to wrap its words, next to a wide one.
+  test::appendTableRow(editor.doc(), {{"Rechtschreibpr\xfc" "fung Rechtschreibpr\xfc" "fungg Gartn-Haus", 1.0}, {"rechts", 8.0}});
   editor.RefreshContent();
   size_t tableLines = 0;
   for (const TLineRec& line : editor.doc().Fields[0].Lines) tableLines += line.InTable;
