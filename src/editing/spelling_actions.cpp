@@ -1,5 +1,7 @@
 #include "editing/spelling_actions.h"
 
+#include <algorithm>
+
 #include "document/caret_moves.h"
 #include "spelling/suggestions.h"
 #include "spelling/wrapped_words.h"
@@ -16,18 +18,16 @@ bool misspelt(const Document& doc, const TextPos& pos) {
 // The misspelt piece of the word that holds `cell`: the word as a whole,
 // wherever the layout broke it, or the part of a compound between hyphens.
 std::optional<MisspeltWord> misspeltPieceAt(const Document& doc, const TextPos& cell) {
-  const auto word = wrappedWordAt(DocumentLines(doc), {cell.field, cell.line, 0}, cell.cell);
+  const DocumentLines flow(doc);
+  const TextPos line{cell.field, cell.line, 0};
+  const auto word = wrappedWordAt(flow, line, cell.cell);
   if (!word) return std::nullopt;
-  size_t index = 0;
-  while (index < word->cells.size() &&
-         !(word->cells[index].line == TextPos{cell.field, cell.line, 0} && word->cells[index].cell == cell.cell)) {
-    ++index;
-  }
+  std::vector<TextPos> cells;
+  forEachCellOf(flow, *word, [&cells](const TextPos& id, int32_t at, size_t) { cells.push_back({id.field, id.line, at}); });
+  const auto index = static_cast<size_t>(std::find(cells.begin(), cells.end(), cell) - cells.begin());
   const WordPiece piece = pieceAt(word->text, index);
   if (piece.length == 0) return std::nullopt;
-  const auto& first = word->cells[piece.offset];
-  return MisspeltWord{{first.line.field, first.line.line, first.cell}, static_cast<int32_t>(piece.length),
-                      word->text.substr(piece.offset, piece.length)};
+  return MisspeltWord{cells[piece.offset], static_cast<int32_t>(piece.length), word->text.substr(piece.offset, piece.length)};
 }
 
 // Marks the word's line for layout and every line for a fresh check, so

@@ -39,10 +39,7 @@ bool continuesWord(const Document& doc, const TextPos& last, const TextPos& next
 TextPos wordStartAround(const Document& doc, const TextPos& p) {
   const DocumentLines flow(doc);
   for (const int32_t cell : {p.cell - 1, p.cell}) {
-    if (const auto word = wrappedWordAt(flow, lineOfPos(p), cell)) {
-      const auto& first = word->cells.front();
-      return {first.line.field, first.line.line, first.cell};
-    }
+    if (const auto word = wrappedWordAt(flow, lineOfPos(p), cell)) return {word->line.field, word->line.line, word->cell};
   }
   return p;
 }

@@ -4,8 +4,6 @@
 // laid out keeps the marks it got when it last was, for the same text; only
 // where its last or first word runs on into a line laid out now is that
 // word judged again.
-#include <set>
-
 #include "layout/layout_run.h"
 #include "spelling/wrapped_words.h"
 
@@ -17,18 +15,16 @@ void markSpelling(const LayoutRun& run, LineGapBuffer& lines) {
     return;
   }
   const IndexedLines<LineGapBuffer> flow(lines);
-  // The line before a laid-out one may have had its last word run on into
-  // it, or have one now, when it ends softly; the line after may have
-  // continued it.
-  std::set<size_t> touched;
   for (size_t i : run.laidOutLines) {
-    touched.insert(i);
+    markLineWords(flow, i, run.ctx.isWordCorrect, false);
+    // The last word of the line before may have run on into this one, or
+    // do so now, when that line ends softly; the line after may have
+    // continued this one's last word.
     if (const auto previous = flow.step(i, -1); previous && lines[*previous].LineEnd == kLineEndSoft) {
-      touched.insert(*previous);
+      markWordAt(flow, *previous, lines[*previous].CharCount() - 1, run.ctx.isWordCorrect);
     }
-    if (const auto next = flow.step(i, 1)) touched.insert(*next);
+    if (const auto next = flow.step(i, 1)) markWordAt(flow, *next, 0, run.ctx.isWordCorrect);
   }
-  for (size_t i : touched) markLineWords(flow, i, run.ctx.isWordCorrect, false);
 }
 
 }  // namespace vendaro

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
-#include <vector>
 
 #include "document/text_case.h"
 #include "spelling/word_order.h"
@@ -13,14 +12,21 @@
 namespace vendaro {
 namespace {
 
-// Whether the list holds `word` byte for byte: entries of the same letters
-// in other cases sit next to the binary search's stop.
-bool holdsExactly(const WordList& list, std::string_view word) {
+// Whether the list holds `word` byte for byte or, with `orLowerFirst`, with
+// its first letter in lower case where that is an ASCII letter: the binary
+// search's stop is the same for both, and entries of the same letters in
+// other cases sit next to it.
+bool holds(const WordList& list, std::string_view word, bool orLowerFirst) {
   const size_t stop = list.lowerBound(word);  // the first equal entry or where the word would stand
   const size_t from = stop > kLookupWindow ? stop - kLookupWindow : 0;
   const size_t to = std::min(list.size() - 1, stop + kLookupWindow);
+  const auto lowerFirst = static_cast<char>(lowerAscii(static_cast<uint8_t>(word[0])));
   for (size_t i = from; i <= to; ++i) {
-    if (list[i] == word) return true;
+    const std::string& entry = list[i];
+    if (entry == word) return true;
+    if (orLowerFirst && entry.size() == word.size() && entry[0] == lowerFirst && entry.compare(1, std::string::npos, word, 1) == 0) {
+      return true;
+    }
   }
   return false;
 }
@@ -30,23 +36,26 @@ bool hasSmallLetter(std::string_view word) {
   return std::any_of(word.begin(), word.end(), [](char ch) { return toUpper1252(static_cast<uint8_t>(ch)) != static_cast<uint8_t>(ch); });
 }
 
-// The forms a word written with capitals may stand in the list as: a word
-// capitalised at a sentence start in lower case ("Übe" as "übe", which the
-// list order keeps far from "Ü"), a word in capitals also capitalised
-// ("HAUS" as "Haus").
-std::vector<std::string> uncapitalisedForms(std::string_view word) {
-  std::vector<std::string> forms;
-  if (!isCapital1252(static_cast<uint8_t>(word[0]))) return forms;
+// A word capitalised at a sentence start may stand in the list in lower
+// case; an umlaut or accented capital ("Übe" for "übe") sorts far from its
+// small letter, so that form needs a search of its own.
+bool holdsCapitalised(const WordList& list, std::string_view word) {
+  const auto first = static_cast<uint8_t>(word[0]);
+  if (isUpperAscii(first)) return holds(list, word, true);
+  if (!isCapital1252(first)) return holds(list, word, false);
+  if (holds(list, word, false)) return true;
   std::string lowerFirst(word);
-  lowerFirst[0] = static_cast<char>(toLower1252(static_cast<uint8_t>(word[0])));
-  forms.push_back(lowerFirst);
-  if (word.size() > 1 && !hasSmallLetter(word)) {
-    std::string capitalised = toLower1252(word);
-    capitalised[0] = word[0];
-    forms.push_back(std::move(capitalised));
-    forms.push_back(toLower1252(word));
-  }
-  return forms;
+  lowerFirst[0] = static_cast<char>(toLower1252(first));
+  return holds(list, lowerFirst, false);
+}
+
+// A word in capitals ("HAUS") stands for its capitalised or lower-case
+// form, which its capitalised form looks for.
+bool holdsInCapitals(const WordList& list, std::string_view word) {
+  if (word.size() < 2 || !isCapital1252(static_cast<uint8_t>(word[0])) || hasSmallLetter(word)) return false;
+  std::string capitalised = toLower1252(word);
+  capitalised[0] = word[0];
+  return holdsCapitalised(list, capitalised);
 }
 
 }  // namespace
@@ -58,11 +67,10 @@ bool containsDigit(std::string_view word) {
 bool istwortkorrekt(const WordList& list, std::string_view word, bool allowCapital) {
   if (list.empty() || word.empty()) return false;
   if (containsDigit(word)) return true;
-  if (holdsExactly(list, word)) return true;
-  if (!allowCapital) return false;
-  const std::vector<std::string> forms = uncapitalisedForms(word);
-  return std::any_of(forms.begin(), forms.end(), [&list](const std::string& form) { return holdsExactly(list, form); });
+  if (!allowCapital) return holds(list, word, false);
+  return holdsCapitalised(list, word) || holdsInCapitals(list, word);
 }
+
 
 bool addwordtowordlist(WordList& list, std::string_view word) {
   if (word.empty()) return false;

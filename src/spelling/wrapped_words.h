@@ -6,7 +6,6 @@
 // chains for the editor.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -73,11 +72,8 @@ std::optional<typename Flow::LineId> previousTextLine(const Flow& flow, const ty
 
 template <typename LineId>
 struct WrappedWord {
-  struct Cell {
-    LineId line;
-    int32_t cell = 0;
-  };
-  std::vector<Cell> cells;
+  LineId line;       // where its first cell stands
+  int32_t cell = 0;
   std::string text;  // code page 1252, one character per cell
 };
 
@@ -108,12 +104,9 @@ std::optional<WrappedWord<typename Flow::LineId>> wrappedWordAt(const Flow& flow
     line = flow.line(id);
     cell = line->CharCount() - 1;
   }
-  WrappedWord<typename Flow::LineId> word;
+  WrappedWord<typename Flow::LineId> word{id, cell, {}};
   for (int crossed = 0;; ++crossed) {
-    for (; wordCellAt(*line, cell); ++cell) {
-      word.cells.push_back({id, cell});
-      word.text.push_back(static_cast<char>(line->Chars[static_cast<size_t>(cell)].Ch));
-    }
+    for (; wordCellAt(*line, cell); ++cell) word.text.push_back(static_cast<char>(line->Chars[static_cast<size_t>(cell)].Ch));
     const bool atEnd = cell == line->CharCount() && crossed < wrapped_detail::kMaxWordLines;
     const auto next = atEnd ? nextTextLine(flow, id) : std::nullopt;
     if (!next || !wordCellAt(*flow.line(*next), 0)) break;
@@ -122,6 +115,20 @@ std::optional<WrappedWord<typename Flow::LineId>> wrappedWordAt(const Flow& flow
     cell = 0;
   }
   return word;
+}
+
+// Calls `visit(line, cell, index)` for each cell of `word` in order.
+template <typename Flow, typename Visit>
+void forEachCellOf(const Flow& flow, const WrappedWord<typename Flow::LineId>& word, Visit visit) {
+  typename Flow::LineId id = word.line;
+  int32_t cell = word.cell;
+  for (size_t i = 0; i < word.text.size(); ++i, ++cell) {
+    if (cell == flow.line(id)->CharCount()) {
+      id = *nextTextLine(flow, id);  // the word was found going on there
+      cell = 0;
+    }
+    visit(id, cell, i);
+  }
 }
 
 // Every word with a cell in line `id`, in reading order.
@@ -142,14 +149,19 @@ std::vector<WrappedWord<typename Flow::LineId>> wrappedWordsOfLine(const Flow& f
 // and takes it from the others.
 template <typename Flow>
 void markWrappedWord(const Flow& flow, const WrappedWord<typename Flow::LineId>& word, const WordJudge& isCorrect) {
-  std::vector<bool> rejected(word.cells.size(), false);
-  for (const WordPiece& piece : rejectedPieces(word.text, isCorrect)) {
-    std::fill_n(rejected.begin() + static_cast<std::ptrdiff_t>(piece.offset), piece.length, true);
-  }
-  for (size_t i = 0; i < word.cells.size(); ++i) {
-    TLineRec& line = *flow.line(word.cells[i].line);
-    SettingOpsB(line.Chars[static_cast<size_t>(word.cells[i].cell)].CharFlags, kFlagMisspelled, rejected[i]);
-  }
+  const std::vector<WordPiece> rejected = rejectedPieces(word.text, isCorrect);
+  size_t piece = 0;  // the first rejected piece not yet behind the cell
+  forEachCellOf(flow, word, [&](const typename Flow::LineId& id, int32_t cell, size_t index) {
+    while (piece < rejected.size() && index >= rejected[piece].offset + rejected[piece].length) ++piece;
+    const bool marked = piece < rejected.size() && index >= rejected[piece].offset;
+    SettingOpsB(flow.line(id)->Chars[static_cast<size_t>(cell)].CharFlags, kFlagMisspelled, marked);
+  });
+}
+
+// Judges again the word that holds cell `cell` of line `id`, if there is one.
+template <typename Flow>
+void markWordAt(const Flow& flow, const typename Flow::LineId& id, int32_t cell, const WordJudge& isCorrect) {
+  if (const auto word = wrappedWordAt(flow, id, cell)) markWrappedWord(flow, *word, isCorrect);
 }
 
 // Gives line `id` its marks anew: cells outside words lose theirs, and every
@@ -164,7 +176,7 @@ void markLineWords(const Flow& flow, const typename Flow::LineId& id, const Word
     if (!isWordCell(cell)) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
   }
   for (const auto& word : wrappedWordsOfLine(flow, id)) {
-    if (leaveEarlierWords && !(word.cells.front().line == id)) continue;
+    if (leaveEarlierWords && !(word.line == id)) continue;
     markWrappedWord(flow, word, isCorrect);
   }
 }
