@@ -253,12 +253,28 @@ void PageView::pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers) {
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {
+  if (editor_ && event->button() == Qt::RightButton) {
+    pressForContextMenu(event->position().toPoint());
+    return;
+  }
   if (!editor_ || event->button() != Qt::LeftButton) return;
   setFocus(Qt::MouseFocusReason);
   pressPos_ = event->position().toPoint();
   selecting_ = pressedInSelection_ = false;
   if (editor_->mouseDownClickCount(tickMs()) != Editor::MouseDownKind::ordinary) return;
   pressAt(pressPos_, event->modifiers());
+}
+
+// The pop-up menu that follows acts on the word at the caret, so the caret
+// goes where the click was first, as a plain left click would put it; a
+// click into the selection leaves the selection alone.
+void PageView::pressForContextMenu(const QPoint& pos) {
+  setFocus(Qt::MouseFocusReason);
+  selecting_ = pressedInSelection_ = false;
+  PendingClick click;
+  click.ClickPending = true;
+  resolveClick(click, pos);
+  editor_->OvertakeFont();
 }
 
 // The platform reports a double click in place of the second press.

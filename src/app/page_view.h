@@ -68,6 +68,7 @@ class PageView : public QAbstractScrollArea {
   void updateScrollRanges();
   void restartBlink();
   void pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers);
+  void pressForContextMenu(const QPoint& pos);
   // Lets the painter resolve `click` at the view position, then drops it.
   void resolveClick(PendingClick click, const QPoint& pos);
   void keepInView(const QPoint& pos);

@@ -1,15 +1,33 @@
 #include "editing/spelling_actions.h"
 
+#include <algorithm>
+
 #include "document/caret_moves.h"
-#include "spelling/line_words.h"
 #include "spelling/suggestions.h"
+#include "spelling/wrapped_words.h"
 
 namespace vendaro {
 namespace {
 
-bool misspelt(const TLineRec& line, int32_t cell) {
-  return cell >= 0 && cell < line.CharCount() &&
-         GettingOpsB(line.Chars[static_cast<size_t>(cell)].CharFlags, kFlagMisspelled);
+bool misspelt(const Document& doc, const TextPos& pos) {
+  const TLineRec* line = lineAt(doc, pos);
+  return line && pos.cell >= 0 && pos.cell < line->CharCount() &&
+         GettingOpsB(line->Chars[static_cast<size_t>(pos.cell)].CharFlags, kFlagMisspelled);
+}
+
+// The misspelt piece of the word that holds `cell`: the word as a whole,
+// wherever the layout broke it, or the part of a compound between hyphens.
+std::optional<MisspeltWord> misspeltPieceAt(const Document& doc, const TextPos& cell) {
+  const DocumentLines flow(doc);
+  const TextPos line{cell.field, cell.line, 0};
+  const auto word = wrappedWordAt(flow, line, cell.cell);
+  if (!word) return std::nullopt;
+  std::vector<TextPos> cells;
+  forEachCellOf(flow, *word, [&cells](const TextPos& id, int32_t at, size_t) { cells.push_back({id.field, id.line, at}); });
+  const auto index = static_cast<size_t>(std::find(cells.begin(), cells.end(), cell) - cells.begin());
+  const WordPiece piece = pieceAt(word->text, index);
+  if (piece.length == 0) return std::nullopt;
+  return MisspeltWord{cells[piece.offset], static_cast<int32_t>(piece.length), word->text.substr(piece.offset, piece.length)};
 }
 
 // Marks the word's line for layout and every line for a fresh check, so
@@ -24,14 +42,8 @@ void relayout(Editor& editor, const MisspeltWord& word) {
 
 std::optional<MisspeltWord> misspeltWordAtCaret(const Document& doc) {
   const TextPos caret = caretPos(doc);
-  const TLineRec* line = lineAt(doc, caret);
-  if (!line) return std::nullopt;
-  int32_t cell = caret.cell;
-  if (!misspelt(*line, cell)) --cell;
-  if (!misspelt(*line, cell)) return std::nullopt;
-  for (LineWord& word : lineWords(*line)) {
-    if (cell < word.first || cell >= word.first + word.count) continue;
-    return MisspeltWord{{caret.field, caret.line, word.first}, word.count, std::move(word.text)};
+  for (const TextPos& cell : {caret, TextPos{caret.field, caret.line, caret.cell - 1}}) {
+    if (misspelt(doc, cell)) return misspeltPieceAt(doc, cell);
   }
   return std::nullopt;
 }

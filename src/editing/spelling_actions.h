@@ -17,12 +17,14 @@ namespace vendaro {
 
 struct MisspeltWord {
   TextPos start;       // its first cell
-  int32_t length = 0;  // cells
+  int32_t length = 0;  // cells, on from `start` over soft line ends
   std::string text;    // code page 1252
 };
 
 // The marked word that holds the cell at the caret, or else the cell before
-// it; nothing when neither carries the misspelled mark.
+// it; nothing when neither carries the misspelled mark. A word broken over
+// a soft line end is one word; of a compound only the part between hyphens
+// that holds the cell.
 std::optional<MisspeltWord> misspeltWordAtCaret(const Document& doc);
 // Replacements from the word list of the document's language, best first.
 std::vector<std::string> spellingSuggestions(Editor& editor, std::string_view word);

@@ -8,9 +8,9 @@
 #include "document/selection.h"
 #include "document/text_walk.h"
 #include "editing/spelling_actions.h"
-#include "spelling/line_words.h"
 #include "spelling/spell_check.h"
 #include "spelling/suggestions.h"
+#include "spelling/wrapped_words.h"
 
 namespace vendaro {
 namespace {
@@ -18,27 +18,35 @@ namespace {
 constexpr char kFinishedText[] = "Die Rechtschreibprüfung ist abgeschlossen.";
 constexpr char kFinishedCaption[] = "Rechtschreibprüfung";
 
-bool isWordAt(const Document& doc, const TextPos& p) {
-  const TLineRec* line = lineAt(doc, p);
-  return line && p.cell >= 0 && p.cell < line->CharCount() && isWordCell(line->Chars[static_cast<size_t>(p.cell)]);
+// What becomes of one unknown word.
+struct Verdict {
+  enum Kind { keep, change, stop } kind = keep;
+  std::string replacement;  // for `change`
+};
+
+TextPos lineOfPos(const TextPos& p) { return {p.field, p.line, 0}; }
+
+// A word goes on over a soft line end (in a table cell down its column, in
+// a chain into the next frame), but not into a new paragraph or table cell.
+bool continuesWord(const Document& doc, const TextPos& last, const TextPos& next) {
+  if (next.field == last.field && next.line == last.line) return next.cell == last.cell + 1;
+  const TLineRec* before = lineAt(doc, last);
+  if (!before || last.cell != before->CharCount() - 1 || next.cell != 0) return false;
+  return nextTextLine(DocumentLines(doc), lineOfPos(last)) == lineOfPos(next);
 }
 
-// A word goes on over a soft line end, but not into a new paragraph, a new
-// table cell or another frame.
-bool continuesWord(const Document& doc, const TextPos& last, const TextPos& next) {
-  if (next.field != last.field) return false;
-  if (next.line == last.line) return next.cell == last.cell + 1;
-  const TLineRec& before = doc.Fields[static_cast<size_t>(last.field)].Lines[static_cast<size_t>(last.line)];
-  const TLineRec& after = doc.Fields[static_cast<size_t>(next.field)].Lines[static_cast<size_t>(next.line)];
-  return before.LineEnd == kLineEndSoft && !after.CellFirstLine && !before.InTable && !after.InTable && next.cell == 0;
+// The first cell of the word at or just before `p`, or `p` itself.
+TextPos wordStartAround(const Document& doc, const TextPos& p) {
+  const DocumentLines flow(doc);
+  for (const int32_t cell : {p.cell - 1, p.cell}) {
+    if (const auto word = wrappedWordAt(flow, lineOfPos(p), cell)) return {word->line.field, word->line.line, word->cell};
+  }
+  return p;
 }
 
 TextPos startPosition(const Document& doc, bool wholeDocument) {
   if (wholeDocument) return {std::max(doc.GetFieldofPage(0), 0), 0, 0};
-  TextPos p = isThereAmarking(doc) ? FindMarkingStart(doc).start() : caretPos(doc);
-  // Back to the start of the word the position stands in.
-  while (p.cell > 0 && isWordAt(doc, {p.field, p.line, p.cell - 1})) --p.cell;
-  return p;
+  return wordStartAround(doc, isThereAmarking(doc) ? FindMarkingStart(doc).start() : caretPos(doc));
 }
 
 class DocumentCheck {
@@ -64,9 +72,8 @@ class DocumentCheck {
         }
       }
       if (wordCell) {
-        if (word_.empty()) wordStart_ = here;
         word_.push_back(static_cast<char>(walk_.cell()->Ch));
-        ++wordCells_;
+        cells_.push_back(here);
         last_ = here;
       }
       more = walk_.getnextchar();
@@ -75,14 +82,33 @@ class DocumentCheck {
   }
 
  private:
-  // Asks about the word just ended; false when the user cancelled.
+  // Asks about the pieces of the word just ended that the list rejects;
+  // false when the user cancelled.
   bool judge() {
     const std::string word = std::move(word_);
-    const int32_t cells = wordCells_;
+    const std::vector<TextPos> cells = std::move(cells_);
     word_.clear();
-    wordCells_ = 0;
+    cells_.clear();
     WordList* list = editor_.hyphenation().currentWords();
-    if (list == nullptr || istwortkorrekt(*list, word, true)) return true;
+    if (list == nullptr) return true;
+    const auto isCorrect = [list](std::string_view text) { return istwortkorrekt(*list, text, true); };
+    for (const WordPiece& piece : rejectedPieces(word, isCorrect)) {
+      const std::string text = word.substr(piece.offset, piece.length);
+      // An answer on an earlier piece may have taught the list this one.
+      if (isCorrect(text)) continue;
+      const Verdict verdict = ask(*list, text);
+      if (verdict.kind == Verdict::stop) return false;
+      if (verdict.kind == Verdict::keep) continue;
+      // The walk goes on behind the replacement, with the rest of the word.
+      replace({cells[piece.offset], static_cast<int32_t>(piece.length), text}, verdict.replacement);
+      return true;
+    }
+    return true;
+  }
+
+  // Shows the dialog on one unknown word (unless "Immer ändern" answered
+  // it before) and carries out what does not change the text.
+  Verdict ask(WordList& list, const std::string& word) {
     SpellCheckAnswer answer;
     SpellCheckDialog dialog;
     if (const auto remembered = changeAll_.find(word); remembered != changeAll_.end()) {
@@ -90,7 +116,7 @@ class DocumentCheck {
       dialog.replacement = remembered->second;
     } else {
       dialog.unknownWord = word;
-      dialog.suggestions = findewortvorschlaege(*list, word);
+      dialog.suggestions = findewortvorschlaege(list, word);
       dialog.replacement = word;
       answer = editor_.host().showSpellCheckDialog(dialog);
     }
@@ -100,21 +126,20 @@ class DocumentCheck {
         changeAll_[word] = dialog.replacement;
         [[fallthrough]];
       case SpellCheckAnswer::change:
-        replace({wordStart_, cells, word}, dialog.replacement);
-        return true;
+        return {Verdict::change, dialog.replacement};
       case SpellCheckAnswer::neverChange:
-        spelling.ignoreWord(word, *list);
+        spelling.ignoreWord(word, list);
         editor_.recheckSpelling();
-        return true;
+        return {};
       case SpellCheckAnswer::learn:
-        spelling.learnWord(word, *list);
+        spelling.learnWord(word, list);
         editor_.recheckSpelling();
-        return true;
+        return {};
       case SpellCheckAnswer::ignore:
-        return true;
+        return {};
       case SpellCheckAnswer::cancel:
       default:
-        return false;
+        return {Verdict::stop, {}};
     }
   }
 
@@ -136,8 +161,8 @@ class DocumentCheck {
   TextWalk walk_;
   const bool whole_;
   std::string word_;
-  int32_t wordCells_ = 0;
-  TextPos wordStart_, last_;
+  std::vector<TextPos> cells_;  // where each character of word_ stands
+  TextPos last_;
   bool restarted_ = false;
   std::map<std::string, std::string> changeAll_;  // "Immer ändern" pairs of this check
 };

@@ -1,33 +1,30 @@
-// spell_marks.cpp — check while typing: every word of a line as it is
-// wrapped (letters, digits and hyphens; words end at the line's end, so a
-// word broken across lines is judged as two) is asked about, and the cells
-// of the words that are not accepted carry the misspelled mark. A line
-// that was not laid out is checked again only when asked for: its text is
-// the text it was checked as.
+// spell_marks.cpp — check while typing: the words of the lines as they are
+// wrapped are judged, a word broken over a soft line end as one, and the
+// cells of the rejected ones carry the misspelled mark. A line that was not
+// laid out keeps the marks it got when it last was, for the same text; only
+// where its last or first word runs on into a line laid out now is that
+// word judged again.
 #include "layout/layout_run.h"
-#include "spelling/line_words.h"
+#include "spelling/wrapped_words.h"
 
 namespace vendaro {
 
-namespace {
-
-void markLine(const LayoutContext& ctx, TLineRec& line) {
-  for (TCharRec& cell : line.Chars) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
-  for (const LineWord& word : lineWords(line)) {
-    if (ctx.isWordCorrect(word.text)) continue;
-    for (int32_t c = word.first; c < word.first + word.count; ++c)
-      SettingOpsB(line.Chars[static_cast<size_t>(c)].CharFlags, kFlagMisspelled, true);
-  }
-}
-
-}  // namespace
-
 void markSpelling(const LayoutRun& run, LineGapBuffer& lines) {
   if (run.ctx.checkEveryLine) {
-    for (size_t i = 0; i < lines.size(); ++i) markLine(run.ctx, lines[i]);
+    markEveryLine(lines, run.ctx.isWordCorrect);
     return;
   }
-  for (size_t i : run.laidOutLines) markLine(run.ctx, lines[i]);
+  const IndexedLines<LineGapBuffer> flow(lines);
+  for (size_t i : run.laidOutLines) {
+    markLineWords(flow, i, run.ctx.isWordCorrect, false);
+    // The last word of the line before may have run on into this one, or
+    // do so now, when that line ends softly; the line after may have
+    // continued this one's last word.
+    if (const auto previous = flow.step(i, -1); previous && lines[*previous].LineEnd == kLineEndSoft) {
+      markWordAt(flow, *previous, lines[*previous].CharCount() - 1, run.ctx.isWordCorrect);
+    }
+    if (const auto next = flow.step(i, 1)) markWordAt(flow, *next, 0, run.ctx.isWordCorrect);
+  }
 }
 
 }  // namespace vendaro

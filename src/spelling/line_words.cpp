@@ -1,12 +1,10 @@
-// line_words.cpp — splitting a line into words and marking the unknown ones.
+// line_words.cpp — word characters and the pieces of a word that are judged.
 #include "spelling/line_words.h"
 
-#include "spelling/spell_check.h"
+#include <algorithm>
 
 namespace vendaro {
 namespace {
-
-constexpr uint8_t kMisspelledMask = 1u << kFlagMisspelled;
 
 bool isLetter1252(uint8_t ch) {
   if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
@@ -22,38 +20,41 @@ bool isLetter1252(uint8_t ch) {
   }
 }
 
+// The parts of `word` between hyphens, empty ones left out.
+std::vector<WordPiece> partsBetweenHyphens(std::string_view word) {
+  std::vector<WordPiece> parts;
+  for (size_t i = 0; i < word.size();) {
+    const size_t end = std::min(word.find('-', i), word.size());
+    if (end > i) parts.push_back({i, end - i});
+    i = end + 1;
+  }
+  return parts;
+}
+
 }  // namespace
 
 bool isWordCharacter(uint8_t ch) { return isLetter1252(ch) || (ch >= '0' && ch <= '9') || ch == '-'; }
 
 bool isWordCell(const TCharRec& cell) { return cell.Kind == kCellChar && isWordCharacter(cell.Ch); }
 
-std::vector<LineWord> lineWords(const TLineRec& line) {
-  std::vector<LineWord> words;
-  const int32_t count = line.CharCount();
-  for (int32_t i = 0; i < count;) {
-    if (!isWordCell(line.Chars[i])) {
-      ++i;
-      continue;
-    }
-    LineWord word;
-    word.first = i;
-    while (i < count && isWordCell(line.Chars[i])) word.text.push_back(static_cast<char>(line.Chars[i++].Ch));
-    word.count = i - word.first;
-    words.push_back(std::move(word));
+std::vector<WordPiece> rejectedPieces(std::string_view word, const WordJudge& isCorrect) {
+  const std::vector<WordPiece> parts = partsBetweenHyphens(word);
+  if (parts.empty() || isCorrect(word)) return {};
+  if (parts.size() == 1 && parts.front().length == word.size()) return parts;
+  std::vector<WordPiece> rejected;
+  for (const WordPiece& part : parts) {
+    if (!isCorrect(word.substr(part.offset, part.length))) rejected.push_back(part);
   }
-  return words;
+  return rejected;
 }
 
-int32_t markMisspelledWords(TLineRec& line, const WordList& list) {
-  for (TCharRec& cell : line.Chars) cell.CharFlags &= static_cast<uint8_t>(~kMisspelledMask);
-  int32_t marked = 0;
-  for (const LineWord& word : lineWords(line)) {
-    if (istwortkorrekt(list, word.text, true)) continue;
-    for (int32_t i = word.first; i < word.first + word.count; ++i) line.Chars[i].CharFlags |= kMisspelledMask;
-    ++marked;
+WordPiece pieceAt(std::string_view word, size_t index) {
+  if (index >= word.size() || word[index] == '-') return {index, 0};
+  if (word.find('-') == std::string_view::npos) return {0, word.size()};
+  for (const WordPiece& part : partsBetweenHyphens(word)) {
+    if (index < part.offset + part.length) return part;
   }
-  return marked;
+  return {index, 0};
 }
 
 }  // namespace vendaro

@@ -1,14 +1,15 @@
-// line_words.h — the words of a laid-out line as the spelling check sees
-// them (runs of plain letter, digit or hyphen cells), and the misspelled
-// marks the check while typing puts on their cells.
+// line_words.h — what the spelling check counts as a word: runs of plain
+// letter, digit or hyphen cells, and the pieces of such a run it judges (the
+// parts between hyphens of a compound it does not know whole).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "document/records.h"
-#include "spelling/word_list.h"
 
 namespace vendaro {
 
@@ -18,17 +19,26 @@ bool isWordCharacter(uint8_t ch);
 // A cell that holds such a character as text (not a field, picture or mark).
 bool isWordCell(const TCharRec& cell);
 
-struct LineWord {
-  int32_t first = 0;  // cell index
-  int32_t count = 0;  // cells
-  std::string text;   // code page 1252
+// Answers whether a word (code page 1252) is spelled correctly.
+using WordJudge = std::function<bool(std::string_view word)>;
+
+// Characters `offset` to `offset + length` of a word.
+struct WordPiece {
+  size_t offset = 0;
+  size_t length = 0;
+  bool operator==(const WordPiece&) const = default;
 };
 
-std::vector<LineWord> lineWords(const TLineRec& line);
+// The pieces of a run of word characters that `isCorrect` rejects: none for
+// a run of hyphens ("Mo - Fr"); the whole run when it holds no hyphen; for
+// a compound the check does not know whole, each part between hyphens it
+// rejects ("E-Mail", "Haus-" in "Haus- und Gartenarbeit" stand by their
+// parts).
+std::vector<WordPiece> rejectedPieces(std::string_view word, const WordJudge& isCorrect);
 
-// Clears the misspelled mark of every cell, then marks the cells of each
-// word `list` does not accept (capitalised words allowed). Returns the number
-// of words marked.
-int32_t markMisspelledWords(TLineRec& line, const WordList& list);
+// The piece holding character `index` as rejectedPieces() cuts the word:
+// its part between hyphens, or the whole word when it has none. Empty on a
+// hyphen.
+WordPiece pieceAt(std::string_view word, size_t index);
 
 }  // namespace vendaro

@@ -21,7 +21,9 @@ bool containsDigit(std::string_view word);
 
 // False for an empty list or word; true for any word with a digit 0–9.
 // Otherwise the word must equal an entry byte for byte; with `allowCapital`
-// a word that starts with A–Z also matches an entry starting in lower case.
+// a word starting with a capital (umlauts and accented capitals included)
+// also matches its entry starting in lower case, and a word in capitals
+// also its capitalised or lower-case entry.
 bool istwortkorrekt(const WordList& list, std::string_view word, bool allowCapital);
 
 // Inserts `word` at its place in list order unless the list holds it

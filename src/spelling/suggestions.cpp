@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "spelling/typing_distance.h"
 #include "spelling/word_order.h"
 
 namespace vendaro {
@@ -15,6 +16,7 @@ bool sameLetter(char a, char b) {
 struct Candidate {
   double score;
   size_t index;
+  double distance;  // in edits, see TypingDistance
 };
 
 }  // namespace
@@ -39,16 +41,23 @@ std::vector<std::string> findewortvorschlaege(const WordList& list, std::string_
   for (size_t i = 0; i < list.size(); ++i) {
     const double score = suggestionScore(word, list[i]);
     if (score < kWeakSuggestionScore) continue;
-    candidates.push_back({score, i});
+    candidates.push_back({score, i, 0});
     best = std::max(best, score);
   }
   const double floor = best >= kStrongSuggestionScore ? kStrongSuggestionScore
                        : best >= kGoodSuggestionScore ? kGoodSuggestionScore
                                                       : kWeakSuggestionScore;
   std::erase_if(candidates, [floor](const Candidate& c) { return c.score < floor; });
-  // Equal scores keep list order, so the same word always gets the same list.
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+  TypingDistance distance;
+  for (Candidate& c : candidates) c.distance = distance(word, list[c.index]);
+  // The score picks the band; the fewest edits come first ("große" for
+  // "grosse", though "Gosse" scores higher), then the higher score, then
+  // list order, so the same word always gets the same list.
+  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.distance != b.distance) return a.distance < b.distance;
+    if (a.score != b.score) return a.score > b.score;
+    return a.index < b.index;
+  });
   std::vector<std::string> suggestions;
   suggestions.reserve(candidates.size());
   for (const Candidate& c : candidates) suggestions.push_back(list[c.index]);

@@ -100,6 +100,25 @@ TEST_F(PageViewTest, DoubleClickSelectsTheWordAndAThirdClickTheParagraph) {
   EXPECT_FALSE(isThereAmarking(editor.doc()));
 }
 
+// The pop-up menu acts on the word at the caret: the right press puts the
+// caret where it was, except inside the selection, which it keeps.
+TEST_F(PageViewTest, ARightPressPlacesTheCaretButKeepsASelectionItFallsIn) {
+  const QPoint inDrei = pointOf({0, 0, 12});
+  QTest::mousePress(view.viewport(), Qt::RightButton, {}, inDrei);
+  QTest::mouseRelease(view.viewport(), Qt::RightButton, {}, inDrei);
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 12}));
+  EXPECT_FALSE(isThereAmarking(editor.doc()));
+
+  setAnchor(editor.doc(), {0, 0, 5});
+  setCaret(editor.doc(), {0, 0, 10});
+  QTest::mousePress(view.viewport(), Qt::RightButton, {}, pointOf({0, 0, 7}));
+  EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 5}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 10}));
+  QTest::mousePress(view.viewport(), Qt::RightButton, {}, pointOf({0, 1, 2}));
+  EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 1, 2}));
+  EXPECT_FALSE(isThereAmarking(editor.doc()));
+}
+
 TEST_F(PageViewTest, EachWheelNotchScrollsFiftyPixels) {
   QScrollBar& bar = *view.verticalScrollBar();
   ASSERT_GT(bar.maximum(), 200) << "an A4 page at zoom 100 is taller than the view";

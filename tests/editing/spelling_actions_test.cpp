@@ -87,5 +87,59 @@ TEST_F(SpellingActionsTest, LearnedWordsAreKeptIgnoredOnesAreNot) {
   EXPECT_EQ(test::readFileBytes(config.file("user.spe")), "Zwergx\r\n");
 }
 
+// A word the layout hyphenated is one word for the menu, whichever half
+// the caret is in, and its correction replaces both halves.
+TEST_F(SpellingActionsTest, AHyphenatedWordIsCorrectedWhole) {
+  editor.getkeysKeyDown(kKeyEnd, 0);
+  test::typeKeys(editor, "\nDie Silbentrenungen");
+  const Document& doc = editor.doc();
+  const TLineRec& first = doc.Fields[0].Lines[1];
+  ASSERT_EQ(first.Hyphenated, 1) << test::flowText(doc);
+  const TextPos start{0, 1, 4};
+  for (const TextPos& caret : {TextPos{0, 1, first.CharCount() - 1}, TextPos{0, 2, 1}, TextPos{0, 1, first.CharCount()}}) {
+    setCaret(editor.doc(), caret);
+    setAnchor(editor.doc(), caret);
+    const std::optional<MisspeltWord> word = misspeltWordAtCaret(doc);
+    ASSERT_TRUE(word.has_value());
+    EXPECT_EQ(word->text, "Silbentrenungen");
+    EXPECT_EQ(word->start, start);
+    EXPECT_EQ(word->length, 15);
+  }
+  const std::vector<std::string> suggestions = spellingSuggestions(editor, "Silbentrenungen");
+  EXPECT_NE(std::find(suggestions.begin(), suggestions.end(), "Silbentrennungen"), suggestions.end());
+  CorrectActualWord(editor, *misspeltWordAtCaret(doc), "Silbentrennungen");
+  EXPECT_EQ(test::flowText(doc).substr(17), "Die Silbentrennungen");
+  for (size_t i = 1; i < doc.Fields[0].Lines.size(); ++i) {
+    for (const TCharRec& cell : doc.Fields[0].Lines[i].Chars) EXPECT_FALSE(GettingOpsB(cell.CharFlags, kFlagMisspelled));
+  }
+  // Shorter than the old word: the surplus past the line end goes.
+  editor.RestoreCopyFromUndo(0);
+  CorrectActualWord(editor, *misspeltWordAtCaret(doc), "Silben");
+  EXPECT_EQ(test::flowText(doc).substr(17), "Die Silben");
+}
+
+TEST_F(SpellingActionsTest, OfACompoundOnlyTheMarkedPartIsOffered) {
+  editor.getkeysKeyDown(kKeyEnd, 0);
+  test::typeKeys(editor, "\nGartn-Haus");
+  setCaret(editor.doc(), {0, 1, 2});
+  const std::optional<MisspeltWord> word = misspeltWordAtCaret(editor.doc());
+  ASSERT_TRUE(word.has_value());
+  EXPECT_EQ(word->text, "Gartn");
+  EXPECT_EQ(word->start, (TextPos{0, 1, 0}));
+  setCaret(editor.doc(), {0, 1, 8});
+  EXPECT_FALSE(misspeltWordAtCaret(editor.doc()).has_value());
+}
+
+TEST_F(SpellingActionsTest, LearningAHyphenatedWordLearnsItWhole) {
+  editor.getkeysKeyDown(kKeyEnd, 0);
+  test::typeKeys(editor, "\nDie Zwergenbaumschulen");
+  ASSERT_EQ(editor.doc().Fields[0].Lines[1].Hyphenated, 1);
+  const std::optional<MisspeltWord> word = misspeltWordAtCaret(editor.doc());
+  ASSERT_TRUE(word.has_value());
+  LearnActualWord(editor, *word);
+  EXPECT_EQ(spelling.UserWords(), std::vector<std::string>{"Zwergenbaumschulen"});
+  EXPECT_FALSE(misspeltWordAtCaret(editor.doc()).has_value());
+}
+
 }  // namespace
 }  // namespace vendaro

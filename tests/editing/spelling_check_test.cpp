@@ -90,5 +90,28 @@ TEST_F(SpellingCheck, FromTheCaretAndNeverChange) {
   EXPECT_EQ(host.asked, (std::vector<std::string>{"Zweitt"}));
 }
 
+// Words wrapped inside a table cell are asked about whole; compounds by
+// their parts; a lone hyphen not at all.
+TEST_F(SpellingCheck, WrappedWordsAreAskedWholeAndCompoundsByTheirParts) {
+  write("E-Mail Mo - Fr Haus- und Gartenarbeiten");
+  // A cell narrow enough to wrap its words, next to a wide one.
+  test::appendTableRow(editor.doc(), {{"Rechtschreibpr\xfc" "fung Rechtschreibpr\xfc" "fungg Gartn-Haus", 1.0}, {"rechts", 8.0}});
+  editor.RefreshContent();
+  size_t tableLines = 0;
+  for (const TLineRec& line : editor.doc().Fields[0].Lines) tableLines += line.InTable;
+  ASSERT_GE(tableLines, 6u) << "the narrow cell wraps its words";
+  host.replies = {{SpellCheckAnswer::ignore, ""}, {SpellCheckAnswer::change, "Rechtschreibpr\xfc" "fung"},
+                  {SpellCheckAnswer::change, "Garten"}};
+  Rechtschreibpruefung(editor, true);
+  EXPECT_EQ(host.asked, (std::vector<std::string>{"Mo", "Rechtschreibpr\xfc" "fungg", "Gartn"}));
+  std::string text;  // the narrow cell's text
+  for (const TLineRec& line : editor.doc().Fields[0].Lines) {
+    for (const TCharRec& cell : line.Chars) {
+      if (line.InTable && line.CellIndex == 0) text.push_back(static_cast<char>(cell.Ch));
+    }
+  }
+  EXPECT_NE(text.find("Rechtschreibpr\xfc" "fung Rechtschreibpr\xfc" "fung Garten-Haus"), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace vendaro

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/paths.h"
-#include "spelling/line_words.h"
+#include "spelling/wrapped_words.h"
 #include "spelling/spe_file.h"
 #include "spelling/spell_check.h"
 #include "spelling/suggestions.h"
@@ -46,10 +46,38 @@ TEST(GeneratedWordLists, GermanKnowsNounsUmlautsAndCapitalisation) {
   EXPECT_EQ(suggestions.front(), "Silbentrennung");
 }
 
+// The word meant comes first among the five the menu shows.
+TEST(GeneratedWordLists, TheLikeliestWordIsSuggestedFirst) {
+  const WordList& german = generated("german.spe");
+  const std::pair<const char*, const char*> typos[] = {
+      {"grosse", "gro\xdf" "e"}, {"Strase", "Stra\xdf" "e"}, {"strasse", "Stra\xdf" "e"},
+      {"Hauss", "Haus"},          {"Haeuser", "H\xe4user"},   {"Silbentrenung", "Silbentrennung"}};
+  for (const auto& [typo, meant] : typos) {
+    const std::vector<std::string> suggestions = findewortvorschlaege(german, typo);
+    ASSERT_FALSE(suggestions.empty()) << typo;
+    EXPECT_EQ(suggestions.front(), meant) << typo;
+  }
+}
+
 TEST(GeneratedWordLists, ASentenceGetsOnlyItsMisspeltWordMarked) {
-  TLineRec line = test::lineOf("Die Silbentrennung im Haus ist gut, aber die Strase nicht.");
-  EXPECT_EQ(markMisspelledWords(line, generated("german.spe")), 1);
-  EXPECT_EQ(test::marks(line), "                                             ^^^^^^       ");
+  std::vector<TLineRec> lines{
+      test::lineOf("\xdc" "ber die gro"), test::lineOf("\xdf" "en Haus- und Gartenarbeiten, E-Mail Mo - Fr: die Strase.")};
+  const WordList& german = generated("german.spe");
+  markEveryLine(lines, [&german](std::string_view word) { return istwortkorrekt(german, word, true); });
+  EXPECT_EQ(test::marks(lines[0]) + "|" + test::marks(lines[1]),
+            "            |                                     ^^           ^^^^^^ ");
+}
+
+// Sentence starts and words in capitals, umlauts included.
+TEST(GeneratedWordLists, CapitalisedAndCapitalWordsStandForTheirListForms) {
+  const WordList& german = generated("german.spe");
+  for (const char* word : {"\xdc" "be", "\xc4ndern", "HAUS", "STRA\xdf" "E", "\xdc" "BERALL", "E", "Gro\xdf" "e"}) {
+    EXPECT_TRUE(istwortkorrekt(german, word, true)) << word;
+  }
+  for (const char* word : {"\xfc" "BE", "HAUs", "STRASE", "\xdc" "be"}) {
+    EXPECT_FALSE(istwortkorrekt(german, word, word[0] != '\xdc')) << word;
+  }
+  EXPECT_FALSE(istwortkorrekt(german, "haus", true));
 }
 
 TEST(GeneratedWordLists, EnglishKnowsItsWords) {

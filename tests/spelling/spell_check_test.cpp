@@ -22,7 +22,10 @@ TEST(SpellCheck, CapitalsDigitsAndEmptyInput) {
   fill(list, {"ganz", "Haus", "Hund"});
   EXPECT_TRUE(istwortkorrekt(list, "Haus", true));
   EXPECT_FALSE(istwortkorrekt(list, "haus", true));  // a noun typed in lower case
-  EXPECT_FALSE(istwortkorrekt(list, "HAUS", true));
+  EXPECT_TRUE(istwortkorrekt(list, "HAUS", true));  // in capitals
+  EXPECT_TRUE(istwortkorrekt(list, "GANZ", true));
+  EXPECT_FALSE(istwortkorrekt(list, "HAUS", false));
+  EXPECT_FALSE(istwortkorrekt(list, "HaUS", true));
   EXPECT_TRUE(istwortkorrekt(list, "Ganz", true));  // sentence start
   EXPECT_FALSE(istwortkorrekt(list, "Ganz", false));
   EXPECT_TRUE(istwortkorrekt(list, "ganz", false));

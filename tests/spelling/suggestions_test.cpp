@@ -6,6 +6,7 @@
 
 #include "spelling/spelling_menu.h"
 #include "spelling/suggestions.h"
+#include "spelling/typing_distance.h"
 #include "test_word_lists.h"
 
 namespace vendaro {
@@ -37,6 +38,28 @@ TEST(Suggestions, OnlyTheBestBandIsOfferedBestFirst) {
   // qxs: only the band from 66 (one agreeing letter of three).
   EXPECT_EQ(findewortvorschlaege(list, "qxs"), (std::vector<std::string>{"Hals", "Hans", "Laus", "Maus"}));
   EXPECT_TRUE(findewortvorschlaege(list, "qqqqqqqq").empty());
+}
+
+TEST(Suggestions, TheFewestEditsComeFirstWithGermanSpellingsCountedNear) {
+  TypingDistance distance;
+  EXPECT_EQ(distance("Haus", "Haus"), 0);
+  EXPECT_EQ(distance("Hauss", "Haus"), kEditCost);
+  EXPECT_EQ(distance("Husa", "Haus"), 2 * kEditCost);  // a swap and a change
+  EXPECT_EQ(distance("Hasu", "Haus"), kEditCost);      // a swap
+  EXPECT_EQ(distance("haus", "Haus"), kCaseCost);
+  EXPECT_EQ(distance("grosse", "gro\xdf" "e"), kNearSpellingCost);
+  EXPECT_EQ(distance("Strase", "Stra\xdf" "e"), kNearSpellingCost);
+  EXPECT_EQ(distance("Haeuser", "H\xe4user"), kNearSpellingCost);
+  EXPECT_EQ(distance("\xdc" "bel", "Uebel"), kNearSpellingCost);
+  EXPECT_EQ(distance("schoen", "sch\xf6n"), kNearSpellingCost);
+  EXPECT_EQ(distance("", "abc"), 3 * kEditCost);
+
+  // Within the best band: fewer edits first, then the higher score, then
+  // list order. "Gosse" scores 166.7 but is an edit and a capital away.
+  WordList list;
+  fill(list, {"Genosse", "Glosse", "Gosse", "gro\xdf" "e", "Trosse"});
+  const std::vector<std::string> suggestions = findewortvorschlaege(list, "grosse");
+  EXPECT_EQ(suggestions, (std::vector<std::string>{"gro\xdf" "e", "Trosse", "Glosse", "Gosse", "Genosse"}));
 }
 
 TEST(SpellingMenu, SuggestionsStandAboveInReverseOrder) {

@@ -30,6 +30,19 @@ void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t
   doc.CurChar = 0;
 }
 
+void appendTableRow(Document& doc, std::initializer_list<std::pair<std::string_view, double>> cells) {
+  int32_t index = 0;
+  for (const auto& [text, weight] : cells) {
+    appendTextLine(doc, 0, text);
+    TLineRec& line = doc.Fields[0].Lines.back();
+    line.InTable = 1;
+    line.CellFirstLine = line.CellLastLine = 1;
+    line.RowCells = static_cast<int32_t>(cells.size());
+    line.CellIndex = index++;
+    line.CellWidthWeight = weight;
+  }
+}
+
 namespace {
 
 TPictureRec picture(int width, int height, int bits) {
@@ -71,14 +84,9 @@ void addSpecialCells(Document& doc) {
 }
 
 void addTableRow(Document& doc) {
-  for (int cell = 0; cell < 2; ++cell) {
-    appendTextLine(doc, 0, cell == 0 ? "links" : "rechts");
-    TLineRec& line = doc.Fields[0].Lines.back();
-    line.InTable = 1;
-    line.CellFirstLine = line.CellLastLine = 1;
-    line.RowCells = 2;
-    line.CellIndex = cell;
-    line.CellWidthWeight = cell == 0 ? 2.0 : 1.0;
+  appendTableRow(doc, {{"links", 2.0}, {"rechts", 1.0}});
+  for (size_t cell = doc.Fields[0].Lines.size() - 2; cell < doc.Fields[0].Lines.size(); ++cell) {
+    TLineRec& line = doc.Fields[0].Lines[cell];
     line.RowLeft = 1.5;
     line.CellDesign.BorderWidth[1] = 2.25;
     line.CellDesign.BackColor = 0x00FF00;

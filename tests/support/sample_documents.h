@@ -2,7 +2,9 @@
 // operations the way the editor builds them.
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
 #include "document/document.h"
 
@@ -13,6 +15,9 @@ Document newWindowDocument();
 // Appends a line of plain text to frame `field`, typed with the input format;
 // `lineEnd` says how the line ends.
 void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t lineEnd = kLineEndParagraph);
+// Appends a table row to the page text: one line per cell, its text and
+// width weight given.
+void appendTableRow(Document& doc, std::initializer_list<std::pair<std::string_view, double>> cells);
 // A document that holds every kind of cell, tab stops with leaders, styles
 // with tab stops and bullet fonts, a table row, a chained text box, and
 // pictures of 1, 8 and 24 bits.
