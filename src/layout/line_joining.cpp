@@ -1,6 +1,7 @@
-// line_joining.cpp — a dirty paragraph becomes one long line again before it
-// is wrapped, and a table cell one line holding its paragraphs separated by
-// break cells (13 paragraph end, 14 line break, 15 page break).
+// line_joining.cpp — a paragraph with any dirty line becomes one long line
+// again before it is wrapped, and a table cell one line holding its
+// paragraphs separated by break cells (13 paragraph end, 14 line break, 15
+// page break).
 #include <algorithm>
 #include <iterator>
 
@@ -9,9 +10,32 @@
 namespace vendaro {
 namespace {
 
+bool continuesSoftly(const TLineRec& upper, const TLineRec& lower) {
+  return !lower.CellFirstLine && !upper.CellLastLine && upper.LineEnd == kLineEndSoft;
+}
+
 bool joinsOnto(const TLineRec& upper, const TLineRec& lower) {
   if (lower.CellFirstLine || upper.CellLastLine) return false;
   return (upper.LineEnd == kLineEndSoft && upper.Dirty) || (upper.InTable && lower.InTable);
+}
+
+// An edit changes where the lines above it may end as well as those below
+// (a shorter word fits the line above; a word hyphenated across a soft end
+// changes on both sides), so every line of a paragraph with a dirty line is
+// wrapped again: the result is then the same as a complete layout.
+void markWholeParagraphsDirty(LineGapBuffer& lines) {
+  for (size_t lower = 1; lower < lines.size(); ++lower) {
+    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
+    if (step > lower) continue;
+    TLineRec& upper = lines[lower - step];
+    if (upper.Dirty && continuesSoftly(upper, lines[lower])) lines[lower].Dirty = 1;
+  }
+  for (size_t lower = lines.size(); lower-- > 1;) {
+    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
+    if (step > lower) continue;
+    TLineRec& upper = lines[lower - step];
+    if (lines[lower].Dirty && continuesSoftly(upper, lines[lower])) upper.Dirty = 1;
+  }
 }
 
 // The break cell that keeps a hard line end inside a joined table cell. A
@@ -58,13 +82,22 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
 }  // namespace
 
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
+  markWholeParagraphsDirty(lines);
   // From the last line up, so that each line has taken in everything below
-  // it before it is itself joined onto the line above.
+  // it before it is itself joined onto the line above. A run of lines one
+  // below the other (a paragraph, a cell of a one-column table) is joined
+  // from its top instead, so that each of its cells moves only once.
   for (size_t lower = lines.size(); lower-- > 1;) {
     const size_t step = static_cast<size_t>(rowStep(lines[lower]));
-    if (step > lower) continue;
-    const size_t upper = lower - step;
-    if (joinsOnto(lines[upper], lines[lower])) joinOnto(run, field, lines, upper, lower);
+    if (step > lower || !joinsOnto(lines[lower - step], lines[lower])) continue;
+    if (step > 1) {
+      joinOnto(run, field, lines, lower - step, lower);
+      continue;
+    }
+    size_t top = lower - 1;
+    while (top > 0 && rowStep(lines[top]) == 1 && joinsOnto(lines[top - 1], lines[top])) --top;
+    for (size_t joined = top; joined < lower; ++joined) joinOnto(run, field, lines, top, top + 1);
+    lower = top + 1;
   }
 }
 

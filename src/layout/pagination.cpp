@@ -112,6 +112,9 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
           return target;
         }
         if (footnotesExist) placeFootnotes(run, field, line, available);
+        // The lines kept below the frame's end stand in no column; clearing
+        // them keeps the result independent of where they stood before.
+        for (size_t below = index; below < frame.Lines.size(); ++below) clearColumnFields(frame.Lines[below]);
         return -1;
       }
     }
