@@ -34,6 +34,9 @@ void gatherTextChains(LayoutRun& run) {
     if (frame.Lines.empty() || isPlaceholder(frame)) {
       // An empty box adds nothing to the chain's text; it keeps its line so
       // that repeated runs do not pile up empty lines in the first frame.
+      // When an edit emptied it, the paragraph that ran into it ends
+      // earlier now and is wrapped again.
+      if (!frame.Lines.empty() && frame.Lines[0].Dirty && !head.Lines.empty()) head.Lines.back().Dirty = 1;
       if (keepsALine) {
         if (frame.Lines.empty()) frame.Lines.push_back(placeholderLine());
         continue;
