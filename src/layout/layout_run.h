@@ -68,6 +68,19 @@ struct LayoutRun {
     return skipped;
   }
 
+  // The same for the lines a linked text box passes on to the next box of
+  // its chain: the next box takes the whole vector, behind the lines that
+  // stay in the boxes before it, so that each line moves once per run.
+  // By frame index.
+  std::map<int32_t, size_t> skippedLines;
+  size_t takeSkippedLines(int32_t field) {
+    const auto found = skippedLines.find(field);
+    if (found == skippedLines.end()) return 0;
+    const size_t skipped = found->second;
+    skippedLines.erase(found);
+    return skipped;
+  }
+
   double measuringFontHeightMm() const;
 };
 
