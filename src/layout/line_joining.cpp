@@ -1,7 +1,7 @@
-// line_joining.cpp — a paragraph with any dirty line becomes one long line
-// again before it is wrapped, and a table cell one line holding its
-// paragraphs separated by break cells (13 paragraph end, 14 line break, 15
-// page break).
+// line_joining.cpp — a paragraph with a dirty line becomes one long line
+// again, from the first line whose end the edit can move, before it is
+// wrapped, and a table cell one line holding its paragraphs separated by
+// break cells (13 paragraph end, 14 line break, 15 page break).
 #include <algorithm>
 #include <iterator>
 
@@ -19,11 +19,29 @@ bool joinsOnto(const TLineRec& upper, const TLineRec& lower) {
   return (upper.LineEnd == kLineEndSoft && upper.Dirty) || (upper.InTable && lower.InTable);
 }
 
-// An edit changes where the lines above it may end as well as those below
-// (a shorter word fits the line above; a word hyphenated across a soft end
-// changes on both sides), so every line of a paragraph with a dirty line is
-// wrapped again: the result is then the same as a complete layout.
-void markWholeParagraphsDirty(LineGapBuffer& lines) {
+// A tab at a centred, right or decimal stop aligns the text after it up to
+// the next tab, which may lie beyond the line after this one.
+bool looksFarAhead(const TLineRec& line) {
+  const auto& stops = line.Para.Tabs;
+  if (std::none_of(stops.begin(), stops.end(), [](const TTabStop& stop) { return stop.TabAlign != 0; })) return false;
+  return std::any_of(line.Chars.begin(), line.Chars.end(), isTabCell);
+}
+
+// Whether the word that the line above was broken in surely ends within this
+// line: only a space after its first cell tells (the cells the line above
+// had measured beyond its break hold none). When the line is shorter than
+// those cells (less room, text flowing around an object) it holds none
+// either, and the line above is wrapped again.
+bool endsTheWordFromAbove(const TLineRec& line) {
+  return std::any_of(line.Chars.begin() + std::min<ptrdiff_t>(1, line.CharCount()), line.Chars.end(), isSpaceCell);
+}
+
+// An edit changes where the lines above it may end as well as those below:
+// the line above may take a shorter first word, and a line above that may
+// be hyphenated in a word that runs on into the edit. Those lines and the
+// rest of the paragraph are wrapped again, so that the result is the same
+// as a complete layout; earlier lines keep their breaks.
+void markLinesToWrapAgain(LineGapBuffer& lines) {
   for (size_t lower = 1; lower < lines.size(); ++lower) {
     const size_t step = static_cast<size_t>(rowStep(lines[lower]));
     if (step > lower) continue;
@@ -32,9 +50,19 @@ void markWholeParagraphsDirty(LineGapBuffer& lines) {
   }
   for (size_t lower = lines.size(); lower-- > 1;) {
     const size_t step = static_cast<size_t>(rowStep(lines[lower]));
-    if (step > lower) continue;
-    TLineRec& upper = lines[lower - step];
-    if (lines[lower].Dirty && continuesSoftly(upper, lines[lower])) upper.Dirty = 1;
+    if (step > lower || !lines[lower].Dirty || lines[lower - step].Dirty) continue;
+    if (!continuesSoftly(lines[lower - step], lines[lower])) continue;
+    size_t first = lower - step;
+    if (step == 1) {
+      // From the line above the edit up to the paragraph's start: the
+      // earliest line whose break can see the edited text.
+      bool wordRunsOn = true;
+      for (size_t line = lower - 1; line > 0 && continuesSoftly(lines[line - 1], lines[line]); --line) {
+        wordRunsOn = wordRunsOn && !endsTheWordFromAbove(lines[line]);
+        if (wordRunsOn || looksFarAhead(lines[line - 1])) first = line - 1;
+      }
+    }
+    for (size_t line = first; line < lower; line += step) lines[line].Dirty = 1;
   }
 }
 
@@ -82,7 +110,7 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
 }  // namespace
 
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
-  markWholeParagraphsDirty(lines);
+  markLinesToWrapAgain(lines);
   // From the last line up, so that each line has taken in everything below
   // it before it is itself joined onto the line above. A run of lines one
   // below the other (a paragraph, a cell of a one-column table) is joined
