@@ -158,6 +158,7 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
   // (its text went to the chain's first frame): it takes no part in the
   // numbering.
   const bool waitsForText = frame.PrevField >= 0 && frame.PrevField < run.doc.FieldCount() && frame.PrevField != field;
+  size_t lastCleanText = SIZE_MAX;
   for (size_t index = 0; index < lines.size(); ++index) {
     const RowGroup group = rowGroupOf(lines, index);
     if (index == group.start) layOutWholeRowWhenAnyCellIsDirty(lines, group);
@@ -172,13 +173,19 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
       line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
     }
     if (line.Dirty) {
+      if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;
+      lastCleanText = SIZE_MAX;
       run.laidOutLines.push_back(index);
       layOutLine(run, field, lines, index, textWidth, start);
     } else if (!line.Chars.empty()) {
-      // A clean line was measured the same way in an earlier run.
-      run.measuringFont = line.Chars.back().FontIndex;
+      // A clean line was measured the same way in an earlier run: its last
+      // cell's font is the measuring font, looked up only when a line is
+      // laid out after it (reading every line's cells is slow).
+      lastCleanText = index;
     }
   }
+  // The next frame's empty lines are measured with it too.
+  if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;
   assert(run.remainder.line == SIZE_MAX);  // every remainder was laid out
 }
 
