@@ -26,15 +26,20 @@ bool renderPagePng(Editor& editor, double zoomPercent, const std::filesystem::pa
   const auto gui = ensureOffscreenGui();
   const Document& doc = editor.doc();
   // Printing paints at zoom 100; the zoom becomes the image's resolution.
-  const int dpi = std::max(1, static_cast<int>(std::lround(kScreenDpi * zoomPercent / 100.0)));
+  // A canvas has whole dots per inch, so a fractional resolution is painted
+  // at the next whole one and the image scaled to the size asked for.
+  const double dpi = kScreenDpi * zoomPercent / 100.0;
+  const int paintDpi = std::max(1, static_cast<int>(std::ceil(dpi - 1e-9)));
   const double printerDpi = doc.PrinterDPI > 0 ? doc.PrinterDPI : 600.0;
   const double width = std::trunc(doc.PageWidthPx * dpi / printerDpi);
   const double height = std::trunc(doc.PageHeightPx * dpi / printerDpi);
-  if (width < 1 || height < 1 || width * height > kMaxPixels) {
+  const double paintWidth = std::trunc(doc.PageWidthPx * paintDpi / printerDpi);
+  const double paintHeight = std::trunc(doc.PageHeightPx * paintDpi / printerDpi);
+  if (width < 1 || height < 1 || paintWidth * paintHeight > kMaxPixels) {
     error = "Das Bild wäre zu groß oder leer. Bitte einen anderen Zoom angeben.";
     return false;
   }
-  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  QImage image(static_cast<int>(paintWidth), static_cast<int>(paintHeight), QImage::Format_RGB32);
   if (image.isNull()) {
     error = "Nicht genügend Speicher für das Bild.";
     return false;
@@ -44,10 +49,12 @@ bool renderPagePng(Editor& editor, double zoomPercent, const std::filesystem::pa
   for (int attempt = 0; attempt < 4; ++attempt) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    QtCanvas canvas(painter, doc.fontEngine(), dpi, CanvasRect{0, 0, image.width(), image.height()});
+    QtCanvas canvas(painter, doc.fontEngine(), paintDpi, CanvasRect{0, 0, image.width(), image.height()});
     const PaintOutcome outcome = editor.DrawPages(canvas, true, 0, 0, 0);
     if (!outcome.fieldWidthChanged && !outcome.layoutNeeded) break;
   }
+  if (image.width() != static_cast<int>(width) || image.height() != static_cast<int>(height))
+    image = image.scaled(static_cast<int>(width), static_cast<int>(height), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

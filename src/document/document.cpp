@@ -211,6 +211,11 @@ void Document::RenderChar(TCharRec& cell, bool superscript, std::string_view tex
 
 double Document::fontHeightMm(const TFontRec& font) const { return measurer_->heightMm(font, PrinterDPI); }
 
+double Document::textWidthMm(int32_t fontIndex, std::string_view text) const {
+  if (fontIndex < 0 || fontIndex >= FontCount()) return 0.0;
+  return measurer_->measure(Fonts[fontIndex], fontIndex, PrinterDPI, text).width;
+}
+
 void Document::SetPrinterProps() {
   PrinterDPI = kNoPrinterDPI;
   PageWidthPx = static_cast<int32_t>(std::trunc(PageWidth / kMmPerInch * PrinterDPI));

@@ -96,6 +96,9 @@ class Document {
   // without adding the font to the table (empty lines take it from the
   // input format).
   double fontHeightMm(const TFontRec& font) const;
+  // Width of `text` in font table entry `fontIndex` at printer resolution,
+  // mm, measured as RenderChar measures a cell.
+  double textWidthMm(int32_t fontIndex, std::string_view text) const;
 
   // --- page and frame geometry ------------------------------------------
   void SetPrinterProps();

@@ -47,13 +47,13 @@ struct SpaltenInfo {
 // Column sections of one frame's lines, each split once per available height.
 class SectionColumns {
  public:
-  explicit SectionColumns(const std::vector<TLineRec>& lines) : lines_(lines) {}
+  explicit SectionColumns(std::span<const TLineRec> lines) : lines_(lines) {}
   SpaltenInfo lineInfo(size_t line, double available);
 
  private:
   void findSection(size_t line);
 
-  const std::vector<TLineRec>& lines_;
+  std::span<const TLineRec> lines_;
   size_t first_ = 1, last_ = 0;  // none yet
   bool startsFrame_ = false, endsFrame_ = false;
   std::vector<ColumnEntry> entries_;

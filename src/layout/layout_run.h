@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <vector>
 
 #include "document/document.h"
@@ -50,6 +51,35 @@ struct LayoutRun {
   // are only ever inserted behind the one being laid out, so the indices
   // stay valid until the frame is done.
   std::vector<size_t> laidOutLines;
+
+  // A long line is cut into lines without moving its remainder at every
+  // cut: the remainder stays in one vector, handed on to the line that
+  // continues it, behind the `skipped` cells already given to lines above.
+  struct Remainder {
+    size_t line = SIZE_MAX;
+    size_t skipped = 0;
+  } remainder;
+  // The number of skipped cells in front of line `line`'s cells, and the
+  // remainder is taken (0 when the line holds none).
+  size_t takeRemainder(size_t line) {
+    if (remainder.line != line) return 0;
+    const size_t skipped = remainder.skipped;
+    remainder = {};
+    return skipped;
+  }
+
+  // The same for the lines a linked text box passes on to the next box of
+  // its chain: the next box takes the whole vector, behind the lines that
+  // stay in the boxes before it, so that each line moves once per run.
+  // By frame index.
+  std::map<int32_t, size_t> skippedLines;
+  size_t takeSkippedLines(int32_t field) {
+    const auto found = skippedLines.find(field);
+    if (found == skippedLines.end()) return 0;
+    const size_t skipped = found->second;
+    skippedLines.erase(found);
+    return skipped;
+  }
 
   double measuringFontHeightMm() const;
 };
@@ -105,8 +135,11 @@ RowGroup rowGroupOf(const Lines& lines, size_t index) {
 // Moves the cells of line `index` from `cut` on to the front of the line that
 // continues it in its cell column, inserting a new row group when there is
 // none; at a break cell (`atBreakCell`, the cell at `cut`) the line ends the
-// way the cell says and the cell is dropped.
-void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell);
+// way the cell says and the cell is dropped. The line's cells start after
+// `skipped` cells of its vector (see `LayoutRun::remainder`); `cut` counts
+// from there.
+void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t skipped, size_t cut,
+               bool atBreakCell);
 
 // Width of the frame's text area (frame less its side margins), mm.
 double frameTextWidth(const Document& doc, const TFieldRec& frame);

@@ -69,13 +69,15 @@ const TLineRec* columnPredecessor(const Document& doc, int32_t field, int32_t li
 
 bool endsTrailingSpace(const TLineRec& line, size_t count) { return count > 0 && isSpaceCell(line.Chars[count - 1]); }
 
-void alignLine(const TLineRec& line, LineGeometry& g) {
+void alignLine(const Document& doc, const TLineRec& line, LineGeometry& g) {
   const TParaFormat& para = line.Para;
   double used = 0;
   size_t counted = line.Chars.size();
   // Spaces that hang past the right edge at a soft wrap take no room.
   while (endsTrailingSpace(line, counted)) --counted;
   for (size_t i = 0; i < counted; ++i) used += line.Chars[i].CharWidth;
+  // The hyphen painted after a hyphenated line's last cell takes room too.
+  if (line.Hyphenated && counted > 0) used += doc.textWidthMm(line.Chars[counted - 1].FontIndex, "-");
   const double free = (g.boxRight - g.boxLeft) - (g.textX - g.boxLeft) - para.RightIndent;
   const double slack = free - used;
   switch (para.Alignment) {
@@ -147,7 +149,7 @@ class GeometryBuilder {
     g.bulletX = g.boxLeft + line.Para.LeftIndent + (g.paragraphStart ? line.Para.FirstLineIndent : 0.0);
     g.textX = g.bulletX + (g.paragraphStart && line.Para.ListKind != 0 ? line.Para.ListIndent : 0.0);
     if (doc_ != nullptr) updatePageFields(index);
-    alignLine(line, g);
+    alignLine(view_, line, g);
     if (doc_ != nullptr && line.AnchorID >= kFirstAnchorId && frame_.FieldType == kFieldBody)
       moveAnchoredObjects(line.AnchorID, g);
     placeCells(index, g);

@@ -156,7 +156,9 @@ int LinePainter::textTop(const LineGeometry& g, const TCharRec& cell, const TFon
   const bool super = GettingOps(font.Attr, kAttrSuperscript);
   const bool lowered = !super && (GettingOps(font.Attr, kAttrSubscript) || GettingOps(font.Attr, kAttrSmallCaps));
   if (lowered) return baseline(g) - text_.metrics().height;
-  return baseline(g) - static_cast<int>(std::lround(cell.CharHeight / ctx_.scale.mmPerPixel));
+  // A tab cell has no height of its own (−1): the line's applies.
+  const double height = cell.CharHeight >= 0 ? cell.CharHeight : g.height;
+  return baseline(g) - static_cast<int>(std::lround(height / ctx_.scale.mmPerPixel));
 }
 
 void LinePainter::paintCellBackground(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {

@@ -2,7 +2,12 @@
 // are numbered (every line), and each dirty line is measured cell by cell,
 // cut where it overflows its column or table cell, and given its height.
 #include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <iterator>
 #include <limits>
+#include <span>
+#include <vector>
 
 #include "layout/layout_run.h"
 #include "layout/soft_breaks.h"
@@ -72,10 +77,10 @@ void equaliseRow(LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
 
 // The height of the cells that stay on the line; an empty line is as high
 // as a space in the font last used for measuring.
-void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t index, size_t kept) {
+void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t index, std::span<const TCharRec> kept) {
   TLineRec& line = lines[index];
   double tallest = 0;
-  for (size_t i = 0; i < kept; ++i) tallest = std::max(tallest, line.Chars[i].CharHeight);
+  for (const TCharRec& cell : kept) tallest = std::max(tallest, cell.CharHeight);
   double height = tallest > 0 ? tallest : run.measuringFontHeightMm();
   applyLineSpacing(height, line.Para);
   line.LineHeight = height;
@@ -83,8 +88,10 @@ void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t 
 }
 
 void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, double textWidth, bool paragraphStart) {
+  const size_t skipped = run.takeRemainder(index);
   const RowGroup group = rowGroupOf(lines, index);
   TLineRec& line = lines[index];
+  const std::span<TCharRec> cells = std::span(line.Chars).subspan(skipped);
   const double limit = availableWidth(textWidth, lines, group, line) - line.Para.RightIndent;
   line.LineHeight = -1.0;
   line.Hyphenated = 0;
@@ -95,15 +102,15 @@ void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t inde
   }
 
   LineOutcome outcome = LineOutcome::Fits;
-  size_t kept = line.Chars.size();
-  for (size_t i = 0; i < line.Chars.size(); ++i) {
-    TCharRec& cell = line.Chars[i];
+  size_t kept = cells.size();
+  for (size_t i = 0; i < cells.size(); ++i) {
+    TCharRec& cell = cells[i];
     if (isBreakCell(cell)) {
       outcome = LineOutcome::BreakCell;
       kept = i;
       break;
     }
-    if (isTabCell(cell)) measureTabCell(line.Chars, i, x, line.Para);
+    if (isTabCell(cell)) measureTabCell(cells, i, x, line.Para);
     x += cell.FlowShift;
     // A space may hang past the edge; the first cell always stays.
     if (x + cell.CharWidth > limit && i > 0 && !isSpaceCell(cell)) {
@@ -115,17 +122,26 @@ void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t inde
     run.measuringFont = cell.FontIndex;
   }
   if (outcome == LineOutcome::Overflow) {
-    const SoftBreak soft = findSoftBreak(line.Chars, kept, run.doc, run.ctx.hyphenation);
+    const SoftBreak soft = findSoftBreak(cells, kept, run.doc, run.ctx.hyphenation);
     kept = soft.position;
     line.Hyphenated = soft.hyphenated ? 1 : 0;
   }
-  setLineHeight(run, lines, group, index, kept);
-  if (outcome != LineOutcome::Fits) splitLine(run, field, lines, index, kept, outcome == LineOutcome::BreakCell);
+  setLineHeight(run, lines, group, index, cells.first(kept));
+  if (outcome != LineOutcome::Fits) {
+    splitLine(run, field, lines, index, skipped, kept, outcome == LineOutcome::BreakCell);
+  } else if (skipped > 0) {
+    // The last piece of a long line gets a vector of its own size.
+    line.Chars = std::vector<TCharRec>(std::make_move_iterator(cells.begin()), std::make_move_iterator(cells.end()));
+  }
 }
 
 // The cells of a row share its height, which its last cell settles: when one
 // cell changed, the whole row is laid out again.
 void layOutWholeRowWhenAnyCellIsDirty(LineGapBuffer& lines, RowGroup group) {
+  // An empty line is as high as the font measured last before it, which an
+  // edit above it may change: it is always laid out again (it costs nothing).
+  for (size_t k = 0; k < group.count; ++k)
+    if (lines[group.start + k].Chars.empty()) lines[group.start + k].Dirty = 1;
   bool dirty = false;
   for (size_t k = 0; k < group.count; ++k) dirty = dirty || lines[group.start + k].Dirty;
   if (!dirty) return;
@@ -142,9 +158,10 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
   // (its text went to the chain's first frame): it takes no part in the
   // numbering.
   const bool waitsForText = frame.PrevField >= 0 && frame.PrevField < run.doc.FieldCount() && frame.PrevField != field;
+  size_t lastCleanText = SIZE_MAX;
   for (size_t index = 0; index < lines.size(); ++index) {
     const RowGroup group = rowGroupOf(lines, index);
-    if (group.count >= 2 && index == group.start) layOutWholeRowWhenAnyCellIsDirty(lines, group);
+    if (index == group.start) layOutWholeRowWhenAnyCellIsDirty(lines, group);
     TLineRec& line = lines[index];
     const TLineRec* above = index >= group.count ? &lines[index - group.count] : nullptr;
     const bool start = startsParagraph(line, above);
@@ -156,13 +173,20 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
       line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
     }
     if (line.Dirty) {
+      if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;
+      lastCleanText = SIZE_MAX;
       run.laidOutLines.push_back(index);
       layOutLine(run, field, lines, index, textWidth, start);
     } else if (!line.Chars.empty()) {
-      // A clean line was measured the same way in an earlier run.
-      run.measuringFont = line.Chars.back().FontIndex;
+      // A clean line was measured the same way in an earlier run: its last
+      // cell's font is the measuring font, looked up only when a line is
+      // laid out after it (reading every line's cells is slow).
+      lastCleanText = index;
     }
   }
+  // The next frame's empty lines are measured with it too.
+  if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;
+  assert(run.remainder.line == SIZE_MAX);  // every remainder was laid out
 }
 
 }  // namespace vendaro

@@ -3,6 +3,8 @@
 // page, and what does not fit a linked text box moves on to the next box of
 // its chain. Other frames keep what does not fit (it is drawn clipped).
 #include <iterator>
+#include <span>
+#include <vector>
 
 #include "document/paragraph_format.h"
 #include "layout/column_layout.h"
@@ -44,9 +46,18 @@ int32_t overflowTarget(const Document& doc, int32_t field) {
   return doc.Fields[static_cast<size_t>(next)].FieldType == kFieldTextBox ? next : -1;
 }
 
-// Moves lines `from`… of `field` to the front of `target`; an empty box
-// gives up its placeholder line first.
-void passOverflow(LayoutRun& run, int32_t field, size_t from, int32_t target) {
+// Lines before `skipped` went to the boxes before this one: the frame keeps
+// a vector of its own lines only.
+void dropSkippedLines(std::vector<TLineRec>& lines, size_t skipped) {
+  if (skipped == 0) return;
+  lines = std::vector<TLineRec>(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(skipped)),
+                                std::make_move_iterator(lines.end()));
+}
+
+// Moves lines `from`… of `field` (counted after its `skipped` lines) to the
+// front of `target`; an empty box gives up its placeholder line first, and
+// then takes the whole vector (see LayoutRun::skippedLines).
+void passOverflow(LayoutRun& run, int32_t field, size_t skipped, size_t from, int32_t target) {
   std::vector<TLineRec>& source = run.doc.Fields[static_cast<size_t>(field)].Lines;
   std::vector<TLineRec>& dest = run.doc.Fields[static_cast<size_t>(target)].Lines;
   if (dest.size() == 1 && dest[0].Chars.empty() && dest[0].LineEnd == kLineEndSoft) {
@@ -55,11 +66,20 @@ void passOverflow(LayoutRun& run, int32_t field, size_t from, int32_t target) {
       if (p.field == target) p = {field, static_cast<int32_t>(from), 0};  // lands on the first line passed
     });
   }
-  const auto moved = static_cast<int32_t>(source.size() - from);
+  const auto moved = static_cast<int32_t>(source.size() - skipped - from);
   run.positions.linesInserted(target, 0, moved);
-  dest.insert(dest.begin(), std::make_move_iterator(source.begin() + static_cast<std::ptrdiff_t>(from)),
-              std::make_move_iterator(source.end()));
-  source.erase(source.begin() + static_cast<std::ptrdiff_t>(from), source.end());
+  const auto at = [](std::vector<TLineRec>& lines, size_t index) {
+    return std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(index));
+  };
+  if (dest.empty()) {
+    dest = std::move(source);
+    source = std::vector<TLineRec>(at(dest, skipped), at(dest, skipped + from));
+    run.skippedLines[target] = skipped + from;
+  } else {
+    dest.insert(dest.begin(), at(source, skipped + from), std::make_move_iterator(source.end()));
+    source.erase(source.begin() + static_cast<std::ptrdiff_t>(skipped + from), source.end());
+    dropSkippedLines(source, skipped);
+  }
   run.positions.forEach([&](TextPos& p) {
     if (p.field != field || p.line < static_cast<int32_t>(from)) return;
     p.field = target;
@@ -79,14 +99,16 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
   double y = frame.MarginTop + frame.MarginBottom;
   double sectionTop = 0;
   int32_t previousEnd = kLineEndParagraph;
-  SectionColumns sections(frame.Lines);
+  const size_t skipped = run.takeSkippedLines(field);
+  const std::span<TLineRec> lines = std::span(frame.Lines).subspan(skipped);
+  SectionColumns sections(lines);
 
-  for (size_t index = 0; index < frame.Lines.size(); ++index) {
-    TLineRec& line = frame.Lines[index];
+  for (size_t index = 0; index < lines.size(); ++index) {
+    TLineRec& line = lines[index];
     y += line.Para.SpaceBefore;
     bool beyondLastColumn = false;
     if (line.ColumnCount >= 2) {
-      if (index == 0 || !sameSection(frame.Lines[index - 1], line)) sectionTop = y;
+      if (index == 0 || !sameSection(lines[index - 1], line)) sectionTop = y;
       const SpaltenInfo info = sections.lineInfo(index, available - 1 - sectionTop);
       applyColumnInfo(line, info, textWidth);
       y = y - line.ColumnBackY + line.ColumnRestY;
@@ -104,20 +126,25 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
       double notes = 0;
       if (footnotesExist) {
         const size_t cells = line.RowCells > 1 ? static_cast<size_t>(line.RowCells) : 1;
-        for (size_t k = index; k < index + cells && k < frame.Lines.size(); ++k) notes += footnoteHeight(run, frame.Lines[k]);
+        for (size_t k = index; k < index + cells && k < lines.size(); ++k) notes += footnoteHeight(run, lines[k]);
       }
       if (y > available - notes || beyondLastColumn || previousEnd == kLineEndPage) {
         if (target >= 0) {
-          passOverflow(run, field, index, target);
+          passOverflow(run, field, skipped, index, target);
           return target;
         }
         if (footnotesExist) placeFootnotes(run, field, line, available);
+        // The lines kept below the frame's end stand in no column; clearing
+        // them keeps the result independent of where they stood before.
+        for (size_t below = index; below < lines.size(); ++below) clearColumnFields(lines[below]);
+        dropSkippedLines(frame.Lines, skipped);
         return -1;
       }
     }
     if (footnotesExist) placeFootnotes(run, field, line, available);
     previousEnd = line.LineEnd;
   }
+  dropSkippedLines(frame.Lines, skipped);
   return -1;
 }
 
@@ -139,6 +166,9 @@ void paginate(LayoutRun& run) {
         passedTo = stackFrame(run, passedTo, footnotesExist);
     }
   }
+  // A box that took lines but was not stacked again (a broken chain).
+  for (const auto& [field, skipped] : run.skippedLines) dropSkippedLines(doc.Fields[static_cast<size_t>(field)].Lines, skipped);
+  run.skippedLines.clear();
 }
 
 }  // namespace vendaro

@@ -3,6 +3,7 @@
 // cell of the row) when the text would otherwise run into another row or
 // paragraph. The caret and anchor follow their cells.
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <vector>
 
@@ -41,6 +42,26 @@ bool needsNewRowGroup(const LineGapBuffer& lines, size_t index, size_t next, boo
   return atBreakCell && !isEmptySoftLine(following);
 }
 
+// The cells from `from` on go to the front of `following`, `line` keeps
+// those before `cut`. An empty line right below (`next`, or SIZE_MAX inside
+// a table row) takes the whole vector instead, and the cells before `from`
+// stay behind it as skipped ones: a long line is then cut into lines in
+// time and memory in proportion to its length.
+void moveTail(LayoutRun& run, TLineRec& line, TLineRec& following, size_t next, size_t skipped, size_t cut, size_t from) {
+  std::vector<TCharRec>& cells = line.Chars;
+  const auto movingFrom = [](std::vector<TCharRec>& v, size_t at) { return std::make_move_iterator(v.begin() + static_cast<std::ptrdiff_t>(at)); };
+  if (next != SIZE_MAX && following.Chars.empty()) {
+    following.Chars = std::move(cells);
+    cells = std::vector<TCharRec>(movingFrom(following.Chars, skipped), movingFrom(following.Chars, skipped + cut));
+    run.remainder = {next, skipped + from};
+    return;
+  }
+  cells.erase(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(skipped));
+  following.Chars.insert(following.Chars.begin(), movingFrom(cells, from), std::make_move_iterator(cells.end()));
+  cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(cut), cells.end());
+  cells.shrink_to_fit();
+}
+
 }  // namespace
 
 TLineRec lineSettingsOf(const TLineRec& model) {
@@ -59,7 +80,8 @@ TLineRec lineSettingsOf(const TLineRec& model) {
   return line;
 }
 
-void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t cut, bool atBreakCell) {
+void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t skipped, size_t cut,
+               bool atBreakCell) {
   const RowGroup group = rowGroupOf(lines, index);
   size_t next = index + group.count;
   const bool newGroup = needsNewRowGroup(lines, index, next, atBreakCell);
@@ -76,17 +98,9 @@ void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index
   TLineRec& line = lines[index];
   TLineRec& following = lines[next];
   // The end of the whole line belongs to its last piece.
-  const bool takesEnd = newGroup || isEmptySoftLine(following);
-  const int32_t oldEnd = line.LineEnd;
-  const size_t from = atBreakCell ? cut + 1 : cut;
-  const auto moved = static_cast<int32_t>(line.Chars.size() - from);
-  following.Chars.insert(following.Chars.begin(), std::make_move_iterator(line.Chars.begin() + static_cast<std::ptrdiff_t>(from)),
-                         std::make_move_iterator(line.Chars.end()));
-  run.positions.cellsPrepended(field, static_cast<int32_t>(next), moved);
-  following.Dirty = 1;
-  if (takesEnd) following.LineEnd = oldEnd;
+  if (newGroup || isEmptySoftLine(following)) following.LineEnd = line.LineEnd;
   if (atBreakCell) {
-    TCharRec& breakCell = line.Chars[cut];
+    TCharRec& breakCell = line.Chars[skipped + cut];
     line.LineEnd = breakCell.Ch - 12;
     // Paragraph and page ends carry the format of the paragraph after them.
     if (breakCell.ParaRef) following.Para = std::move(*breakCell.ParaRef);
@@ -94,9 +108,13 @@ void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index
   } else {
     line.LineEnd = kLineEndSoft;
   }
-  line.Chars.erase(line.Chars.begin() + static_cast<std::ptrdiff_t>(cut), line.Chars.end());
+  const size_t from = atBreakCell ? cut + 1 : cut;
+  const auto moved = static_cast<int32_t>(line.Chars.size() - skipped - from);
+  const auto length = static_cast<int32_t>(following.Chars.size()) + moved;
+  moveTail(run, line, following, group.count == 1 ? next : SIZE_MAX, skipped, cut, from);
+  run.positions.cellsPrepended(field, static_cast<int32_t>(next), moved);
+  following.Dirty = 1;
 
-  const int32_t length = following.CharCount();
   const auto cutAt = static_cast<int32_t>(cut);
   const bool staysAtLineEnd = run.doc.CaretAtLineEnd != 0;
   run.positions.forEach([&](TextPos& p) {

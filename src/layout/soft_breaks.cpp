@@ -1,6 +1,7 @@
 #include "layout/soft_breaks.h"
 
 #include <cassert>
+#include <span>
 #include <string>
 
 #include "layout/layout_run.h"
@@ -22,7 +23,7 @@ bool fontForbidsHyphenation(const Document& doc, const TCharRec& cell) {
 
 // The last permitted hyphenation point of cells [first, end) before
 // `overflow`, or 0 when there is none.
-size_t lastHyphenationPoint(const std::vector<TCharRec>& cells, size_t first, size_t end, size_t overflow,
+size_t lastHyphenationPoint(std::span<const TCharRec> cells, size_t first, size_t end, size_t overflow,
                             const Document& doc, DocumentHyphenation& hyphenation) {
   std::string word;
   word.reserve(end - first);
@@ -42,7 +43,7 @@ size_t lastHyphenationPoint(const std::vector<TCharRec>& cells, size_t first, si
 
 // The closest space or hyphen (break after it) or tab other than the line's
 // first cell (break before it) before `overflow`.
-size_t lastWordBoundary(const std::vector<TCharRec>& cells, size_t overflow) {
+size_t lastWordBoundary(std::span<const TCharRec> cells, size_t overflow) {
   for (size_t i = overflow; i-- > 0;) {
     const TCharRec& cell = cells[i];
     if (cell.Kind != kCellChar) continue;
@@ -54,7 +55,7 @@ size_t lastWordBoundary(const std::vector<TCharRec>& cells, size_t overflow) {
 
 }  // namespace
 
-SoftBreak findSoftBreak(const std::vector<TCharRec>& cells, size_t overflow, const Document& doc,
+SoftBreak findSoftBreak(std::span<const TCharRec> cells, size_t overflow, const Document& doc,
                         DocumentHyphenation& hyphenation) {
   assert(overflow > 0 && overflow < cells.size());
   if (hasSoftHyphen(cells[overflow])) return {overflow, true};

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+#include <span>
 
 #include "document/document.h"
 #include "layout/hyphenation.h"
@@ -17,7 +17,7 @@ struct SoftBreak {
 };
 
 // `overflow` is the first cell that did not fit (never the line's first).
-SoftBreak findSoftBreak(const std::vector<TCharRec>& cells, size_t overflow, const Document& doc,
+SoftBreak findSoftBreak(std::span<const TCharRec> cells, size_t overflow, const Document& doc,
                         DocumentHyphenation& hyphenation);
 
 }  // namespace vendaro

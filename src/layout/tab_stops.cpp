@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace vendaro {
 namespace {
@@ -11,7 +12,7 @@ enum TabAlignKind : int32_t { kTabLeft = 0, kTabCentred = 1, kTabRight = 2, kTab
 // Width of the cells after the tab that its stop aligns: up to the next tab
 // (or the end of the paragraph inside a joined table cell), for a decimal
 // stop up to the first comma. Pictures, marks and fields always count.
-double alignedWidth(const std::vector<TCharRec>& cells, size_t tab, bool decimal) {
+double alignedWidth(std::span<const TCharRec> cells, size_t tab, bool decimal) {
   double width = 0;
   for (size_t i = tab + 1; i < cells.size(); ++i) {
     const TCharRec& cell = cells[i];
@@ -26,7 +27,7 @@ double alignedWidth(const std::vector<TCharRec>& cells, size_t tab, bool decimal
 
 }  // namespace
 
-void measureTabCell(std::vector<TCharRec>& cells, size_t index, double x, const TParaFormat& para) {
+void measureTabCell(std::span<TCharRec> cells, size_t index, double x, const TParaFormat& para) {
   TCharRec& tab = cells[index];
   for (const TTabStop& stop : para.Tabs) {
     if (stop.Pos <= x) continue;

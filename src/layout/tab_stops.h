@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+#include <span>
 
 #include "document/records.h"
 
@@ -12,6 +12,6 @@ namespace vendaro {
 
 // Sets `CharWidth` and `TabLeader` of the tab cell at `index`, which starts
 // at `x` (mm from the column's left edge).
-void measureTabCell(std::vector<TCharRec>& cells, size_t index, double x, const TParaFormat& para);
+void measureTabCell(std::span<TCharRec> cells, size_t index, double x, const TParaFormat& para);
 
 }  // namespace vendaro

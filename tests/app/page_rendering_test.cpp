@@ -216,6 +216,13 @@ TEST_F(PageRendering, CommandLineImageIsWrittenWhole) {
   ASSERT_TRUE(renderPagePng(editor, 50.0, out, error)) << error;
   QImage image(QString::fromStdString(out.string()));
   EXPECT_EQ(image.width(), static_cast<int>(editor.doc().PageWidthPx * 48 / 600));
+  // At 10 % the page is painted at 10 dots per inch and scaled to 9.6: the
+  // image keeps the scale asked for, not the next whole resolution's.
+  const auto small = dir.path() / "klein.png";
+  ASSERT_TRUE(renderPagePng(editor, 10.0, small, error)) << error;
+  const QImage smallImage(QString::fromStdString(small.string()));
+  EXPECT_EQ(smallImage.width(), static_cast<int>(editor.doc().PageWidthPx * 9.6 / 600));
+  EXPECT_EQ(smallImage.height(), static_cast<int>(editor.doc().PageHeightPx * 9.6 / 600));
   // A 10 m page at 1000 % would need gigabytes: refused, nothing written.
   editor.doc().PageWidth = editor.doc().PageHeight = 10000.0;
   editor.doc().SetPrinterProps();

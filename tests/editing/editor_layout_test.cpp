@@ -1,8 +1,14 @@
 // The editor's layout wrappers with the program's real fonts and German
-// hyphenation patterns, and what they ask of the window.
+// hyphenation patterns, what they ask of the window, and that the layout
+// after each key equals a complete layout of the same text.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "editing/editor.h"
+#include "support/keyboard_driver.h"
+#include "support/property_seeds.h"
 #include "support/recording_host.h"
 
 namespace vendaro {
@@ -42,6 +48,42 @@ TEST(EditorLayout, WrappersLayOutRepaintAndShowTheCaret) {
   EXPECT_EQ(host.caretScrolls, 2);
   editor.CompleteRefresh();
   EXPECT_EQ(host.caretScrolls, 3);
+}
+
+// Random typing, deleting, Enter and caret moves in 28 point text with
+// automatic hyphenation: after every key the lines are those a complete
+// layout of a copy makes (cells, line ends, hyphenation, heights).
+TEST(EditorLayout, EveryKeyLeavesTheLayoutACompleteLayoutMakes) {
+  const std::string letters = "eeennirstaudhlgcmobwfkz\xFC\xE4\xF6\xDF";
+  const int32_t keys[] = {kKeyBackspace, kKeyDelete, kKeyEnter, kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyHome, kKeyEnd};
+  test::RecordingHost host, copyHost;
+  const unsigned seeds = test::propertySeeds(100);
+  for (unsigned seed = 1; seed <= seeds && !HasFailure(); ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    const auto below = [&](size_t n) { return static_cast<size_t>(random() % n); };
+    Editor editor(host);
+    editor.FormCreate();
+    editor.doc().CurFont.Size = 28;
+    editor.doc().AutoHyphenate = 1;
+    editor.CompleteRefresh();
+    for (int step = 0; step < 60 && !HasFailure(); ++step) {
+      if (below(100) < 65) {
+        for (size_t n = 1 + below(8); n > 0; --n) editor.getkeysKeyPress(static_cast<uint8_t>(letters[below(letters.size())]));
+        editor.getkeysKeyPress(' ');
+      } else {
+        editor.getkeysKeyDown(keys[below(std::size(keys))], 0);
+      }
+      Editor complete(copyHost);
+      complete.doc() = editor.doc();
+      complete.CompleteRefresh();
+      const auto& lines = editor.doc().Fields[0].Lines;
+      const auto& wanted = complete.doc().Fields[0].Lines;
+      ASSERT_EQ(test::flowText(editor.doc()), test::flowText(complete.doc()));
+      ASSERT_EQ(lines.size(), wanted.size());
+      for (size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i] == wanted[i]) << "line " << i;
+    }
+  }
 }
 
 }  // namespace

@@ -210,6 +210,74 @@ TEST_F(Painting, TabLeaderDrawsOnlyWholeCopies) {
   EXPECT_GT((static_cast<int>(dots[0]->text.size()) + 1) * step, tabPixels - 1);
 }
 
+// A tab cell has no height of its own: its leader and its mark stand on the
+// line with the text around them.
+TEST_F(Painting, TabLeaderAndMarkStandOnTheirLine) {
+  test::appendTextLine(doc(), 0, "a\tb");
+  doc().Fields[0].Lines.back().Para.Tabs = {TTabStop{50.0, 0, 2}};
+  doc().Fields[0].Lines.back().Chars[1].CharHeight = -1.0;  // as typed
+  editor.viewOptions().ShowAllMarks = true;
+  editor.RefreshContent();
+  RecordingCanvas canvas;
+  paint(canvas);
+  const auto letters = canvas.texts("a");
+  const auto dots = canvas.texts("..");
+  const auto marks = canvas.texts("\xAE");
+  ASSERT_FALSE(letters.empty());
+  ASSERT_EQ(dots.size(), 1u);
+  ASSERT_EQ(marks.size(), 1u);
+  EXPECT_EQ(dots[0]->rect.top, letters.back()->rect.top);
+  EXPECT_EQ(marks[0]->rect.top, letters.back()->rect.top);
+}
+
+// The hyphen painted after an automatically hyphenated line counts when the
+// line is aligned: right-aligned, it ends where the paragraph's last line
+// ends; centred, it stays centred.
+TEST_F(Painting, AHyphenatedLineIsAlignedWithItsHyphen) {
+  for (const uint8_t alignment : {uint8_t{2}, uint8_t{1}}) {
+    SCOPED_TRACE(int(alignment));
+    doc().Fields[0].Lines.resize(1);
+    test::appendTextLine(doc(), 0, "Die Silbentrennungen Silbentrennungen Silbentrennungen Silbentrennungen Ende");
+    setFont(0, fontWith(0, 40.0));
+    for (TLineRec& line : doc().Fields[0].Lines) line.Para.Alignment = alignment;
+    doc().AutoHyphenate = 1;
+    doc().SetAllDirtyFlags();
+    editor.RefreshContent();
+    RecordingCanvas canvas;
+    paint(canvas);
+    const auto& lines = doc().Fields[0].Lines;
+    const auto textOf = [](const TLineRec& line) {
+      std::string text;
+      for (const TCharRec& cell : line.Chars) text.push_back(static_cast<char>(cell.Ch));
+      return text;
+    };
+    // Every line of the text is one run: where it starts and ends, in pixels.
+    const auto runOf = [&](const std::string& prefix) -> const RecordingCanvas::Call* {
+      for (const auto* call : canvas.of(Op::text))
+        if (call->text.rfind(prefix, 0) == 0 && call->text.size() >= prefix.size()) return call;
+      return nullptr;
+    };
+    const TLineRec& last = lines.back();
+    const auto* lastRun = runOf(textOf(last));
+    ASSERT_NE(lastRun, nullptr);
+    const auto endOf = [](const RecordingCanvas::Call* run) {
+      int end = run->rect.left;
+      for (int advance : run->advances) end += advance;
+      return end;
+    };
+    bool hyphenated = false;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+      if (!lines[i].Hyphenated) continue;
+      hyphenated = true;
+      const auto* run = runOf(textOf(lines[i]) + "-");
+      ASSERT_NE(run, nullptr) << i;
+      if (alignment == 2) EXPECT_NEAR(endOf(run), endOf(lastRun), 2) << i;
+      else EXPECT_NEAR(run->rect.left + endOf(run), lastRun->rect.left + endOf(lastRun), 3) << i;
+    }
+    EXPECT_TRUE(hyphenated);
+  }
+}
+
 TEST_F(Painting, CurrentTextBoxGetsRingAndHandles) {
   const int32_t box = addTextBox(40, 40, 100, 80);
   doc().CurField = doc().MarkField = box;

@@ -33,6 +33,29 @@ TEST(LineWrapping, BreaksAfterSpacesLetsThemHangAndCutsWhatCannotBreak) {
   EXPECT_EQ(frameTexts(f.body()), (Texts{"x", "y"}));
 }
 
+// An edit in the line after a soft line end can move that line end: a
+// corrected word that no longer hyphenates where it did goes down whole,
+// and a shortened first word goes back up.
+TEST(LineWrapping, AnEditBelowASoftLineEndWrapsTheLineAboveAgain) {
+  LayoutFixture f;
+  const std::string start(14, 'c');
+  EXPECT_EQ(wrap(f, start + " aaaabbbbb"), (Texts{start + " aaaa", "bbbbb"}));
+  ASSERT_EQ(f.body().Lines[0].Hyphenated, 1);
+  f.body().Lines[1].Chars[0].Ch = 'c';  // "aaaacbbbb" has no point
+  f.body().Lines[1].Dirty = 1;
+  f.run();
+  EXPECT_EQ(frameTexts(f.body()), (Texts{start + " ", "aaaacbbbb"}));
+  EXPECT_EQ(f.body().Lines[0].Hyphenated, 0);
+
+  const std::string longer(15, 'c');
+  EXPECT_EQ(wrap(f, longer + " dddddd eeee"), (Texts{longer + " ", "dddddd eeee"}));
+  auto& cells = f.body().Lines[1].Chars;
+  cells.erase(cells.begin(), cells.begin() + 3);  // "ddd" now fits the line above
+  f.body().Lines[1].Dirty = 1;
+  f.run();
+  EXPECT_EQ(frameTexts(f.body()), (Texts{longer + " ddd ", "eeee"}));
+}
+
 TEST(LineWrapping, HyphenatesWordsOfThreeToTwentyFiveLettersAtTheLastPoint) {
   LayoutFixture f;
   // Points before every b that follows an a; the line is full at cell 20.
