@@ -135,6 +135,24 @@ void BM_CentreOneParagraphWriteAlone(benchmark::State& state) {
 }
 BENCHMARK(BM_CentreOneParagraphWriteAlone)->Unit(benchmark::kMicrosecond);
 
+// What every command on Select All adds to its own work: the undo step and
+// the layout of every line.
+void BM_SnapshotAlone(benchmark::State& state) {
+  HeadlessHost host;
+  Editor editor(host);
+  fillText(editor);
+  for (auto _ : state) editor.MakeCopyForUndo("Absatzformat");
+}
+BENCHMARK(BM_SnapshotAlone)->Unit(benchmark::kMillisecond);
+
+void BM_LayoutOfEveryLineAlone(benchmark::State& state) {
+  HeadlessHost host;
+  Editor editor(host);
+  fillText(editor);
+  for (auto _ : state) editor.RefreshContent();
+}
+BENCHMARK(BM_LayoutOfEveryLineAlone)->Unit(benchmark::kMillisecond);
+
 void BM_SmallOvertakeFont(benchmark::State& state) {
   HeadlessHost host;
   Editor editor(host);

@@ -3,6 +3,8 @@
 // and the undo steps taken.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "document/caret_moves.h"
 #include "document/paragraph_format.h"
 #include "editing/editor.h"
@@ -420,6 +422,120 @@ TEST_F(FormattingTest, CommandsInAShapeChangeNothingAndTakeNoUndoStep) {
   EXPECT_EQ(host.dialogsShown, 0);
   EXPECT_TRUE(doc().CurFont == input);
   EXPECT_EQ(doc().Fields.back().Lines[0].Para, doc().Fields[0].Lines[0].Para);
+}
+
+// Random text in four fonts, random selections and random apply flags: each
+// selected cell must end with its own font changed in exactly the flagged
+// properties (the command changes each font once and reuses the result).
+TEST_F(FormattingTest, RandomSelectionsChangeExactlyTheFlaggedPropertiesOfEachCell) {
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    std::mt19937 random(seed);
+    editor.FormCreate();
+    Document& d = doc();
+    std::vector<int32_t> fonts;
+    for (int i = 0; i < 4; ++i) {
+      TFontRec font = defaultCurFont();
+      SetPCharText(font.Name, i % 2 ? "Arial" : "Times New Roman");
+      font.Size = 8 + 3 * i;
+      font.Style = static_cast<uint8_t>(random() % 16);
+      font.Attr = static_cast<uint16_t>(random() % 0x4000);
+      font.Color = static_cast<int32_t>(random() % 0x1000000);
+      fonts.push_back(d.GetNewFontIndex(font));
+    }
+    auto& lines = d.Fields[0].Lines;
+    lines.assign(3 + random() % 6, TLineRec{});
+    for (TLineRec& l : lines) {
+      l.LineEnd = random() % 3 ? kLineEndSoft : kLineEndParagraph;
+      for (size_t n = random() % 12; n-- > 0;) {
+        TCharRec cell;
+        cell.Ch = static_cast<uint8_t>(random() % 4 ? 'a' + random() % 26 : ' ');
+        cell.FontIndex = fonts[random() % fonts.size()];
+        d.RenderChar(cell);
+        l.Chars.push_back(cell);
+      }
+    }
+    lines.back().LineEnd = kLineEndParagraph;
+    // Flow positions in order; the selection runs between two of them.
+    std::vector<TextPos> positions;
+    for (int32_t i = 0; i < static_cast<int32_t>(lines.size()); ++i)
+      for (int32_t c = 0; c <= lines[static_cast<size_t>(i)].CharCount(); ++c) positions.push_back({0, i, c});
+    size_t a = random() % positions.size(), b = random() % positions.size();
+    if (a == b) b = (a + 1) % positions.size();  // a selection, not the word rule
+    select(positions[a], positions[b]);
+    const TextPos from = positions[std::min(a, b)], to = positions[std::max(a, b)];
+    std::vector<std::pair<TFontRec, bool>> expected;
+    for (int32_t i = 0; i < static_cast<int32_t>(lines.size()); ++i)
+      for (int32_t c = 0; c < lines[static_cast<size_t>(i)].CharCount(); ++c) {
+        const bool selected = std::make_pair(i, c) >= std::make_pair(from.line, from.cell) &&
+                              std::make_pair(i, c) < std::make_pair(to.line, to.cell);
+        expected.emplace_back(fontOf(lines[static_cast<size_t>(i)].Chars[static_cast<size_t>(c)]), selected);
+      }
+
+    CharacterApply apply;
+    apply.name = random() % 2;
+    apply.size = random() % 2;
+    apply.attributes = static_cast<uint16_t>(random() % 0x4000);
+    apply.bold = random() % 2;
+    apply.strikeOut = random() % 2;
+    apply.color = random() % 2;
+    d.CurFont.Style = static_cast<uint8_t>(random() % 16);
+    d.CurFont.Attr = static_cast<uint16_t>(random() % 0x4000);
+    d.CurFont.Size = 30;
+    editor.formatieren(apply);
+
+    const auto after = cells();
+    ASSERT_EQ(after.size(), expected.size()) << "seed " << seed;
+    for (size_t i = 0; i < after.size(); ++i) {
+      TFontRec want = expected[i].first;
+      if (expected[i].second) applyCharacterProperties(want, d.CurFont, apply);
+      EXPECT_TRUE(after[i].second == want) << "seed " << seed << " cell " << i;
+    }
+  }
+}
+
+// Random paragraph formats and random sets of fields: each line keeps its
+// own values but for the fields written, which all take the new values.
+TEST_F(FormattingTest, RandomFieldWritesChangeOnlyTheNamedFields) {
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    std::mt19937 random(seed);
+    Document d = doc();
+    auto& lines = d.Fields[0].Lines;
+    lines.assign(2 + random() % 8, TLineRec{});
+    for (TLineRec& l : lines) {
+      l.LineEnd = random() % 2 ? kLineEndSoft : kLineEndParagraph;
+      l.Chars.resize(3);
+      l.Para.Alignment = static_cast<uint8_t>(random() % 4);
+      l.Para.LeftIndent = random() % 50;
+      l.Para.ListKind = static_cast<uint8_t>(random() % 3);
+      l.Para.Tabs.assign(random() % 3, TTabStop{static_cast<double>(random() % 90 + 1), 0, 0});
+      if (random() % 2) SetPCharText(l.Para.BulletFont, "Symbol");
+      l.ColumnCount = static_cast<int32_t>(random() % 3);
+    }
+    const std::vector<TLineRec> before = lines;
+    ParagraphValues values;
+    values.Para.Alignment = 2;
+    values.Para.LeftIndent = 77;
+    values.Para.ListKind = 1;
+    values.Para.Tabs = {{33, 1, 2}};
+    values.BulletFontName = "Webdings";
+    values.ColumnCount = 5;
+    const uint32_t fields = static_cast<uint32_t>(random()) & (kParaAlignment | kParaLeftIndent | kParaListKind | kParaTabs | kParaBulletFont | kParaColumns);
+    const int32_t last = static_cast<int32_t>(lines.size()) - 1;
+    setAnchor(d, {0, 0, 0});
+    setCaret(d, {0, last, 1});
+    setParagraphFields(d, values, fields, false);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      TLineRec want = before[i];
+      if (fields & kParaAlignment) want.Para.Alignment = 2;
+      if (fields & kParaLeftIndent) want.Para.LeftIndent = 77;
+      if (fields & kParaListKind) want.Para.ListKind = 1;
+      if (fields & kParaTabs) want.Para.Tabs = values.Para.Tabs;
+      if (fields & kParaBulletFont) SetPCharText(want.Para.BulletFont, "Webdings");
+      if (fields & kParaColumns) want.ColumnCount = 5;
+      want.Dirty = 1;  // every line of the selected paragraphs is written
+      EXPECT_TRUE(lines[i] == want) << "seed " << seed << " line " << i;
+    }
+  }
 }
 
 }  // namespace
