@@ -3,6 +3,7 @@
 // The Qt window implements it; tests and the command line use their own.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ struct ToolbarFontState {
   bool bold() const { return GettingOpsB(font.Style, 0); }
   bool italic() const { return GettingOpsB(font.Style, 1); }
   bool underline() const { return GettingOpsB(font.Style, 2); }
+  // The style box is refilled only when its entries differ from these.
+  bool styleBoxNeedsRebuild(const std::vector<std::string>& boxEntries) const { return boxEntries != styleNames; }
 };
 
 // An open or save file dialog: the shell fills it, the host shows it and,
@@ -62,6 +65,107 @@ enum class QuestionAnswer { yes, no, cancel };
 struct SonderzeichenDialog {
   std::string fontName;
   uint8_t character = ' ';
+};
+
+// The character dialog "Zeichen". The font name is as the document holds it
+// (code page 1252).
+// The attribute list "Fett" … "Keine Silbentrennung" follows the `Attr`
+// bits 0 to 13; the first four also show `Style` bits 0 to 3.
+inline constexpr int kCharacterAttributeCount = 14;
+inline constexpr std::array<const char*, kCharacterAttributeCount> kCharacterAttributeNames{
+    "Fett", "Kursiv", "Unterstrichen", "Durchgestrichen", "Nur Wörter unterstreichen",
+    "Doppelt unterstrichen", "Schattiert", "Umrandet", "Hochgestellt", "Tiefgestellt",
+    "Kapitälchen", "Großschreiben", "Kleinschreiben", "Keine Silbentrennung"};
+// The sizes the size list offers.
+inline constexpr std::array<int, 18> kCharacterDialogSizes{6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 30, 36, 48, 64, 72};
+struct ZeichenDialog {
+  std::string fontName;
+  std::string size;  // as typed; read with parseDecimal, 1 to 999 taken
+  int32_t color = 0;
+  int32_t backColor = 0xFFFFFF;
+  bool transparent = false;  // offered only while backColor is white
+  int32_t shadowColor = 0;
+  int32_t outlineColor = 0;
+  std::array<bool, kCharacterAttributeCount> attributes{};
+  // What the user changed while the dialog was shown; only those
+  // properties reach the cells, so a mixed selection keeps the rest.
+  struct Changed {
+    bool fontName = false;
+    bool size = false;
+    bool color = false;
+    bool backColor = false;
+    bool transparent = false;
+    bool shadowColor = false;
+    bool outlineColor = false;
+    std::array<bool, kCharacterAttributeCount> attributes{};
+  } changed;
+};
+
+// The paragraph dialog "Absatzformatierung". Distances and indents are
+// centimetres as shown, with a decimal comma; `measure` is lines for the
+// multiples and millimetres for "Mindestens" and "Genau". The dialog keeps
+// them as text; the command reads them with parseDecimal.
+inline constexpr std::array<const char*, 4> kAlignmentNames{"Links", "Zentriert", "Rechts", "Blocksatz"};
+struct AbsatzDialog {
+  int alignment = 0;      // index into kAlignmentNames
+  int spacingChoice = 0;  // LineSpacingChoice: index into kLineSpacingNames
+  std::string measure;    // "Maß"
+  std::string spaceBefore;
+  std::string spaceAfter;
+  std::string leftIndent;
+  std::string rightIndent;
+  std::string firstLineIndent;
+};
+
+// The tab stop dialog "Tabstops"; positions in centimetres. The list is kept
+// in ascending order by the rules in format_dialog_rules.h.
+inline constexpr std::array<const char*, 4> kTabAlignNames{"Links", "Zentriert", "Rechts", "Dezimal"};
+inline constexpr std::array<const char*, 4> kTabLeaderNames{"1) Ohne", "2) --------", "3) ........", "4) ____"};
+struct TabDialogStop {
+  double position = 0;  // cm
+  int32_t align = 0;    // index into kTabAlignNames
+  int32_t leader = 0;   // index into kTabLeaderNames
+};
+struct TabulatorDialog {
+  std::string defaultTabWidth;  // "Standard-Tabstops", cm
+  std::vector<TabDialogStop> stops;
+};
+
+// The dialog "Nummerierung und Aufzählungen".
+inline constexpr std::array<const char*, 3> kListKindNames{"Keiner", "Aufzählung", "Nummerierung"};
+struct NummerierungDialog {
+  int listKind = 0;        // index into kListKindNames
+  std::string listIndent;  // "Abstand zum Text", cm
+  std::string bullet;      // the bullet field, code page 1252; its first byte is the bullet
+  std::string bulletFont;  // the field's font; "Wingdings" for the default
+};
+
+// The columns dialog "Spalten".
+struct SpaltenDialog {
+  std::string count;  // "Anzahl der Spalten"; truncated, 1 to 10 taken
+  bool lines = false; // "Linien zwischen den Spalten"
+  std::string gap;    // "Abstand zwischen den Spalten", cm
+};
+
+// The style name dialog of a new style (and of renaming). The name is code
+// page 1252; OK is offered for 1 to 255 bytes (styleNameAcceptable).
+struct VorlagenNameDialog {
+  std::string name;
+};
+
+// The style manager. Renaming and deleting take effect at once: the dialog
+// changes `names` and logs each change in `edits` through the functions of
+// format_dialog_rules.h, and the editor carries the log out whether the
+// dialog ends with OK or not. On OK the style `selected` is applied.
+struct VorlagenEdit {
+  enum Kind { rename, remove } kind = rename;
+  int index = 0;
+  std::string name;  // code page 1252, for renaming
+};
+struct VorlagenVerwaltenDialog {
+  std::vector<std::string> names;  // code page 1252
+  int selected = 0;                // -1 when the list is empty
+  std::vector<VorlagenEdit> edits;
 };
 
 // The spelling dialog of the document check. Words are code page 1252.
@@ -106,6 +210,14 @@ class EditorHost {
   virtual void scrollViewBy(int /*pixels*/) {}
   // Shows the special-character dialog; true on OK.
   virtual bool showSonderzeichenDialog(SonderzeichenDialog& /*dialog*/) { return false; }
+  // The formatting dialogs; each returns true on OK.
+  virtual bool showZeichenDialog(ZeichenDialog& /*dialog*/) { return false; }
+  virtual bool showAbsatzDialog(AbsatzDialog& /*dialog*/) { return false; }
+  virtual bool showTabulatorDialog(TabulatorDialog& /*dialog*/) { return false; }
+  virtual bool showNummerierungDialog(NummerierungDialog& /*dialog*/) { return false; }
+  virtual bool showSpaltenDialog(SpaltenDialog& /*dialog*/) { return false; }
+  virtual bool showVorlagenNameDialog(VorlagenNameDialog& /*dialog*/) { return false; }
+  virtual bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& /*dialog*/) { return false; }
   // Shown modally for each unknown word of the document check.
   virtual SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& /*dialog*/) { return SpellCheckAnswer::cancel; }
   // True when the user confirmed the (possibly shortened) list.
