@@ -21,6 +21,7 @@ class QMdiSubWindow;
 namespace vendaro {
 
 class EditorWindow;
+class FormatDialogs;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
@@ -49,6 +50,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog& optionsDialog();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
+  FormatDialogs& formatDialogs() { return *formatDialogs_; }
 
   // --- commands ----------------------------------------------------------------
   void FileNew1Execute();
@@ -91,6 +93,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QMdiArea* documents_;
   QLabel* panels_[4];
   std::unique_ptr<MainMenus> menus_;
+  std::unique_ptr<FormatDialogs> formatDialogs_;
   QTimer AutoSaveTimer;
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;
