@@ -57,6 +57,8 @@ bool endsParagraph(const TLineRec& line) {
   return line.LineEnd == kLineEndParagraph || line.LineEnd == kLineEndPage;
 }
 
+constexpr uint32_t kWholeParaFormat = (kParaColumns - 1);
+
 void writeSection(TLineRec& line, const ParagraphValues& v) {
   line.ColumnCount = v.ColumnCount;
   line.ColumnLines = v.ColumnLines;
@@ -64,11 +66,39 @@ void writeSection(TLineRec& line, const ParagraphValues& v) {
   line.Dirty = 1;
 }
 
-void writeLine(TLineRec& line, const ParagraphValues& v, bool withSection) {
-  line.Para = v.Para;
-  if (v.BulletFontName.empty()) line.Para.BulletFont.reset();
-  else SetPCharText(line.Para.BulletFont, v.BulletFontName);
-  if (withSection) writeSection(line, v);
+void writeBulletFont(TParaFormat& para, const ParagraphValues& v) {
+  if (v.BulletFontName.empty()) para.BulletFont.reset();
+  else SetPCharText(para.BulletFont, v.BulletFontName);
+}
+
+void writeFields(TParaFormat& to, const ParagraphValues& v, uint32_t fields) {
+  const TParaFormat& from = v.Para;
+  if ((fields & kWholeParaFormat) == kWholeParaFormat) {
+    to = from;
+    writeBulletFont(to, v);
+    return;
+  }
+  if (fields & kParaAlignment) to.Alignment = from.Alignment;
+  if (fields & kParaLineSpacing) {
+    to.LineSpacing = from.LineSpacing;
+    to.LineSpacingMode = from.LineSpacingMode;
+  }
+  if (fields & kParaSpaceBefore) to.SpaceBefore = from.SpaceBefore;
+  if (fields & kParaSpaceAfter) to.SpaceAfter = from.SpaceAfter;
+  if (fields & kParaLeftIndent) to.LeftIndent = from.LeftIndent;
+  if (fields & kParaRightIndent) to.RightIndent = from.RightIndent;
+  if (fields & kParaFirstLineIndent) to.FirstLineIndent = from.FirstLineIndent;
+  if (fields & kParaDefaultTabWidth) to.DefaultTabWidth = from.DefaultTabWidth;
+  if (fields & kParaTabs) to.Tabs = from.Tabs;
+  if (fields & kParaListIndent) to.ListIndent = from.ListIndent;
+  if (fields & kParaListKind) to.ListKind = from.ListKind;
+  if (fields & kParaBulletChar) to.BulletChar = from.BulletChar;
+  if (fields & kParaBulletFont) writeBulletFont(to, v);
+}
+
+void writeLine(TLineRec& line, const ParagraphValues& v, uint32_t fields) {
+  writeFields(line.Para, v, fields);
+  if (fields & kParaColumns) writeSection(line, v);
   line.Dirty = 1;
 }
 
@@ -163,21 +193,34 @@ ParagraphValues getabsatzformat(const Document& doc) {
 }
 
 void setabsatzformat(Document& doc, const ParagraphValues& values, bool withSection, bool onlyCaretLine) {
+  setParagraphFields(doc, values, kWholeParaFormat | (withSection ? kParaColumns : 0u), onlyCaretLine);
+}
+
+void setParagraphFields(Document& doc, const ParagraphValues& values, uint32_t fields, bool onlyCaretLine) {
   if (!caretLineValid(doc)) return;
   LinePos caret{doc.CurField, doc.CurLine};
   if (onlyCaretLine) {
-    writeLine(lineAt(doc, caret), values, withSection);
+    writeLine(lineAt(doc, caret), values, fields);
     return;
   }
   std::vector<LinePos> touched = hasSelection(doc) ? selectedLines(doc) : std::vector<LinePos>{caret};
-  std::vector<LinePos> done;
+  // One mark per line written, so that each paragraph is walked and written
+  // once however many of its lines the selection touches.
+  std::vector<std::vector<bool>> done(doc.Fields.size());
+  const auto isDone = [&](LinePos p) {
+    const auto& marks = done[static_cast<size_t>(p.field)];
+    return !marks.empty() && marks[static_cast<size_t>(p.line)];
+  };
   for (LinePos start : touched) {
+    if (isDone(start)) continue;
     for (LinePos p : paragraphLines(doc, start)) {
-      if (std::find(done.begin(), done.end(), p) != done.end()) continue;
-      done.push_back(p);
+      auto& marks = done[static_cast<size_t>(p.field)];
+      if (marks.empty()) marks.resize(doc.Fields[static_cast<size_t>(p.field)].Lines.size());
+      if (marks[static_cast<size_t>(p.line)]) continue;
+      marks[static_cast<size_t>(p.line)] = true;
       TLineRec& line = lineAt(doc, p);
-      writeLine(line, values, withSection);
-      if (withSection && line.InTable && line.RowCells >= 2) {
+      writeLine(line, values, fields);
+      if ((fields & kParaColumns) && line.InTable && line.RowCells >= 2) {
         // A row is one section: its cells' lines must all carry the settings.
         for (LinePos cell : tableRowLines(doc, p)) writeSection(lineAt(doc, cell), values);
       }

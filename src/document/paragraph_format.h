@@ -33,6 +33,20 @@ ParagraphValues getabsatzformat(const Document& doc);
 // Each written line becomes dirty.
 void setabsatzformat(Document& doc, const ParagraphValues& values, bool withSection, bool onlyCaretLine);
 
+// The paragraph values one by one. A command on several paragraphs writes
+// only the values it changes, so that each paragraph keeps its own others
+// (centring a selection must not strip one paragraph's list or indents).
+enum ParagraphField : uint32_t {
+  kParaAlignment = 1u << 0, kParaLineSpacing = 1u << 1,  // LineSpacing with its mode
+  kParaSpaceBefore = 1u << 2, kParaSpaceAfter = 1u << 3, kParaLeftIndent = 1u << 4,
+  kParaRightIndent = 1u << 5, kParaFirstLineIndent = 1u << 6, kParaDefaultTabWidth = 1u << 7,
+  kParaTabs = 1u << 8, kParaListIndent = 1u << 9, kParaListKind = 1u << 10, kParaBulletChar = 1u << 11,
+  kParaBulletFont = 1u << 12,
+  kParaColumns = 1u << 13,  // ColumnCount, ColumnLines and ColumnGap
+};
+// As setabsatzformat, writing only the `fields` named.
+void setParagraphFields(Document& doc, const ParagraphValues& values, uint32_t fields, bool onlyCaretLine);
+
 // First line of the paragraph holding `pos`, and all its lines in order.
 LinePos paragraphStart(const Document& doc, LinePos pos);
 std::vector<LinePos> paragraphLines(const Document& doc, LinePos pos);

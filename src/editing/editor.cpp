@@ -23,8 +23,8 @@ void Editor::FormCreate() {
   doc_.CreateHeaderFooter();
   doc_.SetAllDirtyFlags();
   CompleteRefresh();
-  // The standard styles and the input format taken from the text are added
-  // here by the formatting and caret commands.
+  FreeVorlagen();
+  CreateStandartVorlagen();
 }
 
 void Editor::SetFileChanged(bool flag) {

@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "document/document.h"
 #include "document/text_pos.h"
+#include "editing/character_format.h"
 #include "editing/editor_host.h"
 #include "editing/key_commands.h"
 #include "editing/program_services.h"
@@ -20,6 +22,11 @@
 #include "platform/canvas.h"
 
 namespace vendaro {
+
+struct ParagraphValues;
+
+// A size from the size box's text: a number from 1 to 999 points.
+std::optional<double> fontSizeFromText(std::string_view text);
 
 class Editor {
  public:
@@ -150,6 +157,52 @@ class Editor {
   // Bold (0), italic (1) or underline (2) of the input font switched, and
   // the selection, or else the word at the caret, made to match.
   void toggleCharacterStyle(int styleBit);
+  // False where formatting commands must not act: no caret line, or the
+  // caret in a shape or picture frame. They then take no undo step either.
+  bool formattingAllowed() const;
+  // Copies the flagged properties of the input font into the selection or
+  // the word at the caret: one undo step "Zeichenformat".
+  void formatieren(const CharacterApply& apply);
+  // formatieren's walk over the cells alone: no undo step, no layout.
+  void applyInputFont(const CharacterApply& apply);
+  // The tool bar's size and font boxes. The size box returns the text it
+  // shows afterwards: the new size, or the input font's size when the text
+  // was no size from 1 to 999. Both do nothing while the tool bar is synced.
+  std::string setFontSizeFromBox(std::string_view text);
+  void setFontNameFromBox(std::string_view cp1252Name);
+
+  // --- formatting dialogs and line spacing (format_dialogs.cpp,
+  // paragraph_commands.cpp) --------------------------------------------------
+  // "&Zeichen...": the character dialog, applied to what the user changed.
+  void zeichenformatieren();
+  // Line spacing buttons: single, 1.5 lines, double.
+  void ZeilenAbstandEinfach();
+  void ZeilenAbstandEinEinhalbfach();
+  void ZeilenAbstandZweifach();
+  // The paragraph, tab stop, numbering and columns dialogs; each writes the
+  // values the user changed as one undo step "Absatzformat".
+  void absatzformatieren();
+  void tabulator();
+  void NummerierungundAufzaehlungen();
+  void spaltenformat();
+
+  // --- styles (styles.cpp) --------------------------------------------------
+  // The five styles of a new document, from the caret's paragraph format.
+  void CreateStandartVorlagen();
+  // A new paragraph (kind 0) or character (kind 1) style named in the
+  // style name dialog, from the caret's paragraph and character.
+  void NeueVorlage(uint8_t kind);
+  // Applies style `index`: a paragraph style's format to the caret's
+  // paragraphs, and its font like formatieren with every flag. One undo
+  // step "Zeichenformat" restores both. Invalid indexes do nothing.
+  void useVorlage(int index);
+  // The style manager: renames and deletions take effect at once; OK
+  // applies the selected style.
+  void VorlagenVerwalten();
+  // Hands the style names to the tool bar (with the rest of its state).
+  void ListAllVorlagen() { SmallOvertakeFont(); }
+  void AddVorlage(const TStyleRec& style);
+  void FreeVorlagen();
 
   // --- painting (editor_painting.cpp) ---------------------------------------
   // Paints the pages the viewport shows (screen) or one page (print); shows
@@ -196,6 +249,8 @@ class Editor {
   void toggleSoftHyphen();
   void deleteSelectedObjects();
   void setAlignment(uint8_t alignment);
+  // Writes the named paragraph values as one undo step "Absatzformat".
+  void writeParagraphFields(const ParagraphValues& values, uint32_t fields);
 
   EditorHost& host_;
   ProgramServices& services_;

@@ -37,6 +37,8 @@ struct ToolbarFontState {
   bool bold() const { return GettingOpsB(font.Style, 0); }
   bool italic() const { return GettingOpsB(font.Style, 1); }
   bool underline() const { return GettingOpsB(font.Style, 2); }
+  // The style box is refilled only when its entries differ from these.
+  bool styleBoxNeedsRebuild(const std::vector<std::string>& boxEntries) const { return boxEntries != styleNames; }
 };
 
 // An open or save file dialog: the shell fills it, the host shows it and,
@@ -65,7 +67,8 @@ struct SonderzeichenDialog {
   uint8_t character = ' ';
 };
 
-// The character dialog "Zeichen". Texts are UTF-8 except where noted.
+// The character dialog "Zeichen". The font name is as the document holds it
+// (code page 1252).
 // The attribute list "Fett" … "Keine Silbentrennung" follows the `Attr`
 // bits 0 to 13; the first four also show `Style` bits 0 to 3.
 inline constexpr int kCharacterAttributeCount = 14;

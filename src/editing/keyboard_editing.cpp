@@ -55,8 +55,7 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
     if (key == kKeyL) formatleft();
     else if (key == kKeyR) formatright();
     else if (key == kKeyE) formatcenter();
-    else formatblock();
-    SmallOvertakeFont();
+    else formatblock();  // which updates the tool bar
     return true;
   }
 

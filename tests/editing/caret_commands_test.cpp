@@ -43,9 +43,10 @@ TEST_F(CaretCommands, OvertakeFontTakesTheFontBeforeTheCaretAndUpdatesTheToolbar
   TLineRec& line = firstLine(2, italic);
   line.Para.Alignment = 2;
   line.Para.ListKind = 1;
+  editor.FreeVorlagen();
   TStyleRec style;
   style.Name = "Standard";
-  doc.Styles.push_back(style);
+  editor.AddVorlage(style);
 
   setCaret(doc, {0, 0, 1});
   editor.OvertakeFont();
