@@ -8,6 +8,7 @@
 #include "app/context_menu.h"
 #include "app/file_dialogs.h"
 #include "app/format_dialogs.h"
+#include "app/format_toolbar.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
@@ -165,6 +166,11 @@ bool EditorWindow::showUserDictionaryDialog(UserDictionaryDialog& dialog) {
 
 QuestionAnswer EditorWindow::askYesNoCancel(const std::string& text, const std::string& caption) {
   return askYesNoCancelBox(this, text, caption);
+}
+
+// Only the active document's caret speaks for the bar.
+void EditorWindow::toolbarFontChanged(const ToolbarFontState& state) {
+  if (active_) main_.formatToolbar().showState(state);
 }
 
 bool EditorWindow::showSonderzeichenDialog(SonderzeichenDialog& dialog) {

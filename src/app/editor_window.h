@@ -55,6 +55,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
   SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& dialog) override;
   bool showUserDictionaryDialog(UserDictionaryDialog& dialog) override;
+  void toolbarFontChanged(const ToolbarFontState& state) override;
   bool showSonderzeichenDialog(SonderzeichenDialog& dialog) override;
   bool showZeichenDialog(ZeichenDialog& dialog) override;
   bool showAbsatzDialog(AbsatzDialog& dialog) override;

@@ -17,6 +17,7 @@ MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildFileMenu();
   buildEditMenu();
   buildInsertMenu();
+  buildFormatMenu();
   buildExtrasMenu();
   buildWindowMenu();
   refresh();
@@ -66,6 +67,32 @@ void MainMenus::buildInsertMenu() {
   specialCharacterAction = insertMenu->addAction(QStringLiteral("&Sonderzeichen..."), this,
                                                  [this] { formatCommand([](Editor& e) { e.SonderzeichenEinfuegen(); }); });
   connect(insertMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
+}
+
+void MainMenus::buildFormatMenu() {
+  formatMenu = main_.menuBar()->addMenu(QStringLiteral("F&ormat"));
+  characterAction = formatMenu->addAction(QStringLiteral("&Zeichen..."), this,
+                                          [this] { formatCommand([](Editor& e) { e.zeichenformatieren(); }); });
+  paragraphAction = formatMenu->addAction(QStringLiteral("&Absatz..."), this,
+                                          [this] { formatCommand([](Editor& e) { e.absatzformatieren(); }); });
+  numberingAction = formatMenu->addAction(QStringLiteral("&Nummerierung und Aufzählungen...."), this, [this] {
+    formatCommand([](Editor& e) { e.NummerierungundAufzaehlungen(); });
+  });
+  columnsAction = formatMenu->addAction(QStringLiteral("&Spalten..."), this,
+                                        [this] { formatCommand([](Editor& e) { e.spaltenformat(); }); });
+  tabStopsAction = formatMenu->addAction(QStringLiteral("&Tabulator..."), this,
+                                         [this] { formatCommand([](Editor& e) { e.tabulator(); }); });
+  formatMenu->addSeparator();
+  stylesMenu = formatMenu->addMenu(QStringLiteral("Format&vorlagen"));
+  newParagraphStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Absatzvorlage..."), this, [this] {
+    formatCommand([](Editor& e) { e.NeueVorlage(kParagraphStyle); });
+  });
+  newCharacterStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Zeichenvorlage"), this, [this] {
+    formatCommand([](Editor& e) { e.NeueVorlage(kCharacterStyle); });
+  });
+  manageStylesAction = stylesMenu->addAction(QStringLiteral("&Vorlagen verwalten..."), this,
+                                             [this] { formatCommand([](Editor& e) { e.VorlagenVerwalten(); }); });
+  connect(formatMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
 }
 
 template <typename Command>
@@ -164,6 +191,9 @@ void MainMenus::Format1Click() {
   }
   // Special characters go into text too, but not into a selected text box.
   specialCharacterAction->setEnabled(inText);
+  for (QAction* action : {characterAction, paragraphAction, numberingAction, columnsAction, tabStopsAction,
+                          stylesMenu->menuAction()})
+    action->setEnabled(inText);
 }
 
 void MainMenus::refresh() {
@@ -171,6 +201,7 @@ void MainMenus::refresh() {
   const bool open = main_.activeDocument() != nullptr;
   editMenu->menuAction()->setVisible(open);
   insertMenu->menuAction()->setVisible(open);
+  formatMenu->menuAction()->setVisible(open);
   extrasMenu->menuAction()->setVisible(open);
   File1Click();
   Edit1Click();

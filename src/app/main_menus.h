@@ -1,5 +1,5 @@
 // main_menus.h — the main window's menu bar: Datei, Bearbeiten, Einfügen,
-// Extras and Fenster with their shortcuts, the recent files at the
+// Format, Extras and Fenster with their shortcuts, the recent files at the
 // end of the File menu, and the captions and enabled states computed as a
 // menu opens.
 #pragma once
@@ -25,7 +25,7 @@ class MainMenus : public QObject {
   void File1Click();
   // The Edit menu opens: the undo and redo captions.
   void Edit1Click();
-  // The Insert menu opens: special characters need the caret in text.
+  // The Insert and Format menus open: text formatting needs the caret in text.
   void Format1Click();
   // Everything a menu opening computes, for shortcuts between openings,
   // and which menus show: Bearbeiten and Extras only with a document.
@@ -34,6 +34,7 @@ class MainMenus : public QObject {
   QMenu* fileMenu = nullptr;
   QMenu* editMenu = nullptr;
   QMenu* insertMenu = nullptr;
+  QMenu* formatMenu = nullptr;
   QMenu* extrasMenu = nullptr;
   QMenu* windowMenu = nullptr;
 
@@ -49,6 +50,15 @@ class MainMenus : public QObject {
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
   QAction* specialCharacterAction = nullptr;
+  QAction* characterAction = nullptr;
+  QAction* paragraphAction = nullptr;
+  QAction* numberingAction = nullptr;
+  QAction* columnsAction = nullptr;
+  QAction* tabStopsAction = nullptr;
+  QMenu* stylesMenu = nullptr;
+  QAction* newParagraphStyleAction = nullptr;
+  QAction* newCharacterStyleAction = nullptr;
+  QAction* manageStylesAction = nullptr;
   QAction* optionsAction = nullptr;
   QAction* spellWholeAction = nullptr;
   QAction* spellFromCaretAction = nullptr;
@@ -61,6 +71,7 @@ class MainMenus : public QObject {
   void buildFileMenu();
   void buildEditMenu();
   void buildInsertMenu();
+  void buildFormatMenu();
   void buildExtrasMenu();
   void buildWindowMenu();
   // Sends a key to the active document's keyboard handler.

@@ -22,6 +22,7 @@ namespace vendaro {
 
 class EditorWindow;
 class FormatDialogs;
+class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
+  FormatToolbar& formatToolbar() const { return *formatToolbar_; }
 
   // --- commands ----------------------------------------------------------------
   void FileNew1Execute();
@@ -94,6 +96,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QLabel* panels_[4];
   std::unique_ptr<MainMenus> menus_;
   std::unique_ptr<FormatDialogs> formatDialogs_;
+  FormatToolbar* formatToolbar_ = nullptr;
   QTimer AutoSaveTimer;
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;
