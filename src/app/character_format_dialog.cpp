@@ -11,6 +11,7 @@
 
 #include "app/colour_combo_box.h"
 #include "app/dialog_buttons.h"
+#include "app/dialog_exchange.h"
 #include "app/font_faces.h"
 
 namespace vendaro {
@@ -36,6 +37,10 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
+  // Every attribute in view at once: the list is short and a scroll bar
+  // would hide the last ones.
+  attributes_->setMinimumHeight(attributes_->sizeHintForRow(0) * kCharacterAttributeCount +
+                                2 * attributes_->frameWidth());
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Schriftart:"), fontBox_);
@@ -103,13 +108,7 @@ ZeichenDialog CharacterFormatDialog::values() const {
   return dialog;
 }
 
-bool CharacterFormatDialog::edit(ZeichenDialog& dialog) {
-  fill(dialog);
-  fontBox_->setFocus();
-  if (exec() != QDialog::Accepted) return false;
-  dialog = values();
-  return true;
-}
+bool CharacterFormatDialog::edit(ZeichenDialog& dialog) { return exchangeValues(*this, dialog); }
 
 void CharacterFormatDialog::backColourShown() { transparent_->setEnabled(transparencyAllowed(backColour_->ColorValue())); }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_buttons.h"
+#include "app/dialog_exchange.h"
 
 namespace vendaro {
 
@@ -38,12 +39,6 @@ SpaltenDialog ColumnsDialog::values() const {
   return dialog;
 }
 
-bool ColumnsDialog::edit(SpaltenDialog& dialog) {
-  fill(dialog);
-  count_->setFocus();
-  if (exec() != QDialog::Accepted) return false;
-  dialog = values();
-  return true;
-}
+bool ColumnsDialog::edit(SpaltenDialog& dialog) { return exchangeValues(*this, dialog); }
 
 }  // namespace vendaro

@@ -14,6 +14,7 @@
 
 #include "app/character_table_dialog.h"
 #include "app/dialog_buttons.h"
+#include "app/dialog_exchange.h"
 #include "app/glyph_preview.h"
 #include "app/qt_text.h"
 
@@ -77,12 +78,7 @@ NummerierungDialog NumberingDialog::values() const {
   return dialog;
 }
 
-bool NumberingDialog::edit(NummerierungDialog& dialog) {
-  fill(dialog);
-  if (exec() != QDialog::Accepted) return false;
-  dialog = values();
-  return true;
-}
+bool NumberingDialog::edit(NummerierungDialog& dialog) { return exchangeValues(*this, dialog); }
 
 void NumberingDialog::chooseFromCharacterTable() {
   std::string face = bulletFont_;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_buttons.h"
+#include "app/dialog_exchange.h"
 #include "document/paragraph_format.h"
 #include "editing/format_dialog_rules.h"
 
@@ -94,13 +95,7 @@ AbsatzDialog ParagraphDialog::values() const {
   return dialog;
 }
 
-bool ParagraphDialog::edit(AbsatzDialog& dialog) {
-  fill(dialog);
-  alignment_->setFocus();
-  if (exec() != QDialog::Accepted) return false;
-  dialog = values();
-  return true;
-}
+bool ParagraphDialog::edit(AbsatzDialog& dialog) { return exchangeValues(*this, dialog); }
 
 void ParagraphDialog::spacingChosen(int choice) {
   if (const std::optional<std::string> measure = measureForSpacingChoice(choice)) measure_->setText(text(*measure));
