@@ -32,7 +32,7 @@ TEST(DocumentStore, NewWindowHasBodyAndThreeHeaderFooterPairs) {
 }
 
 TEST(DocumentStore, EqualFormatsShareOneFontEntry) {
-  Document doc = test::newWindowDocument();
+  Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "ab");
   EXPECT_EQ(doc.FontCount(), 1);
   doc.CurFont.Color = 0x0000FF;
@@ -150,7 +150,7 @@ TEST(CellMeasuring, ReducedSizesRoundHalvesToEven) {
 }
 
 TEST(CellMeasuring, SuperscriptMovesOnlyTheMarkToARaisedFont) {
-  Document doc = test::newWindowDocument();
+  Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "x1y");
   TLineRec& line = doc.Fields[0].Lines[0];
   const double normalWidth = line.Chars[1].CharWidth;

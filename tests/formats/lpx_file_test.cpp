@@ -69,7 +69,7 @@ TEST(NativeFile, RoundTripKeepsEveryRecord) {
 }
 
 TEST(NativeFile, HeaderAndRecordImagesSitAtTheirOffsets) {
-  Document doc = test::newWindowDocument();
+  Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "A");
   doc.ZoomPercent = 75.0;
   doc.DocLanguage = 1;
@@ -119,7 +119,7 @@ std::vector<uint8_t> cellBytes(Document& doc) {
 }
 
 TEST(NativeFile, CellsTakeThreeBytesAndLargeFontIndicesFour) {
-  Document doc = test::newWindowDocument();
+  Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "a\tb");
   doc.Fields[0].Lines[0].Chars[1].TabLeader = 3;
   EXPECT_EQ(cellBytes(doc), (std::vector<uint8_t>{0x80, 'a', 0, 0x80, 9, 3, 0, 0x80, 'b', 0}));
@@ -181,7 +181,7 @@ TEST(NativeFile, WrongMagicAndBadIndicesAreRefused) {
   wrong[40] = 'x';
   EXPECT_FALSE(decodes(wrong, read));
 
-  Document doc = test::newWindowDocument();
+  Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "a");
   doc.Fields[0].Lines[0].Chars[0].FontIndex = 3;  // no such font
   EXPECT_FALSE(decodes(encodeLpx(doc), read));

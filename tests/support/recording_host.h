@@ -1,7 +1,9 @@
 // recording_host.h — an editor host for tests that remembers what the editor
-// asked of the window: messages, status texts, captions, repaints.
+// asked of the window: messages, status texts, captions, repaints; and that
+// answers the formatting dialogs by script.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +28,40 @@ class RecordingHost : public EditorHost {
   void requestRepaint() override { ++repaints; }
   void scrollCaretIntoView() override { ++caretScrolls; }
 
+  // A dialog answer edits what the command filled in and says OK (true);
+  // without an answer the dialog is cancelled. `dialogsShown` counts them.
+  template <typename Dialog>
+  using Answer = std::function<bool(Dialog&)>;
+  Answer<ZeichenDialog> zeichen;
+  Answer<AbsatzDialog> absatz;
+  Answer<TabulatorDialog> tabulator;
+  Answer<NummerierungDialog> nummerierung;
+  Answer<SpaltenDialog> spalten;
+  Answer<VorlagenNameDialog> vorlagenName;
+  Answer<VorlagenVerwaltenDialog> vorlagenVerwalten;
+  bool showZeichenDialog(ZeichenDialog& d) override { return answer(zeichen, d); }
+  bool showAbsatzDialog(AbsatzDialog& d) override { return answer(absatz, d); }
+  bool showTabulatorDialog(TabulatorDialog& d) override { return answer(tabulator, d); }
+  bool showNummerierungDialog(NummerierungDialog& d) override { return answer(nummerierung, d); }
+  bool showSpaltenDialog(SpaltenDialog& d) override { return answer(spalten, d); }
+  bool showVorlagenNameDialog(VorlagenNameDialog& d) override { return answer(vorlagenName, d); }
+  bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& d) override { return answer(vorlagenVerwalten, d); }
+  void toolbarFontChanged(const ToolbarFontState& state) override { toolbarStates.push_back(state); }
+
   std::vector<Message> messages;
+  std::vector<ToolbarFontState> toolbarStates;
+  int dialogsShown = 0;
   std::vector<std::string> statusTexts;
   std::string caption;
   int repaints = 0;
   int caretScrolls = 0;
+
+ private:
+  template <typename Dialog>
+  bool answer(const Answer<Dialog>& script, Dialog& dialog) {
+    ++dialogsShown;
+    return script && script(dialog);
+  }
 };
 
 }  // namespace vendaro::test

@@ -13,6 +13,13 @@ Document newWindowDocument() {
   return editor.doc();
 }
 
+Document newWindowDocumentWithoutStyles() {
+  Document doc = newWindowDocument();
+  doc.Styles.clear();
+  doc.Fonts.clear();
+  return doc;
+}
+
 void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t lineEnd) {
   TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
   // The first empty line of a frame is used before new ones are added.

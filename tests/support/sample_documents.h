@@ -10,6 +10,9 @@ namespace vendaro::test {
 
 // The empty document of a new window (seven frames).
 Document newWindowDocument();
+// The same without its standard styles and their fonts: a font table that
+// holds only what the test adds.
+Document newWindowDocumentWithoutStyles();
 // Appends a line of plain text to frame `field`, typed with the input format;
 // `lineEnd` says how the line ends.
 void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t lineEnd = kLineEndParagraph);
