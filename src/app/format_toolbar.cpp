@@ -23,8 +23,6 @@
 namespace vendaro {
 namespace {
 
-const char* const kSizes[] = {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
-
 // Enter in a box runs `done` instead of the box's own handling, so that a
 // typed entry is applied once and the box does not take the key further.
 class EnterKeyFilter : public QObject {
@@ -71,31 +69,10 @@ void FormatToolbar::addBoxes() {
   onEnter(styleBox_, [this] { returnFocusToEditor(); });
   addWidget(styleBox_);
 
-  fontBox_ = new QComboBox(this);
-  fontBox_->setToolTip(QStringLiteral("Schriftart"));
-  fontBox_->setEditable(true);
-  fontBox_->setInsertPolicy(QComboBox::NoInsert);
-  fontBox_->setMinimumContentsLength(16);
+  fontBox_ = addTypedBox(QStringLiteral("Schriftart"), 16, &FormatToolbar::fontChosen);
   fontBox_->addItems(documentFontFaces());
-  connect(fontBox_, &QComboBox::activated, this, [this] { fontChosen(); });
-  onEnter(fontBox_, [this] {
-    fontChosen();
-    returnFocusToEditor();
-  });
-  addWidget(fontBox_);
-
-  sizeBox_ = new QComboBox(this);
-  sizeBox_->setToolTip(QStringLiteral("Schriftgrad"));
-  sizeBox_->setEditable(true);
-  sizeBox_->setInsertPolicy(QComboBox::NoInsert);
-  sizeBox_->setMinimumContentsLength(3);
-  for (const char* size : kSizes) sizeBox_->addItem(QString::fromLatin1(size));
-  connect(sizeBox_, &QComboBox::activated, this, [this] { sizeChosen(); });
-  onEnter(sizeBox_, [this] {
-    sizeChosen();
-    returnFocusToEditor();
-  });
-  addWidget(sizeBox_);
+  sizeBox_ = addTypedBox(QStringLiteral("Schriftgrad"), 3, &FormatToolbar::sizeChosen);
+  for (int size : kCharacterDialogSizes) sizeBox_->addItem(QString::number(size));
 }
 
 void FormatToolbar::addCharacterButtons() {
@@ -140,6 +117,21 @@ void FormatToolbar::addParagraphButtons() {
     const uint8_t kind = action == bulletAction_ ? 1 : 2;
     connect(action, &QAction::triggered, this, [this, kind] { act([kind](Editor& e) { e.aufzaehlung(kind); }); });
   }
+}
+
+QComboBox* FormatToolbar::addTypedBox(const QString& tip, int width, void (FormatToolbar::*chosen)()) {
+  auto* box = new QComboBox(this);
+  box->setToolTip(tip);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setMinimumContentsLength(width);
+  connect(box, &QComboBox::activated, this, chosen);
+  onEnter(box, [this, chosen] {
+    (this->*chosen)();
+    returnFocusToEditor();
+  });
+  addWidget(box);
+  return box;
 }
 
 Editor* FormatToolbar::commandTarget() const {

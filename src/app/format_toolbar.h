@@ -43,6 +43,9 @@ class FormatToolbar : public QToolBar {
   template <typename Command>
   void act(const Command& command);
   void addBoxes();
+  // A box one may type into (font, size): a list choice or Enter runs
+  // `chosen`, and Enter goes back to the text as well.
+  QComboBox* addTypedBox(const QString& tip, int width, void (FormatToolbar::*chosen)());
   void addCharacterButtons();
   void addParagraphButtons();
   void styleChosen(int index);

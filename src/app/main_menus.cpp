@@ -189,7 +189,6 @@ void MainMenus::Format1Click() {
     inText = doc.CurField >= 0 && static_cast<size_t>(doc.CurField) < doc.Fields.size() &&
              doc.Fields[static_cast<size_t>(doc.CurField)].FieldType <= kFieldTextBox;
   }
-  // Special characters go into text too, but not into a selected text box.
   specialCharacterAction->setEnabled(inText);
   for (QAction* action : {characterAction, paragraphAction, numberingAction, columnsAction, tabStopsAction,
                           stylesMenu->menuAction()})
