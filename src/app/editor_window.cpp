@@ -2,14 +2,23 @@
 
 #include <QCloseEvent>
 
+#include "app/character_format_dialog.h"
+#include "app/character_table_dialog.h"
+#include "app/columns_dialog.h"
 #include "app/context_menu.h"
 #include "app/file_dialogs.h"
+#include "app/format_dialogs.h"
+#include "app/format_toolbar.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/numbering_dialog.h"
 #include "app/page_setup_dialog.h"
 #include "app/page_view.h"
+#include "app/paragraph_dialog.h"
 #include "app/spell_check_form.h"
+#include "app/style_dialogs.h"
+#include "app/tab_stops_dialog.h"
 #include "app/user_dictionary_form.h"
 #include "document/page_setup.h"
 #include "shell/shell.h"
@@ -157,6 +166,35 @@ bool EditorWindow::showUserDictionaryDialog(UserDictionaryDialog& dialog) {
 
 QuestionAnswer EditorWindow::askYesNoCancel(const std::string& text, const std::string& caption) {
   return askYesNoCancelBox(this, text, caption);
+}
+
+// Only the active document's caret speaks for the bar.
+void EditorWindow::toolbarFontChanged(const ToolbarFontState& state) {
+  if (active_) main_.formatToolbar().showState(state);
+}
+
+bool EditorWindow::showSonderzeichenDialog(SonderzeichenDialog& dialog) {
+  return main_.formatDialogs().characterTable().choose(dialog.fontName, dialog.character);
+}
+
+bool EditorWindow::showZeichenDialog(ZeichenDialog& dialog) { return main_.formatDialogs().characterFormat().edit(dialog); }
+
+bool EditorWindow::showAbsatzDialog(AbsatzDialog& dialog) { return main_.formatDialogs().paragraph().edit(dialog); }
+
+bool EditorWindow::showTabulatorDialog(TabulatorDialog& dialog) { return main_.formatDialogs().tabStops().edit(dialog); }
+
+bool EditorWindow::showNummerierungDialog(NummerierungDialog& dialog) {
+  return main_.formatDialogs().numbering().edit(dialog);
+}
+
+bool EditorWindow::showSpaltenDialog(SpaltenDialog& dialog) { return main_.formatDialogs().columns().edit(dialog); }
+
+bool EditorWindow::showVorlagenNameDialog(VorlagenNameDialog& dialog) {
+  return main_.formatDialogs().styleName().edit(dialog);
+}
+
+bool EditorWindow::showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& dialog) {
+  return main_.formatDialogs().styleManager().edit(dialog);
 }
 
 }  // namespace vendaro

@@ -55,6 +55,15 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
   SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& dialog) override;
   bool showUserDictionaryDialog(UserDictionaryDialog& dialog) override;
+  void toolbarFontChanged(const ToolbarFontState& state) override;
+  bool showSonderzeichenDialog(SonderzeichenDialog& dialog) override;
+  bool showZeichenDialog(ZeichenDialog& dialog) override;
+  bool showAbsatzDialog(AbsatzDialog& dialog) override;
+  bool showTabulatorDialog(TabulatorDialog& dialog) override;
+  bool showNummerierungDialog(NummerierungDialog& dialog) override;
+  bool showSpaltenDialog(SpaltenDialog& dialog) override;
+  bool showVorlagenNameDialog(VorlagenNameDialog& dialog) override;
+  bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& dialog) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -16,6 +16,8 @@ namespace vendaro {
 MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildFileMenu();
   buildEditMenu();
+  buildInsertMenu();
+  buildFormatMenu();
   buildExtrasMenu();
   buildWindowMenu();
   refresh();
@@ -58,6 +60,47 @@ void MainMenus::buildEditMenu() {
   selectAllAction = editMenu->addAction(QStringLiteral("&Alles markieren"), this, [this] { sendKey(kKeyA, kCtrl); });
   selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
+}
+
+void MainMenus::buildInsertMenu() {
+  insertMenu = main_.menuBar()->addMenu(QStringLiteral("&Einfügen"));
+  specialCharacterAction = insertMenu->addAction(QStringLiteral("&Sonderzeichen..."), this,
+                                                 [this] { formatCommand([](Editor& e) { e.SonderzeichenEinfuegen(); }); });
+  connect(insertMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
+}
+
+void MainMenus::buildFormatMenu() {
+  formatMenu = main_.menuBar()->addMenu(QStringLiteral("F&ormat"));
+  characterAction = formatMenu->addAction(QStringLiteral("&Zeichen..."), this,
+                                          [this] { formatCommand([](Editor& e) { e.zeichenformatieren(); }); });
+  paragraphAction = formatMenu->addAction(QStringLiteral("&Absatz..."), this,
+                                          [this] { formatCommand([](Editor& e) { e.absatzformatieren(); }); });
+  numberingAction = formatMenu->addAction(QStringLiteral("&Nummerierung und Aufzählungen...."), this, [this] {
+    formatCommand([](Editor& e) { e.NummerierungundAufzaehlungen(); });
+  });
+  columnsAction = formatMenu->addAction(QStringLiteral("&Spalten..."), this,
+                                        [this] { formatCommand([](Editor& e) { e.spaltenformat(); }); });
+  tabStopsAction = formatMenu->addAction(QStringLiteral("&Tabulator..."), this,
+                                         [this] { formatCommand([](Editor& e) { e.tabulator(); }); });
+  formatMenu->addSeparator();
+  stylesMenu = formatMenu->addMenu(QStringLiteral("Format&vorlagen"));
+  newParagraphStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Absatzvorlage..."), this, [this] {
+    formatCommand([](Editor& e) { e.NeueVorlage(kParagraphStyle); });
+  });
+  newCharacterStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Zeichenvorlage"), this, [this] {
+    formatCommand([](Editor& e) { e.NeueVorlage(kCharacterStyle); });
+  });
+  manageStylesAction = stylesMenu->addAction(QStringLiteral("&Vorlagen verwalten..."), this,
+                                             [this] { formatCommand([](Editor& e) { e.VorlagenVerwalten(); }); });
+  connect(formatMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
+}
+
+template <typename Command>
+void MainMenus::formatCommand(const Command& command) {
+  ShellDocument* document = main_.activeDocument();
+  if (!document) return;
+  command(document->editor());
+  if (main_.activeDocument() == document) document->editor().SmallOvertakeFont();
 }
 
 void MainMenus::buildExtrasMenu() {
@@ -137,13 +180,31 @@ void MainMenus::Edit1Click() {
   selectAllAction->setEnabled(document != nullptr);
 }
 
+void MainMenus::Format1Click() {
+  ShellDocument* document = main_.activeDocument();
+  bool inText = false;
+  if (document) {
+    const Document& doc = document->editor().doc();
+    // Drawing shapes and picture frames hold no text to format.
+    inText = doc.CurField >= 0 && static_cast<size_t>(doc.CurField) < doc.Fields.size() &&
+             doc.Fields[static_cast<size_t>(doc.CurField)].FieldType <= kFieldTextBox;
+  }
+  specialCharacterAction->setEnabled(inText);
+  for (QAction* action : {characterAction, paragraphAction, numberingAction, columnsAction, tabStopsAction,
+                          stylesMenu->menuAction()})
+    action->setEnabled(inText);
+}
+
 void MainMenus::refresh() {
   // The document menus show only while there is a document to act on.
   const bool open = main_.activeDocument() != nullptr;
   editMenu->menuAction()->setVisible(open);
+  insertMenu->menuAction()->setVisible(open);
+  formatMenu->menuAction()->setVisible(open);
   extrasMenu->menuAction()->setVisible(open);
   File1Click();
   Edit1Click();
+  Format1Click();
   checkWhileTypingAction->setChecked(main_.shell().settings().CheckWhileTyping);
 }
 

@@ -1,6 +1,7 @@
-// main_menus.h — the main window's menu bar: Datei, Bearbeiten, Extras and
-// Fenster with their shortcuts, the recent files at the end of the File
-// menu, and the captions and enabled states computed as a menu opens.
+// main_menus.h — the main window's menu bar: Datei, Bearbeiten, Einfügen,
+// Format, Extras and Fenster with their shortcuts, the recent files at the
+// end of the File menu, and the captions and enabled states computed as a
+// menu opens.
 #pragma once
 
 #include <QObject>
@@ -24,12 +25,16 @@ class MainMenus : public QObject {
   void File1Click();
   // The Edit menu opens: the undo and redo captions.
   void Edit1Click();
+  // The Insert and Format menus open: text formatting needs the caret in text.
+  void Format1Click();
   // Everything a menu opening computes, for shortcuts between openings,
   // and which menus show: Bearbeiten and Extras only with a document.
   void refresh();
 
   QMenu* fileMenu = nullptr;
   QMenu* editMenu = nullptr;
+  QMenu* insertMenu = nullptr;
+  QMenu* formatMenu = nullptr;
   QMenu* extrasMenu = nullptr;
   QMenu* windowMenu = nullptr;
 
@@ -44,6 +49,16 @@ class MainMenus : public QObject {
   QAction* redoAction = nullptr;
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
+  QAction* specialCharacterAction = nullptr;
+  QAction* characterAction = nullptr;
+  QAction* paragraphAction = nullptr;
+  QAction* numberingAction = nullptr;
+  QAction* columnsAction = nullptr;
+  QAction* tabStopsAction = nullptr;
+  QMenu* stylesMenu = nullptr;
+  QAction* newParagraphStyleAction = nullptr;
+  QAction* newCharacterStyleAction = nullptr;
+  QAction* manageStylesAction = nullptr;
   QAction* optionsAction = nullptr;
   QAction* spellWholeAction = nullptr;
   QAction* spellFromCaretAction = nullptr;
@@ -55,10 +70,16 @@ class MainMenus : public QObject {
  private:
   void buildFileMenu();
   void buildEditMenu();
+  void buildInsertMenu();
+  void buildFormatMenu();
   void buildExtrasMenu();
   void buildWindowMenu();
   // Sends a key to the active document's keyboard handler.
   void sendKey(int key, unsigned shift);
+  // Runs `command` on the active document's editor, then brings the
+  // formatting tool bar in line with what it did.
+  template <typename Command>
+  void formatCommand(const Command& command);
 
   MainWindow& main_;
 };

@@ -11,6 +11,8 @@
 
 #include "app/editor_window.h"
 #include "app/file_dialogs.h"
+#include "app/format_dialogs.h"
+#include "app/format_toolbar.h"
 #include "app/main_menus.h"
 #include "app/mdi_arrangement.h"
 #include "app/message_boxes.h"
@@ -46,6 +48,9 @@ MainWindow::MainWindow(std::vector<std::string> arguments)
   panels_[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   panels_[2]->setAlignment(Qt::AlignCenter);
   menus_ = std::make_unique<MainMenus>(*this);
+  formatDialogs_ = std::make_unique<FormatDialogs>(*this);
+  formatToolbar_ = new FormatToolbar(*this);
+  addToolBar(Qt::TopToolBarArea, formatToolbar_);
   connect(documents_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
   connect(&AutoSaveTimer, &QTimer::timeout, this, [this] { shell_.AutoSaveTimerTimer(); });
 

@@ -21,6 +21,8 @@ class QMdiSubWindow;
 namespace vendaro {
 
 class EditorWindow;
+class FormatDialogs;
+class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
@@ -49,6 +51,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog& optionsDialog();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
+  FormatDialogs& formatDialogs() { return *formatDialogs_; }
+  FormatToolbar& formatToolbar() const { return *formatToolbar_; }
 
   // --- commands ----------------------------------------------------------------
   void FileNew1Execute();
@@ -91,6 +95,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   QMdiArea* documents_;
   QLabel* panels_[4];
   std::unique_ptr<MainMenus> menus_;
+  std::unique_ptr<FormatDialogs> formatDialogs_;
+  FormatToolbar* formatToolbar_ = nullptr;
   QTimer AutoSaveTimer;
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;

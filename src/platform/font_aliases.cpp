@@ -84,4 +84,11 @@ const FaceAlias* findFaceAlias(std::string_view faceName) {
   return nullptr;
 }
 
+std::vector<std::string_view> aliasedFaceNames() {
+  std::vector<std::string_view> names;
+  names.reserve(kAliases.size());
+  for (const FaceAlias& alias : kAliases) names.push_back(alias.windowsName);
+  return names;
+}
+
 }  // namespace vendaro

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "platform/symbol_fonts.h"
 
@@ -19,5 +20,8 @@ struct FaceAlias {
 // The alias for a face name, compared without regard to ASCII case and
 // surrounding blanks; nullptr when the face has none.
 const FaceAlias* findFaceAlias(std::string_view faceName);
+// The Windows face names the table knows, in table order: font lists offer
+// them beside the installed families, since documents name these faces.
+std::vector<std::string_view> aliasedFaceNames();
 
 }  // namespace vendaro
