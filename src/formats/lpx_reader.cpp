@@ -92,6 +92,12 @@ class LpxDecoder {
     if (!ok()) return false;
     const auto* blockBytes = reinterpret_cast<const uint8_t*>(block.data());
     const BitmapInfoHeader header = BitmapInfoHeader::readFrom(blockBytes);
+    // A released picture: the entry keeps its place, without pixels. Any
+    // colour table the block carries goes unread with it.
+    if (header.biWidth == 0 && header.biHeight == 0) {
+      pic = TPictureRec{};
+      return true;
+    }
     const int bits = header.biBitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
     if (colours != (bits <= 8 ? 1 << bits : 0)) return false;

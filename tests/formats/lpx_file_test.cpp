@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
+#include "document/picture_list.h"
 #include "formats/lpx_file.h"
 #include "formats/lpx_records.h"
 #include "support/sample_documents.h"
@@ -192,6 +194,66 @@ TEST(NativeFile, WrongMagicAndBadIndicesAreRefused) {
   doc.CurLine = 40;  // a caret outside the text is moved, not refused
   ASSERT_TRUE(decodes(encodeLpx(doc), read));
   EXPECT_EQ(read.CurLine, 0);
+}
+
+TPictureRec patternedPicture(int bits, uint8_t seed) {
+  TPictureRec pic;
+  EXPECT_TRUE(newdib(pic, 9, 4, bits));
+  for (size_t i = 0; i < pic.pixelBytes(); ++i) pic.mutablePixels()[i] = static_cast<uint8_t>(seed + i * 7);
+  return pic;
+}
+
+// Released pictures keep their entries: a document whose text shows only
+// the last of three pictures is saved after the other two were released.
+TEST(NativeFile, ReleasedPicturesSaveAndReopenInEveryDepth) {
+  test::TempDir dir;
+  for (int bits : {1, 4, 8, 16, 24, 32}) {
+    SCOPED_TRACE(bits);
+    Document doc = test::newWindowDocument();
+    test::appendTextLine(doc, 0, "a");
+    doc.Pictures = {patternedPicture(bits, 1), patternedPicture(bits, 2), patternedPicture(bits, 3)};
+    TCharRec& cell = doc.Fields[0].Lines[0].Chars[0];
+    cell.Kind = kCellPicture;
+    cell.PictureIndex = 2;
+    const TPictureRec shown = doc.Pictures[2];
+    FreeBildInListeIfNotNeeded(doc);
+    ASSERT_FALSE(doc.Pictures[0].hasPixels());
+
+    std::string message;
+    ASSERT_TRUE(SaveLPXFile(doc, dir.file("frei.lpx"), message)) << message;
+    Document read;
+    ASSERT_TRUE(OpenLPXFile(read, dir.file("frei.lpx"), message)) << message;
+    ASSERT_EQ(read.PictureCount(), 3);
+    EXPECT_FALSE(read.Pictures[0].hasPixels());
+    EXPECT_FALSE(read.Pictures[1].hasPixels());
+    EXPECT_EQ(read.Pictures[2].Header.biBitCount, bits);
+    EXPECT_EQ(read.Pictures[2].Palette, shown.Palette);
+    ASSERT_EQ(read.Pictures[2].pixelBytes(), shown.pixelBytes());
+    EXPECT_EQ(0, std::memcmp(read.Pictures[2].pixels(), shown.pixels(), shown.pixelBytes()));
+    EXPECT_EQ(read.Fields[0].Lines[0].Chars[0].PictureIndex, 2);
+    // Saved again, the empty entries come out the same.
+    EXPECT_EQ(encodeLpx(read), encodeLpx(doc));
+  }
+}
+
+// Files saved while released entries were written with a colour table of
+// one entry open again with those entries empty.
+TEST(NativeFile, EmptyEntriesWithAColourTableAreRead) {
+  Document doc = test::newWindowDocument();
+  doc.Pictures = {TPictureRec{}, patternedPicture(8, 5)};
+  std::vector<uint8_t> bytes = encodeLpx(doc);
+  const std::vector<uint8_t> emptyBlock = {40, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+  const auto at = std::search(bytes.begin(), bytes.end(), emptyBlock.begin(), emptyBlock.end());
+  ASSERT_NE(at, bytes.end());
+  const size_t block = static_cast<size_t>(at - bytes.begin());
+  bytes[block] = 44;  // header and one colour
+  bytes[block + 4] = 1;
+  bytes.insert(bytes.begin() + static_cast<long>(block + 8 + BitmapInfoHeader::kSize), 4, uint8_t{0});
+  Document read;
+  ASSERT_TRUE(decodes(bytes, read));
+  ASSERT_EQ(read.PictureCount(), 2);
+  EXPECT_FALSE(read.Pictures[0].hasPixels());
+  EXPECT_EQ(read.Pictures[1].pixelBytes(), doc.Pictures[1].pixelBytes());
 }
 
 TEST(NativeFile, FailedSaveReportsAndLeavesTheTargetAlone) {

@@ -62,5 +62,31 @@ TEST(DocumentFiles, FailuresShowTheGermanMessageAndKeepTheDocument) {
   EXPECT_EQ(editor.doc().FieldCount(), 7);
 }
 
+// The first typed character's undo step releases a picture no cell shows;
+// the document saved then must still open.
+TEST(DocumentFiles, ADocumentSavedAfterAPictureWasReleasedOpensAgain) {
+  test::TempDir dir;
+  Document stored = test::richDocument();
+  TPictureRec unused;
+  ASSERT_TRUE(newdib(unused, 6, 6, 24));
+  stored.Pictures.push_back(unused);
+  std::string message;
+  ASSERT_TRUE(SaveLPXFile(stored, dir.file("bild.lpx"), message));
+
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  ASSERT_TRUE(openNativeFile(editor, dir.file("bild.lpx"), false));
+  editor.getkeysKeyPress('x');
+  ASSERT_FALSE(editor.doc().Pictures.back().hasPixels());
+  ASSERT_TRUE(saveNativeFile(editor, dir.file("bild.lpx"), false));
+
+  Editor reopened(host);
+  reopened.FormCreate();
+  ASSERT_TRUE(openNativeFile(reopened, dir.file("bild.lpx"), false));
+  EXPECT_EQ(reopened.doc().PictureCount(), stored.PictureCount());
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace vendaro
