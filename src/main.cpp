@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef VENDARO_WITH_GUI
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args, vendaro::renderPagePng);
+  if (!vendaro::windowDisplayAvailable()) {
+    std::fprintf(stderr, "%s\n", vendaro::kNoDisplayMessage);
+    return 1;
+  }
   return vendaro::runApplication(argc, argv);
 #else
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);

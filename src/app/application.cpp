@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,8 +14,27 @@
 
 namespace vendaro {
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt ends the program with an abort, and a core dump, when its platform
+// cannot reach the display; the program says so and ends normally instead.
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    if (qtHandler) qtHandler(type, context, text);
+    return;
+  }
+  std::fprintf(stderr, "Die grafische Anzeige konnte nicht geöffnet werden.\n%s\n", text.toLocal8Bit().constData());
+  std::_Exit(1);
+}
+
+}  // namespace
+
 int runApplication(int argc, char** argv) {
+  qtHandler = qInstallMessageHandler(startupMessageHandler);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Vendaro"));
   // Numbers in dialogs read the German way (decimal comma).
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

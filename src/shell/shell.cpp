@@ -159,15 +159,10 @@ ShellDocument* Shell::openRecentFile(size_t index) {
 }
 
 bool Shell::OpenFile(ShellDocument& document, const fs::path& path, int32_t openType) {
-  const DocumentFormat format = openFormatFor(openType, path);
-  const DocumentReader& reader = formats_.reader(format);
-  if (!reader) {
-    document.window().showMessage(cannotOpenMessage(path), MessageIcon::error);
-    return false;
-  }
-  if (!reader(document.editor(), path, QuietFileOp)) return false;
-  document.DocFileType = docFileTypeAfterOpening(format);
-  document.SourceNotWritable = !formatCanBeWritten(format);
+  const std::optional<DocumentFormat> format = openDocumentFile(document.editor(), formats_, path, openType, QuietFileOp);
+  if (!format) return false;
+  document.DocFileType = docFileTypeAfterOpening(*format);
+  document.SourceNotWritable = !formatCanBeWritten(*format);
   if (!QuietFileOp) AddToLastUsedFiles(path.string());
   return true;
 }

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "document/picture_list.h"
+#include "document/record_ranges.h"
 #include "formats/lpx_file.h"
 #include "formats/lpx_records.h"
 #include "support/sample_documents.h"
@@ -254,6 +260,73 @@ TEST(NativeFile, EmptyEntriesWithAColourTableAreRead) {
   ASSERT_EQ(read.PictureCount(), 2);
   EXPECT_FALSE(read.Pictures[0].hasPixels());
   EXPECT_EQ(read.Pictures[1].pixelBytes(), doc.Pictures[1].pixelBytes());
+}
+
+// Nothing is read past the start of what is not a document, and nothing is
+// waited for: a named pipe, a folder, a sparse file of 200 GB with or
+// without the magic text are refused at once.
+TEST(NativeFile, SpecialAndHugeFilesAreRefusedWithoutReadingThem) {
+  test::TempDir dir;
+  Document doc = test::newWindowDocument();
+  const Document before = doc;
+  std::string message;
+  ASSERT_EQ(::mkfifo(dir.file("rohr.lpx").c_str(), 0600), 0);
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("rohr.lpx"), message));
+  EXPECT_EQ(message, kNotAnLpxDocument);
+  std::filesystem::create_directory(dir.file("ordner.lpx"));
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("ordner.lpx"), message));
+  EXPECT_EQ(message, kNotAnLpxDocument);
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("fehlt.lpx"), message));
+  EXPECT_EQ(message, "Konnte Datei fehlt.lpx nicht öffnen!");
+
+  const std::vector<uint8_t> real = encodeLpx(test::newWindowDocument());
+  for (bool withMagic : {true, false}) {
+    const std::filesystem::path big = dir.file(withMagic ? "gross.lpx" : "leer.lpx");
+    test::writeFileBytes(big, withMagic ? std::string(real.begin(), real.end()) : std::string());
+    ASSERT_EQ(::truncate(big.c_str(), off_t{200} << 30), 0);
+    EXPECT_FALSE(OpenLPXFile(doc, big, message));
+    EXPECT_EQ(message, kNotAnLpxDocument);
+  }
+  expectSameDocument(before, doc);
+}
+
+// Values no layout can use are brought into range on reading rather than
+// refused: the text of such a file is intact.
+TEST(NativeFile, HostileNumbersAreBroughtIntoRange) {
+  constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  for (double size : {kNan, kInfinity, -kInfinity, 1e300, -5.0, 0.0}) {
+    SCOPED_TRACE(size);
+    Document doc = test::newWindowDocument();
+    test::appendTextLine(doc, 0, "Plakat");
+    std::vector<TFontRec> fonts = doc.Fonts.entries();
+    fonts[0].Size = size;
+    doc.Fonts.assign(fonts);
+    doc.Fields[3].PageNo = std::numeric_limits<int32_t>::max();
+    doc.Fields[4].PageNo = -7;
+    doc.FootnoteCounter = std::numeric_limits<int32_t>::max();
+    doc.Fields[0].Left = size;
+    TLineRec& line = doc.Fields[0].Lines[0];
+    line.Para.LineSpacing = size;
+    line.Para.DefaultTabWidth = -size;
+    line.ColumnCount = std::numeric_limits<int32_t>::max();
+    line.CellWidthWeight = size;
+    Document read;
+    ASSERT_TRUE(decodes(encodeLpx(doc), read));
+    const double readSize = read.Fonts.entries()[0].Size;
+    EXPECT_TRUE(readSize >= kMinFontSize && readSize <= kMaxFontSize) << readSize;
+    EXPECT_GT(read.Fields[0].Lines[0].Chars[0].CharHeight, 0.0);
+    EXPECT_LE(read.Fields[3].PageNo, read.FieldCount());
+    EXPECT_EQ(read.Fields[4].PageNo, 0);
+    EXPECT_LE(read.GetAnzPages(), read.FieldCount() + 1);
+    EXPECT_LE(read.FootnoteCounter, kMaxStoredNumber);
+    const TLineRec& readLine = read.Fields[0].Lines[0];
+    for (double v : {read.Fields[0].Left, readLine.Para.LineSpacing, readLine.Para.DefaultTabWidth,
+                     readLine.CellWidthWeight}) {
+      EXPECT_TRUE(std::isfinite(v) && std::abs(v) <= kMaxStoredLengthMm) << v;
+    }
+    EXPECT_LE(readLine.ColumnCount, kMaxColumnCount);
+  }
 }
 
 TEST(NativeFile, FailedSaveReportsAndLeavesTheTargetAlone) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "formats/lpx_file.h"
 #include "shell/document_files.h"
+#include "support/recording_canvas.h"
 #include "support/recording_host.h"
 #include "support/sample_documents.h"
 #include "support/temp_dir.h"
@@ -86,6 +89,30 @@ TEST(DocumentFiles, ADocumentSavedAfterAPictureWasReleasedOpensAgain) {
   ASSERT_TRUE(openNativeFile(reopened, dir.file("bild.lpx"), false));
   EXPECT_EQ(reopened.doc().PictureCount(), stored.PictureCount());
   EXPECT_TRUE(host.messages.empty());
+}
+
+// A file with a font of infinite size and a frame on page 2^31 - 1 opens,
+// lays out and paints (the sanitizer build checks every conversion).
+TEST(DocumentFiles, HostileNumbersOpenLayOutAndPaint) {
+  test::TempDir dir;
+  Document hostile = test::richDocument();
+  std::vector<TFontRec> fonts = hostile.Fonts.entries();
+  fonts[0].Size = std::numeric_limits<double>::infinity();
+  if (fonts.size() > 1) fonts[1].Size = std::numeric_limits<double>::quiet_NaN();
+  hostile.Fonts.assign(fonts);
+  for (TFieldRec& frame : hostile.Fields) {
+    frame.PageNo = std::numeric_limits<int32_t>::max();
+    frame.MarginLeft = 1e300;
+  }
+  std::string message;
+  ASSERT_TRUE(SaveLPXFile(hostile, dir.file("feind.lpx"), message));
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  ASSERT_TRUE(openNativeFile(editor, dir.file("feind.lpx"), false));
+  test::RecordingCanvas canvas;
+  editor.DrawPages(canvas, false);
+  EXPECT_LE(editor.doc().GetAnzPages(), editor.doc().FieldCount() + 1);
 }
 
 }  // namespace

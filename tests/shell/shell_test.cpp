@@ -57,7 +57,8 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   test::writeFileBytes(dir.file("brief.rtf"), "{\\rtf1 Hallo}");
   EXPECT_EQ(shell.openDocument(dir.file("brief.rtf"), kOpenByExtension), nullptr);
   EXPECT_TRUE(host.windows[0]->destroyed);
-  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Konnte Datei brief.rtf nicht öffnen!");
+  // Without an RTF reader the file is tried as a native document.
+  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
   EXPECT_TRUE(shell.settings().RecentFiles.empty());
 
   // A new document saved with the second filter and no extension: ".rtf".
@@ -74,6 +75,8 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   // Text read from a recent .txt entry or a file of any other name saves
   // as text; a template is native.
   recordFormat(shell, DocumentFormat::ansiText, calls);
+  test::writeFileBytes(dir.file("notiz.txt"), "Notiz");
+  test::writeFileBytes(dir.file("liesmich"), "Lies mich");
   shell.settings().RecentFiles = {dir.file("notiz.txt")};
   ShellDocument* notes = shell.openRecentFile(0);
   ShellDocument* readme = shell.openDocument(dir.file("liesmich"), kOpenAllFiles);
