@@ -99,7 +99,7 @@ std::string DocumentHyphenation::TrenneSilben(std::string_view word) {
 void DocumentHyphenation::OpenHyphenData(int32_t language) {
   language_ = language;
   FreeHyphenData();
-  connectWordLists(language);
+  words_ = nullptr;
   table_ = &library_->table(language);
 }
 
@@ -111,10 +111,11 @@ bool DocumentHyphenation::SetNewDokumentSprache(int32_t language) {
   return true;
 }
 
-// Word lists come before the patterns: English is read on first use and the
-// user's words are merged into the language's list.
-void DocumentHyphenation::connectWordLists(int32_t language) {
-  if (spelling_) words_ = &spelling_->selectLanguage(language);
+// The list is read, and the user's words merged into it, only when spelling
+// asks for it: laying out and converting documents never need it.
+WordList* DocumentHyphenation::currentWords() const {
+  if (!words_ && spelling_) words_ = &spelling_->selectLanguage(language_);
+  return words_;
 }
 
 }  // namespace vendaro

@@ -45,8 +45,9 @@ class DocumentHyphenation {
   bool SetNewDokumentSprache(int32_t language);
 
   int32_t language() const { return language_; }
-  // The word list of the document's language; null without a spelling service.
-  WordList* currentWords() const { return words_; }
+  // The word list of the document's language, read and merged at the first
+  // ask; null without a spelling service.
+  WordList* currentWords() const;
   size_t cachedWordCount() const { return cache_.size(); }
 
  private:
@@ -55,11 +56,10 @@ class DocumentHyphenation {
     size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
   };
 
-  void connectWordLists(int32_t language);
 
   HyphenationLibrary* library_;
   SpellingService* spelling_;          // the program's, may be null
-  WordList* words_ = nullptr;          // owned by spelling_        // the program's, outlives every document
+  mutable WordList* words_ = nullptr;  // owned by spelling_; set at the first ask
   const HyphenPatternTable* table_;    // owned by library_
   int32_t language_;
   // Upper-cased word (A-Z only) → hyphenated form of its first request.

@@ -9,6 +9,7 @@
 #include "shell/document_files.h"
 #include "shell/recent_files.h"
 #include "shell/recovery_files.h"
+#include "spelling/spelling_service.h"
 
 namespace vendaro {
 namespace {
@@ -33,8 +34,12 @@ class Shell::QuietScope {
   bool before_;
 };
 
+// The main window is made: the German word list is read now, so that the
+// first spelling question of a document does not wait for it.
 Shell::Shell(ShellHost& host, ProgramServices& services)
-    : host_(host), services_(services), configFolder_(UserConfigDir()) {}
+    : host_(host), services_(services), configFolder_(UserConfigDir()) {
+  services_.spelling.readWordList(SpellingService::kGerman);
+}
 
 Shell::~Shell() = default;
 

@@ -3,9 +3,15 @@
 #include <limits>
 
 #include "formats/lpx_file.h"
+#include "layout/hyphenation_library.h"
+#include "platform/font_engine.h"
+#include "platform/paths.h"
+#include "shell/shell.h"
+#include "spelling/spelling_service.h"
 #include "shell/document_files.h"
 #include "support/recording_canvas.h"
 #include "support/recording_host.h"
+#include "scripted_shell_host.h"
 #include "support/sample_documents.h"
 #include "support/temp_dir.h"
 
@@ -113,6 +119,34 @@ TEST(DocumentFiles, HostileNumbersOpenLayOutAndPaint) {
   test::RecordingCanvas canvas;
   editor.DrawPages(canvas, false);
   EXPECT_LE(editor.doc().GetAnzPages(), editor.doc().FieldCount() + 1);
+}
+
+// Opening and laying out a document (what the command line does) reads no
+// word list; the first spelling question reads its language's list, and
+// the main window reads the German one when it is made.
+TEST(DocumentFiles, WordListsAreReadOnlyWhenSpellingNeedsThem) {
+  test::TempDir dir;
+  HyphenationLibrary hyphenation;
+  SpellingService spelling(SpellingService::Folders{ProgramDir(), dir.path()});
+  ProgramServices services{FontEngine::shared(), hyphenation, spelling};
+  test::RecordingHost host;
+  Editor editor(host, services);
+  createNewDocument(editor);
+  test::appendTextLine(editor.doc(), 0, "Eine Zeile");
+  editor.documentLoaded();
+  EXPECT_TRUE(spelling.words(SpellingService::kGerman).empty());
+  EXPECT_EQ(spelling.lastRead(SpellingService::kGerman).status, WordListReadStatus::NotOpened);
+
+  const WordList* words = editor.hyphenation().currentWords();
+  ASSERT_NE(words, nullptr);
+  EXPECT_FALSE(words->empty());
+  EXPECT_EQ(spelling.lastRead(SpellingService::kGerman).status, WordListReadStatus::Complete);
+
+  SpellingService forWindow(SpellingService::Folders{ProgramDir(), dir.path()});
+  ProgramServices windowServices{FontEngine::shared(), hyphenation, forWindow};
+  test::ScriptedShellHost shellHost;
+  Shell shell(shellHost, windowServices);
+  EXPECT_FALSE(forWindow.words(SpellingService::kGerman).empty());
 }
 
 }  // namespace
