@@ -91,6 +91,9 @@ std::string DocumentHyphenation::TrenneSilben(std::string_view word) {
   keyBuffer_.resize(word.size());
   std::transform(word.begin(), word.end(), keyBuffer_.begin(), upperAsciiLetter);
   if (const auto hit = cache_.find(keyBuffer_); hit != cache_.end()) return hit->second;
+  // The patterns are loaded at the first word that needs them: most lines
+  // never break inside a word.
+  if (!table_) table_ = &library_->table(language_);
   std::string result = hyphenateWord(*table_, word);
   cache_.emplace(keyBuffer_, result);
   return result;
@@ -100,7 +103,7 @@ void DocumentHyphenation::OpenHyphenData(int32_t language) {
   language_ = language;
   FreeHyphenData();
   words_ = nullptr;
-  table_ = &library_->table(language);
+  table_ = nullptr;
 }
 
 void DocumentHyphenation::FreeHyphenData() { cache_.clear(); }

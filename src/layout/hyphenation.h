@@ -37,7 +37,7 @@ class DocumentHyphenation {
   // answered with the letters of its first request.
   std::string TrenneSilben(std::string_view word);
   // Clears the cache and points the document at the table of `language`,
-  // loading it when no document has needed it yet.
+  // loaded when the first word needs it if no document has needed it yet.
   void OpenHyphenData(int32_t language);
   void FreeHyphenData();
   // Switches to `language` when it differs from the current one; returns
@@ -60,7 +60,7 @@ class DocumentHyphenation {
   HyphenationLibrary* library_;
   SpellingService* spelling_;          // the program's, may be null
   mutable WordList* words_ = nullptr;  // owned by spelling_; set at the first ask
-  const HyphenPatternTable* table_;    // owned by library_
+  const HyphenPatternTable* table_;    // owned by library_; set at the first word
   int32_t language_;
   // Upper-cased word (A-Z only) → hyphenated form of its first request.
   std::unordered_map<std::string, std::string, KeyHash, std::equal_to<>> cache_;
