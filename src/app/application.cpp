@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,15 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
   std::_Exit(1);
 }
 
+// Menus and file managers start vendaro, which hands the window on to this
+// program; without it beside this program, this program itself.
+std::string programForDesktop() {
+  const std::filesystem::path self = QCoreApplication::applicationFilePath().toStdString();
+  const std::filesystem::path launcher = self.parent_path() / "vendaro";
+  std::error_code error;
+  return std::filesystem::is_regular_file(launcher, error) ? launcher.string() : self.string();
+}
+
 }  // namespace
 
 int runApplication(int argc, char** argv) {
@@ -38,7 +49,7 @@ int runApplication(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Vendaro"));
   // Numbers in dialogs read the German way (decimal comma).
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  registerDesktopIntegration(desktopFolders(), QCoreApplication::applicationFilePath().toStdString());
+  registerDesktopIntegration(desktopFolders(), programForDesktop());
   // Qt has taken its own options out of the list by now.
   std::vector<std::string> arguments;
   const QStringList all = QCoreApplication::arguments();
