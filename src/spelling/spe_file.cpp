@@ -104,7 +104,7 @@ WordListReadResult decodeWordList(std::span<const uint8_t> bytes, WordList& list
 
 WordListReadResult OpenWordList(const std::filesystem::path& path, WordList& list) {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) {
+  if (!readWholeFile(path, bytes, kMaxWordListFileBytes)) {
     WordListReadResult result;
     result.status = WordListReadStatus::NotOpened;
     return result;

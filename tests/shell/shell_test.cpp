@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/paths.h"
 #include "scripted_shell_host.h"
 #include "shell/document_files.h"
@@ -170,6 +172,24 @@ TEST(Shell, BackupsKeepThePreviousFile) {
   EXPECT_TRUE(shell.SaveFileClick(document));
   EXPECT_EQ(ScriptedShellHost::windowOf(*document).messages.back().text, "Konnte Backup-Datei nicht anlegen");
   EXPECT_NE(test::readFileBytes(dir.file("brief.lpx")), first);
+}
+
+// The window's open path refuses what is not a file before any reader
+// sees it, with the message the command line gives.
+TEST(Shell, APipeOrAFolderIsNoDocument) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("rohr.lpx").c_str(), 0600), 0);
+  fs::create_directory(dir.file("ordner.txt"));
+  ScriptedShellHost host;
+  Shell shell(host);
+  EXPECT_EQ(shell.openDocument(dir.file("rohr.lpx"), kOpenByExtension), nullptr);
+  EXPECT_EQ(shell.openDocument(dir.file("ordner.txt"), kOpenAnsiText), nullptr);
+  ASSERT_EQ(host.windows.size(), 2u);
+  for (const auto& window : host.windows) {
+    EXPECT_TRUE(window->destroyed);
+    EXPECT_EQ(window->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
+  }
+  EXPECT_TRUE(shell.settings().RecentFiles.empty());
 }
 
 }  // namespace
