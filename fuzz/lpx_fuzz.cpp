@@ -1,16 +1,30 @@
 // lpx_fuzz.cpp — feeds arbitrary bytes to the native file reader; whatever
-// it accepts must encode again and read back.
+// it accepts must encode again and read back, also once the pictures no
+// cell shows have been released (as the first undo step does).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+#include "document/picture_list.h"
 #include "formats/lpx_file.h"
+
+namespace {
+
+void mustReadBack(const vendaro::Document& doc) {
+  const std::vector<uint8_t> again = vendaro::encodeLpx(doc);
+  vendaro::Document reread;
+  if (!vendaro::decodeLpx(again.data(), again.size(), reread)) std::abort();
+  if (reread.PictureCount() != doc.PictureCount()) std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vendaro::Document doc;
   if (!vendaro::decodeLpx(data, size, doc)) return 0;
-  const std::vector<uint8_t> again = vendaro::encodeLpx(doc);
-  vendaro::Document reread;
-  if (!vendaro::decodeLpx(again.data(), again.size(), reread)) std::abort();
+  mustReadBack(doc);
+  vendaro::FreeBildInListeIfNotNeeded(doc);
+  if (doc.PictureCount() > 0) vendaro::FreeBildInListe(doc, 0);
+  mustReadBack(doc);
   return 0;
 }

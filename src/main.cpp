@@ -1,21 +1,48 @@
-// main.cpp — the vendaro executable: headless options for scripts and tests,
-// otherwise the window.
+// main.cpp — the vendaro executable. Headless commands run here, without
+// the window libraries, so that a script does not wait for them to load;
+// the window and --render-png (which draws with the front end) are handed
+// on to the window program beside this one, with the same arguments.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "shell/command_line.h"
 
-#ifdef VENDARO_WITH_GUI
-#include "app/application.h"
-#include "app/page_image.h"
+namespace {
+
+bool needsWindowProgram(const std::vector<std::string>& args) {
+  return !vendaro::isHeadlessCommand(args) || args.front() == "--render-png";
+}
+
+#ifdef VENDARO_WINDOW_PROGRAM
+int runWindowProgram(char** argv) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path program = self.parent_path() / VENDARO_WINDOW_PROGRAM;
+  argv[0] = const_cast<char*>(program.c_str());
+  if (!error) ::execv(program.c_str(), argv);
+  std::fprintf(stderr, "Konnte %s nicht starten: %s\n", program.c_str(), std::strerror(errno));
+  return 1;
+}
 #endif
 
+}  // namespace
+
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-#ifdef VENDARO_WITH_GUI
-  if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args, vendaro::renderPagePng);
-  return vendaro::runApplication(argc, argv);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!needsWindowProgram(args)) return vendaro::runHeadlessCommand(args);
+#ifdef VENDARO_WINDOW_PROGRAM
+  if (!vendaro::isHeadlessCommand(args) && !vendaro::windowDisplayAvailable()) {
+    std::fprintf(stderr, "%s\n", vendaro::kNoDisplayMessage);
+    return 1;
+  }
+  return runWindowProgram(argv);
 #else
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);
   std::fputs(vendaro::usageText().c_str(), stderr);

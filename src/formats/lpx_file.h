@@ -15,6 +15,12 @@ namespace vendaro {
 
 inline constexpr char kLpxMagic[] = "<TOR-MEL LUMEN-PRAXIVA DOKUMENT / DOKUMENT VERSION 01 00 00>";
 inline constexpr char kNotAnLpxDocument[] = "Dies ist kein gültiges Lumen-Praxiva Dokument!";
+// The length field and the magic text that open every native file.
+inline constexpr size_t kLpxMagicBlockSize = 4 + sizeof kLpxMagic - 1;
+// Larger files are refused as not being documents before anything is read
+// past their start: the largest picture the program takes (400 megapixels)
+// fits, with room to spare for the text.
+inline constexpr uint64_t kMaxLpxFileBytes = uint64_t(2) << 30;
 
 std::string cannotOpenMessage(const std::filesystem::path& path);    // "Konnte Datei … nicht öffnen!"
 std::string cannotCreateMessage(const std::filesystem::path& path);  // "Konnte Datei … nicht erstellen!"
@@ -29,7 +35,10 @@ bool decodeLpx(const uint8_t* data, size_t size, Document& doc);
 // since template and recovery files are read and written quietly.
 bool SaveLPXFile(const Document& doc, const std::filesystem::path& path, std::string& message);
 // On success the document is replaced by the file's and every line is dirty;
-// the stored page set-up has been normalised. Otherwise it is unchanged.
+// the stored page set-up has been normalised. Otherwise it is unchanged:
+// a missing or unreadable file is reported as one that cannot be opened;
+// anything that is not a regular file, a file that does not start with the
+// magic text and one beyond kMaxLpxFileBytes as not a document.
 bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message);
 
 }  // namespace vendaro

@@ -4,8 +4,10 @@
 // damaged file is refused instead of crashing later.
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "document/page_setup.h"
+#include "document/record_ranges.h"
 #include "formats/lpx_file.h"
 #include "formats/lpx_records.h"
 #include "platform/file_io.h"
@@ -56,6 +58,8 @@ class LpxDecoder {
     std::vector<TFontRec> fonts(static_cast<size_t>(count));
     for (TFontRec& font : fonts) {
       if (!lpx::readFont(in_, font)) return false;
+      // Cells are measured with their fonts as they are read.
+      bringFontIntoRange(font);
       SetPCharText(font.Name, in_.lengthPrefixed());
     }
     doc_.Fonts.assign(std::move(fonts));
@@ -92,6 +96,12 @@ class LpxDecoder {
     if (!ok()) return false;
     const auto* blockBytes = reinterpret_cast<const uint8_t*>(block.data());
     const BitmapInfoHeader header = BitmapInfoHeader::readFrom(blockBytes);
+    // A released picture: the entry keeps its place, without pixels. Any
+    // colour table the block carries goes unread with it.
+    if (header.biWidth == 0 && header.biHeight == 0) {
+      pic = TPictureRec{};
+      return true;
+    }
     const int bits = header.biBitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
     if (colours != (bits <= 8 ? 1 << bits : 0)) return false;
@@ -254,30 +264,67 @@ class LpxDecoder {
 
 bool decodeLpx(const uint8_t* data, size_t size, Document& doc) {
   if (!LpxDecoder(data, size, doc).run()) return false;
+  bringDocumentIntoRange(doc);
   PageOpenSetup(doc);
   return true;
 }
 
-bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message) {
-  std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) {
+namespace {
+
+bool startsWithMagic(const std::vector<uint8_t>& head) {
+  ByteReader in(head.data(), head.size());
+  return in.lengthPrefixed() == kLpxMagic && !in.failed();
+}
+
+// The file's bytes, once its start has shown it to be a native document
+// of a size the program reads. False with the message for the user.
+bool readLpxBytes(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& message) {
+  InputFile file;
+  switch (file.open(path)) {
+    case FileOpenResult::opened: break;
+    case FileOpenResult::cannotOpen: message = cannotOpenMessage(path); return false;
+    case FileOpenResult::notRegularFile: message = kNotAnLpxDocument; return false;
+  }
+  if (!file.readAt(0, kLpxMagicBlockSize, bytes)) {
     message = cannotOpenMessage(path);
     return false;
   }
-  // What the file does not hold stays as the window has it.
-  Document fresh(doc.fontEngine());
-  fresh.PageWidth = doc.PageWidth;
-  fresh.PageHeight = doc.PageHeight;
-  fresh.CurFont = doc.CurFont;
-  fresh.DocFileName = doc.DocFileName;
-  fresh.DocTitle = doc.DocTitle;
-  fresh.Modified = doc.Modified;
-  if (!decodeLpx(bytes.data(), bytes.size(), fresh)) {
+  if (!startsWithMagic(bytes) || file.size() > kMaxLpxFileBytes) {
     message = kNotAnLpxDocument;
     return false;
   }
-  doc = std::move(fresh);
+  if (!file.readAt(0, static_cast<size_t>(file.size()), bytes)) {
+    message = cannotOpenMessage(path);
+    return false;
+  }
   return true;
+}
+
+}  // namespace
+
+bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message) {
+  try {
+    std::vector<uint8_t> bytes;
+    if (!readLpxBytes(path, bytes, message)) return false;
+    // What the file does not hold stays as the window has it.
+    Document fresh(doc.fontEngine());
+    fresh.PageWidth = doc.PageWidth;
+    fresh.PageHeight = doc.PageHeight;
+    fresh.CurFont = doc.CurFont;
+    fresh.DocFileName = doc.DocFileName;
+    fresh.DocTitle = doc.DocTitle;
+    fresh.Modified = doc.Modified;
+    if (!decodeLpx(bytes.data(), bytes.size(), fresh)) {
+      message = kNotAnLpxDocument;
+      return false;
+    }
+    doc = std::move(fresh);
+    return true;
+  } catch (const std::bad_alloc&) {
+    // A file within the size limit can still hold more than the memory at hand.
+    message = cannotOpenMessage(path);
+    return false;
+  }
 }
 
 }  // namespace vendaro

@@ -43,7 +43,22 @@ uint32_t paletteEntries(const TPictureRec& pic) {
   return pic.Header.biBitCount <= 8 ? 1u << pic.Header.biBitCount : 0u;
 }
 
+// A released picture (or one that never loaded) keeps its place in the list
+// as a bare header of width and height 0 with no colours and no rows, so
+// that the indices of the pictures after it stay valid.
+void writeEmptyPicture(ByteWriter& out) {
+  out.i32(BitmapInfoHeader::kSize);
+  out.i32(0);
+  uint8_t header[BitmapInfoHeader::kSize];
+  BitmapInfoHeader{}.writeTo(header);
+  out.raw(header, sizeof header);
+}
+
 void writePicture(ByteWriter& out, const TPictureRec& pic) {
+  if (!pic.hasPixels() || pic.width() <= 0 || pic.height() <= 0) {
+    writeEmptyPicture(out);
+    return;
+  }
   const uint32_t colours = paletteEntries(pic);
   out.i32(static_cast<int32_t>(BitmapInfoHeader::kSize + 4 * colours));
   out.i32(static_cast<int32_t>(colours));

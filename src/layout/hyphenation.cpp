@@ -91,6 +91,9 @@ std::string DocumentHyphenation::TrenneSilben(std::string_view word) {
   keyBuffer_.resize(word.size());
   std::transform(word.begin(), word.end(), keyBuffer_.begin(), upperAsciiLetter);
   if (const auto hit = cache_.find(keyBuffer_); hit != cache_.end()) return hit->second;
+  // The patterns are loaded at the first word that needs them: most lines
+  // never break inside a word.
+  if (!table_) table_ = &library_->table(language_);
   std::string result = hyphenateWord(*table_, word);
   cache_.emplace(keyBuffer_, result);
   return result;
@@ -99,8 +102,8 @@ std::string DocumentHyphenation::TrenneSilben(std::string_view word) {
 void DocumentHyphenation::OpenHyphenData(int32_t language) {
   language_ = language;
   FreeHyphenData();
-  connectWordLists(language);
-  table_ = &library_->table(language);
+  words_ = nullptr;
+  table_ = nullptr;
 }
 
 void DocumentHyphenation::FreeHyphenData() { cache_.clear(); }
@@ -111,10 +114,11 @@ bool DocumentHyphenation::SetNewDokumentSprache(int32_t language) {
   return true;
 }
 
-// Word lists come before the patterns: English is read on first use and the
-// user's words are merged into the language's list.
-void DocumentHyphenation::connectWordLists(int32_t language) {
-  if (spelling_) words_ = &spelling_->selectLanguage(language);
+// The list is read, and the user's words merged into it, only when spelling
+// asks for it: laying out and converting documents never need it.
+WordList* DocumentHyphenation::currentWords() const {
+  if (!words_ && spelling_) words_ = &spelling_->selectLanguage(language_);
+  return words_;
 }
 
 }  // namespace vendaro

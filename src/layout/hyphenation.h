@@ -37,7 +37,7 @@ class DocumentHyphenation {
   // answered with the letters of its first request.
   std::string TrenneSilben(std::string_view word);
   // Clears the cache and points the document at the table of `language`,
-  // loading it when no document has needed it yet.
+  // loaded when the first word needs it if no document has needed it yet.
   void OpenHyphenData(int32_t language);
   void FreeHyphenData();
   // Switches to `language` when it differs from the current one; returns
@@ -45,8 +45,9 @@ class DocumentHyphenation {
   bool SetNewDokumentSprache(int32_t language);
 
   int32_t language() const { return language_; }
-  // The word list of the document's language; null without a spelling service.
-  WordList* currentWords() const { return words_; }
+  // The word list of the document's language, read and merged at the first
+  // ask; null without a spelling service.
+  WordList* currentWords() const;
   size_t cachedWordCount() const { return cache_.size(); }
 
  private:
@@ -55,12 +56,11 @@ class DocumentHyphenation {
     size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
   };
 
-  void connectWordLists(int32_t language);
 
   HyphenationLibrary* library_;
   SpellingService* spelling_;          // the program's, may be null
-  WordList* words_ = nullptr;          // owned by spelling_        // the program's, outlives every document
-  const HyphenPatternTable* table_;    // owned by library_
+  mutable WordList* words_ = nullptr;  // owned by spelling_; set at the first ask
+  const HyphenPatternTable* table_;    // owned by library_; set at the first word
   int32_t language_;
   // Upper-cased word (A-Z only) → hyphenated form of its first request.
   std::unordered_map<std::string, std::string, KeyHash, std::equal_to<>> cache_;

@@ -35,27 +35,59 @@ std::error_code lastError() { return {errno, std::generic_category()}; }
 
 }  // namespace
 
-bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out) {
-  out.clear();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+InputFile::~InputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FileOpenResult regularFileStatus(const std::filesystem::path& path) {
   struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return FileOpenResult::cannotOpen;
+  return S_ISREG(info.st_mode) ? FileOpenResult::opened : FileOpenResult::notRegularFile;
+}
+
+FileOpenResult InputFile::open(const std::filesystem::path& path) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  size_ = 0;
+  if (const FileOpenResult status = regularFileStatus(path); status != FileOpenResult::opened) return status;
+  struct stat info {};
+  // Non-blocking, in case a pipe took the file's place since the look above.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return FileOpenResult::cannotOpen;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return false;
+    return FileOpenResult::notRegularFile;
   }
-  out.reserve(static_cast<size_t>(info.st_size));
-  uint8_t buffer[1 << 16];
-  bool ok = true;
-  for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
+  fd_ = fd;
+  size_ = static_cast<uint64_t>(info.st_size);
+  return FileOpenResult::opened;
+}
+
+bool InputFile::readAt(uint64_t offset, size_t count, std::vector<uint8_t>& out) const {
+  out.clear();
+  if (fd_ < 0) return false;
+  out.resize(count);
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd_, out.data() + done, std::min<size_t>(count - done, SSIZE_MAX),
+                              static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) { ok = false; break; }
+    if (n < 0) {
+      out.clear();
+      return false;
+    }
     if (n == 0) break;
-    out.insert(out.end(), buffer, buffer + n);
+    done += static_cast<size_t>(n);
   }
-  ::close(fd);
-  return ok;
+  out.resize(done);
+  return true;
+}
+
+bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out, uint64_t maxBytes) {
+  out.clear();
+  InputFile file;
+  if (file.open(path) != FileOpenResult::opened || file.size() > maxBytes || file.size() > SIZE_MAX) return false;
+  return file.readAt(0, static_cast<size_t>(file.size()), out);
 }
 
 bool AtomicFileWriter::open(const std::filesystem::path& target) {

@@ -12,8 +12,40 @@
 
 namespace vendaro {
 
-// False when the file cannot be opened or read.
-bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out);
+inline constexpr uint64_t kNoFileSizeLimit = UINT64_MAX;
+
+enum class FileOpenResult { opened, cannotOpen, notRegularFile };
+
+// What opening the path would meet, found without opening it: `opened`
+// stands for a regular file.
+FileOpenResult regularFileStatus(const std::filesystem::path& path);
+
+// A regular file opened for reading. Anything else — a named pipe, a device,
+// a folder — is refused before it is opened, so that nothing ever waits on
+// a writer that does not come.
+class InputFile {
+ public:
+  InputFile() = default;
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  FileOpenResult open(const std::filesystem::path& path);
+  // Bytes in the file when it was opened.
+  uint64_t size() const { return size_; }
+  // Replaces `out` by up to `count` bytes from `offset` (fewer at the end of
+  // the file). False on a read error.
+  bool readAt(uint64_t offset, size_t count, std::vector<uint8_t>& out) const;
+
+ private:
+  int fd_ = -1;
+  uint64_t size_ = 0;
+};
+
+// False when the path is not a regular file, cannot be opened or read, or
+// holds more than `maxBytes` (then nothing is read).
+bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out,
+                   uint64_t maxBytes = kNoFileSizeLimit);
 
 // A file written piece by piece that takes the target's name only when
 // `commit` succeeds. A symbolic link as target has the file it points to

@@ -4,9 +4,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <system_error>
 
 #include "shell/document_dump.h"
 #include "shell/document_files.h"
+#include "shell/file_dispatch.h"
 #include "shell/headless_host.h"
 
 namespace vendaro {
@@ -22,11 +25,19 @@ int usageError(const std::string& text) {
   return kExitUsage;
 }
 
+int failure(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  return kExitFailure;
+}
+
+bool isOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+
 // Opens a file the way a new window does: the empty document first, then
-// the reader.
+// the reader the window's open dispatch would choose.
 bool openForCommand(Editor& editor, const fs::path& path) {
   editor.FormCreate();
-  return openNativeFile(editor, path, false);
+  static const DocumentFormats formats;
+  return openDocumentFile(editor, formats, path, kOpenByExtension, false).has_value();
 }
 
 int dump(const std::vector<std::string>& args) {
@@ -36,6 +47,38 @@ int dump(const std::vector<std::string>& args) {
   if (!openForCommand(editor, args[1])) return kExitFailure;
   std::cout << dumpDocumentJson(editor.doc());
   return std::cout.good() ? 0 : kExitFailure;
+}
+
+// Whether writing `target` would replace `source` itself, under whatever
+// name (the same path, a link, another spelling of the folder).
+bool sameFile(const fs::path& source, const fs::path& target) {
+  std::error_code error;
+  if (fs::equivalent(source, target, error)) return true;
+  const fs::path a = fs::weakly_canonical(source, error);
+  if (error) return false;
+  const fs::path b = fs::weakly_canonical(target, error);
+  return !error && a == b;
+}
+
+// The folder given with --outdir, created when missing. False when it
+// cannot be had; the user has been told.
+bool prepareOutputFolder(const fs::path& folder) {
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return true;
+  fs::create_directories(folder, error);
+  if (!error && fs::is_directory(folder, error)) return true;
+  failure("Konnte Ordner " + folder.string() + " nicht anlegen!");
+  return false;
+}
+
+int convertOne(HeadlessHost& host, const fs::path& source, const fs::path& target) {
+  if (sameFile(source, target)) {
+    return failure("Die Umwandlung von " + source.string() +
+                   " würde die Datei selbst überschreiben; bitte mit --outdir einen anderen Ordner wählen.");
+  }
+  Editor editor(host);
+  if (!openForCommand(editor, source) || !saveNativeFile(editor, target, false)) return kExitFailure;
+  return 0;
 }
 
 int convert(const std::vector<std::string>& args) {
@@ -49,14 +92,17 @@ int convert(const std::vector<std::string>& args) {
     outdir = args[first + 1];
     first += 2;
   }
+  for (size_t i = first; i < args.size(); ++i) {
+    if (isOption(args[i])) return usageError("Unbekannte Angabe: " + args[i]);
+  }
+  if (!outdir.empty() && !prepareOutputFolder(outdir)) return kExitFailure;
   HeadlessHost host;
   int status = 0;
   for (size_t i = first; i < args.size(); ++i) {
     const fs::path source = args[i];
     fs::path target = (outdir.empty() ? source.parent_path() : outdir) / source.filename();
     target.replace_extension("." + format);
-    Editor editor(host);
-    if (!openForCommand(editor, source) || !saveNativeFile(editor, target, false)) status = kExitFailure;
+    if (convertOne(host, source, target) != 0) status = kExitFailure;
   }
   return status;
 }
@@ -72,27 +118,21 @@ int renderPng(const std::vector<std::string>& args, const PageImageRenderer& ren
     if (end == args[3].c_str() || *end != '\0' || !(zoom >= 1.0 && zoom <= 1000.0))
       return usageError("Der Zoom muss zwischen 1 und 1000 liegen.");
   }
-  if (!renderer) {
-    std::fputs("Diese Ausgabe ist ohne die Programmoberfläche nicht verfügbar.\n", stderr);
-    return kExitFailure;
-  }
+  if (!renderer) return failure("Diese Ausgabe ist ohne die Programmoberfläche nicht verfügbar.");
   HeadlessHost host;
   Editor editor(host);
   if (!openForCommand(editor, args.back())) return kExitFailure;
   std::string error;
-  if (!renderer(editor, zoom, args[1], error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return kExitFailure;
-  }
+  if (!renderer(editor, zoom, args[1], error)) return failure(error);
   return 0;
 }
 
 }  // namespace
 
 bool isHeadlessCommand(const std::vector<std::string>& args) {
-  if (args.empty()) return false;
-  const std::string& first = args[0];
-  return first == "--dump" || first == "--convert-to" || first == "--render-png" || first == "--help" || first == "-h";
+  for (const std::string& arg : args)
+    if (isOption(arg)) return true;
+  return false;
 }
 
 int runHeadlessCommand(const std::vector<std::string>& args, const PageImageRenderer& renderer) {
@@ -100,8 +140,17 @@ int runHeadlessCommand(const std::vector<std::string>& args, const PageImageRend
   if (command == "--dump") return dump(args);
   if (command == "--convert-to") return convert(args);
   if (command == "--render-png") return renderPng(args, renderer);
-  std::fputs(usageText().c_str(), stdout);
-  return 0;
+  if (command == "--version") {
+    std::printf("vendaro %s\n", programVersion());
+    return 0;
+  }
+  if (command == "--help" || command == "-h") {
+    std::fputs(usageText().c_str(), stdout);
+    return 0;
+  }
+  for (const std::string& arg : args)
+    if (isOption(arg)) return usageError("Unbekannte Option: " + arg);
+  return usageError("Unbekannte Option: " + command);
 }
 
 std::string usageText() {
@@ -109,9 +158,21 @@ std::string usageText() {
          "  vendaro [DATEI…] [/P DATEI…]        Programm starten, Dateien öffnen (nach /P: drucken)\n"
          "  vendaro --dump DATEI                Dokumentmodell als JSON ausgeben\n"
          "  vendaro --convert-to lpx [--outdir ORDNER] DATEI…\n"
-         "                                      Dateien umwandeln\n"
+         "                                      Dateien umwandeln (der Ordner wird bei Bedarf angelegt)\n"
          "  vendaro --render-png BILD.png [--zoom N] DATEI\n"
-         "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n";
+         "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n"
+         "  vendaro --version                   Version ausgeben\n"
+         "  vendaro --help                      Diese Hilfe ausgeben\n";
+}
+
+const char* programVersion() { return VENDARO_VERSION; }
+
+bool windowDisplayAvailable(const EnvironmentLookup& lookup) {
+  const auto isSet = [&](const char* name) {
+    const char* value = lookup(name);
+    return value != nullptr && *value != '\0';
+  };
+  return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
 }  // namespace vendaro

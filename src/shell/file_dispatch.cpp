@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "formats/lpx_file.h"
 #include "platform/file_io.h"
 #include "shell/document_files.h"
 
@@ -158,6 +159,23 @@ void DocumentFormats::setReader(DocumentFormat format, DocumentReader reader) {
 void DocumentFormats::setWriter(DocumentFormat format, DocumentWriter writer) {
   assert(formatCanBeWritten(format));
   writers_[index(format)] = std::move(writer);
+}
+
+std::optional<DocumentFormat> openDocumentFile(Editor& editor, const DocumentFormats& formats, const fs::path& path,
+                                               int32_t openType, bool quiet) {
+  switch (regularFileStatus(path)) {
+    case FileOpenResult::opened: break;
+    case FileOpenResult::cannotOpen:
+      editor.host().showMessage(cannotOpenMessage(path), MessageIcon::error);
+      return std::nullopt;
+    case FileOpenResult::notRegularFile:
+      editor.host().showMessage(kNotAnLpxDocument, MessageIcon::error);
+      return std::nullopt;
+  }
+  DocumentFormat format = openFormatFor(openType, path);
+  if (!formats.reader(format)) format = DocumentFormat::native;
+  if (!formats.reader(format)(editor, path, quiet)) return std::nullopt;
+  return format;
 }
 
 }  // namespace vendaro

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "editing/editor.h"
@@ -75,5 +76,15 @@ class DocumentFormats {
   std::array<DocumentReader, kDocumentFormatCount> readers_;
   std::array<DocumentWriter, kDocumentFormatCount> writers_;
 };
+
+// Opens `path` into the editor with the reader its open type or extension
+// asks for, the same way for the window and the command line. What is not
+// a regular file is refused before any reader sees it, and a file of a
+// format the program cannot read yet is tried as a native document, so a
+// file that is not a document meets the same message on every path.
+// Returns the format it was read as; nothing when it could not be read (the
+// user has been told).
+std::optional<DocumentFormat> openDocumentFile(Editor& editor, const DocumentFormats& formats,
+                                               const std::filesystem::path& path, int32_t openType, bool quiet);
 
 }  // namespace vendaro

@@ -123,7 +123,7 @@ ProgramSettings decodeSettings(const uint8_t* data, size_t size) {
 
 bool readSettingsFile(const std::filesystem::path& path, ProgramSettings& settings) {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) return false;
+  if (!readWholeFile(path, bytes, kMaxSettingsFileBytes)) return false;
   settings = decodeSettings(bytes.data(), bytes.size());
   return true;
 }

@@ -50,7 +50,10 @@ std::vector<uint8_t> encodeSettings(const ProgramSettings& settings);
 // defaults. A recent-file list cut short keeps the entries read whole.
 ProgramSettings decodeSettings(const uint8_t* data, size_t size);
 
-// False when the file cannot be read; `settings` is then left alone.
+// A settings file holds a few kilobytes; a larger one is not read.
+inline constexpr uint64_t kMaxSettingsFileBytes = 1 << 20;
+// False when the file cannot be read or is larger than the limit above;
+// `settings` is then left alone.
 bool readSettingsFile(const std::filesystem::path& path, ProgramSettings& settings);
 // Replaces the file only when all of it could be written.
 bool writeSettingsFile(const std::filesystem::path& path, const ProgramSettings& settings);

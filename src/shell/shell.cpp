@@ -9,6 +9,7 @@
 #include "shell/document_files.h"
 #include "shell/recent_files.h"
 #include "shell/recovery_files.h"
+#include "spelling/spelling_service.h"
 
 namespace vendaro {
 namespace {
@@ -33,8 +34,12 @@ class Shell::QuietScope {
   bool before_;
 };
 
+// The main window is made: the German word list is read now, so that the
+// first spelling question of a document does not wait for it.
 Shell::Shell(ShellHost& host, ProgramServices& services)
-    : host_(host), services_(services), configFolder_(UserConfigDir()), recovery_(configFolder_) {}
+    : host_(host), services_(services), configFolder_(UserConfigDir()), recovery_(configFolder_) {
+  services_.spelling.readWordList(SpellingService::kGerman);
+}
 
 Shell::~Shell() = default;
 
@@ -166,15 +171,10 @@ ShellDocument* Shell::openRecentFile(size_t index) {
 }
 
 bool Shell::OpenFile(ShellDocument& document, const fs::path& path, int32_t openType) {
-  const DocumentFormat format = openFormatFor(openType, path);
-  const DocumentReader& reader = formats_.reader(format);
-  if (!reader) {
-    document.window().showMessage(cannotOpenMessage(path), MessageIcon::error);
-    return false;
-  }
-  if (!reader(document.editor(), path, QuietFileOp)) return false;
-  document.DocFileType = docFileTypeAfterOpening(format);
-  document.SourceNotWritable = !formatCanBeWritten(format);
+  const std::optional<DocumentFormat> format = openDocumentFile(document.editor(), formats_, path, openType, QuietFileOp);
+  if (!format) return false;
+  document.DocFileType = docFileTypeAfterOpening(*format);
+  document.SourceNotWritable = !formatCanBeWritten(*format);
   if (!QuietFileOp) AddToLastUsedFiles(path.string());
   return true;
 }

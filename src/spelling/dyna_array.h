@@ -90,8 +90,10 @@ class TDynaArray {
     return select(index);
   }
   // Makes room for `count` elements, rounding the storage up to whole
-  // blocks; false (message reported, array unchanged) when memory cannot be had.
-  bool reserve(size_t count) {
+  // blocks; false (message reported unless `quiet`, array unchanged) when
+  // memory cannot be had. Quiet attempts suit a caller that can go on
+  // growing step by step.
+  bool reserve(size_t count, bool quiet = false) {
     if (count <= items_.capacity()) return true;
     const bool firstAllocation = items_.capacity() == 0;
     const size_t maxElements = std::numeric_limits<size_t>::max() / sizeof(T) / block_ * block_;
@@ -109,6 +111,7 @@ class TDynaArray {
       }
     }
     if (!grown) {
+      if (quiet) return false;
       const std::string message = allocationErrorMessage(firstAllocation, bytes);
       if (onError_) {
         onError_(message);

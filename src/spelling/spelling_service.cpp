@@ -17,8 +17,7 @@ SpellingService::SpellingService(Folders folders, SpellingErrorReporter reporter
   for (WordList& list : lists_) {
     list.setAllocationErrorHandler([this](const std::string& message) { reportError(message); });
   }
-  reads_[slot(kEnglish)].status = WordListReadStatus::NotOpened;
-  reads_[slot(kGerman)] = OpenWordList(folders_.program / wordListFileName(kGerman), lists_[slot(kGerman)]);
+  for (WordListReadResult& read : reads_) read.status = WordListReadStatus::NotOpened;
   userWords_ = readUserWordFile(userWordFile());
 }
 
@@ -26,12 +25,17 @@ const char* SpellingService::wordListFileName(int32_t language) {
   return slot(language) == 1 ? "english.spe" : "german.spe";
 }
 
+void SpellingService::readWordList(int32_t language) {
+  const size_t index = slot(language);
+  if (read_[index]) return;
+  read_[index] = true;
+  reads_[index] = OpenWordList(folders_.program / wordListFileName(language), lists_[index]);
+}
+
 WordList& SpellingService::selectLanguage(int32_t language) {
   const size_t index = slot(language);
   WordList& list = lists_[index];
-  if (index == slot(kEnglish) && list.empty()) {
-    reads_[index] = OpenWordList(folders_.program / wordListFileName(language), list);
-  }
+  readWordList(language);
   if (!merged_[index]) {
     merged_[index] = true;
     addlisttowordlist(list, ignoredWords_);

@@ -31,7 +31,9 @@ class SpellingService {
     std::filesystem::path config;   // user.spe
   };
 
-  // Reads german.spe from ProgramDir() and user.spe from UserConfigDir().
+  // Reads user.spe from UserConfigDir(); the word lists (from ProgramDir())
+  // wait until they are asked for, so that commands without spelling never
+  // read them.
   explicit SpellingService(SpellingErrorReporter reporter = {});
   explicit SpellingService(Folders folders, SpellingErrorReporter reporter = {});
   // Documents keep a pointer to their word list: the service stays put.
@@ -41,9 +43,12 @@ class SpellingService {
   // "german.spe" or "english.spe"; any language other than English is German.
   static const char* wordListFileName(int32_t language);
 
+  // Reads the list file of `language` unless it has been read already.
+  // The window program reads the German one when its main window is made.
+  void readWordList(int32_t language);
   // The word list half of a document's language switch: the list of
-  // `language`, reading english.spe the first time English is asked for
-  // while its list is empty, and merging the ignored and then the user words
+  // `language`, read when it has not been yet, and merging the ignored and
+  // then the user words
   // into a language's list once per run, at its first use. The document
   // keeps the returned list as its current words.
   WordList& selectLanguage(int32_t language);
@@ -74,6 +79,7 @@ class SpellingService {
   SpellingErrorReporter reporter_;
   std::array<WordList, 2> lists_;
   std::array<WordListReadResult, 2> reads_{};
+  std::array<bool, 2> read_{};
   std::array<bool, 2> merged_{};
   std::vector<std::string> userWords_;
   std::vector<std::string> ignoredWords_;

@@ -23,7 +23,7 @@ std::vector<std::string> parseUserWords(std::span<const uint8_t> bytes) {
 
 std::vector<std::string> readUserWordFile(const std::filesystem::path& path) {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) return {};
+  if (!readWholeFile(path, bytes, kMaxUserWordFileBytes)) return {};
   return parseUserWords(bytes);
 }
 

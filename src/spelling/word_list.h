@@ -34,6 +34,11 @@ class WordList {
   const std::string* begin() const { return words_.begin(); }
   const std::string* end() const { return words_.end(); }
 
+  // Makes room for `count` words in both arrays at once (whole blocks), so
+  // that reading a list file moves no word. Reports nothing: when the room
+  // cannot be had at once, appending grows block by block and reports
+  // where it has to stop.
+  bool reserveQuietly(size_t count) { return words_.reserve(count, true) && keys_.reserve(count, true); }
   // False, with the list unchanged, when memory cannot be had.
   bool append(std::string_view word) { return insert(size(), word); }
   bool insert(size_t index, std::string_view word);

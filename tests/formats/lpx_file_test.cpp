@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "document/picture_list.h"
+#include "document/record_ranges.h"
 #include "formats/lpx_file.h"
 #include "formats/lpx_records.h"
 #include "support/sample_documents.h"
@@ -192,6 +200,133 @@ TEST(NativeFile, WrongMagicAndBadIndicesAreRefused) {
   doc.CurLine = 40;  // a caret outside the text is moved, not refused
   ASSERT_TRUE(decodes(encodeLpx(doc), read));
   EXPECT_EQ(read.CurLine, 0);
+}
+
+TPictureRec patternedPicture(int bits, uint8_t seed) {
+  TPictureRec pic;
+  EXPECT_TRUE(newdib(pic, 9, 4, bits));
+  for (size_t i = 0; i < pic.pixelBytes(); ++i) pic.mutablePixels()[i] = static_cast<uint8_t>(seed + i * 7);
+  return pic;
+}
+
+// Released pictures keep their entries: a document whose text shows only
+// the last of three pictures is saved after the other two were released.
+TEST(NativeFile, ReleasedPicturesSaveAndReopenInEveryDepth) {
+  test::TempDir dir;
+  for (int bits : {1, 4, 8, 16, 24, 32}) {
+    SCOPED_TRACE(bits);
+    Document doc = test::newWindowDocument();
+    test::appendTextLine(doc, 0, "a");
+    doc.Pictures = {patternedPicture(bits, 1), patternedPicture(bits, 2), patternedPicture(bits, 3)};
+    TCharRec& cell = doc.Fields[0].Lines[0].Chars[0];
+    cell.Kind = kCellPicture;
+    cell.PictureIndex = 2;
+    const TPictureRec shown = doc.Pictures[2];
+    FreeBildInListeIfNotNeeded(doc);
+    ASSERT_FALSE(doc.Pictures[0].hasPixels());
+
+    std::string message;
+    ASSERT_TRUE(SaveLPXFile(doc, dir.file("frei.lpx"), message)) << message;
+    Document read;
+    ASSERT_TRUE(OpenLPXFile(read, dir.file("frei.lpx"), message)) << message;
+    ASSERT_EQ(read.PictureCount(), 3);
+    EXPECT_FALSE(read.Pictures[0].hasPixels());
+    EXPECT_FALSE(read.Pictures[1].hasPixels());
+    EXPECT_EQ(read.Pictures[2].Header.biBitCount, bits);
+    EXPECT_EQ(read.Pictures[2].Palette, shown.Palette);
+    ASSERT_EQ(read.Pictures[2].pixelBytes(), shown.pixelBytes());
+    EXPECT_EQ(0, std::memcmp(read.Pictures[2].pixels(), shown.pixels(), shown.pixelBytes()));
+    EXPECT_EQ(read.Fields[0].Lines[0].Chars[0].PictureIndex, 2);
+    // Saved again, the empty entries come out the same.
+    EXPECT_EQ(encodeLpx(read), encodeLpx(doc));
+  }
+}
+
+// Files saved while released entries were written with a colour table of
+// one entry open again with those entries empty.
+TEST(NativeFile, EmptyEntriesWithAColourTableAreRead) {
+  Document doc = test::newWindowDocument();
+  doc.Pictures = {TPictureRec{}, patternedPicture(8, 5)};
+  std::vector<uint8_t> bytes = encodeLpx(doc);
+  const std::vector<uint8_t> emptyBlock = {40, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+  const auto at = std::search(bytes.begin(), bytes.end(), emptyBlock.begin(), emptyBlock.end());
+  ASSERT_NE(at, bytes.end());
+  const size_t block = static_cast<size_t>(at - bytes.begin());
+  bytes[block] = 44;  // header and one colour
+  bytes[block + 4] = 1;
+  bytes.insert(bytes.begin() + static_cast<long>(block + 8 + BitmapInfoHeader::kSize), 4, uint8_t{0});
+  Document read;
+  ASSERT_TRUE(decodes(bytes, read));
+  ASSERT_EQ(read.PictureCount(), 2);
+  EXPECT_FALSE(read.Pictures[0].hasPixels());
+  EXPECT_EQ(read.Pictures[1].pixelBytes(), doc.Pictures[1].pixelBytes());
+}
+
+// Nothing is read past the start of what is not a document, and nothing is
+// waited for: a named pipe, a folder, a sparse file of 200 GB with or
+// without the magic text are refused at once.
+TEST(NativeFile, SpecialAndHugeFilesAreRefusedWithoutReadingThem) {
+  test::TempDir dir;
+  Document doc = test::newWindowDocument();
+  const Document before = doc;
+  std::string message;
+  ASSERT_EQ(::mkfifo(dir.file("rohr.lpx").c_str(), 0600), 0);
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("rohr.lpx"), message));
+  EXPECT_EQ(message, kNotAnLpxDocument);
+  std::filesystem::create_directory(dir.file("ordner.lpx"));
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("ordner.lpx"), message));
+  EXPECT_EQ(message, kNotAnLpxDocument);
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("fehlt.lpx"), message));
+  EXPECT_EQ(message, "Konnte Datei fehlt.lpx nicht öffnen!");
+
+  const std::vector<uint8_t> real = encodeLpx(test::newWindowDocument());
+  for (bool withMagic : {true, false}) {
+    const std::filesystem::path big = dir.file(withMagic ? "gross.lpx" : "leer.lpx");
+    test::writeFileBytes(big, withMagic ? std::string(real.begin(), real.end()) : std::string());
+    ASSERT_EQ(::truncate(big.c_str(), off_t{200} << 30), 0);
+    EXPECT_FALSE(OpenLPXFile(doc, big, message));
+    EXPECT_EQ(message, kNotAnLpxDocument);
+  }
+  expectSameDocument(before, doc);
+}
+
+// Values no layout can use are brought into range on reading rather than
+// refused: the text of such a file is intact.
+TEST(NativeFile, HostileNumbersAreBroughtIntoRange) {
+  constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  for (double size : {kNan, kInfinity, -kInfinity, 1e300, -5.0, 0.0}) {
+    SCOPED_TRACE(size);
+    Document doc = test::newWindowDocument();
+    test::appendTextLine(doc, 0, "Plakat");
+    std::vector<TFontRec> fonts = doc.Fonts.entries();
+    fonts[0].Size = size;
+    doc.Fonts.assign(fonts);
+    doc.Fields[3].PageNo = std::numeric_limits<int32_t>::max();
+    doc.Fields[4].PageNo = -7;
+    doc.FootnoteCounter = std::numeric_limits<int32_t>::max();
+    doc.Fields[0].Left = size;
+    TLineRec& line = doc.Fields[0].Lines[0];
+    line.Para.LineSpacing = size;
+    line.Para.DefaultTabWidth = -size;
+    line.ColumnCount = std::numeric_limits<int32_t>::max();
+    line.CellWidthWeight = size;
+    Document read;
+    ASSERT_TRUE(decodes(encodeLpx(doc), read));
+    const double readSize = read.Fonts.entries()[0].Size;
+    EXPECT_TRUE(readSize >= kMinFontSize && readSize <= kMaxFontSize) << readSize;
+    EXPECT_GT(read.Fields[0].Lines[0].Chars[0].CharHeight, 0.0);
+    EXPECT_LE(read.Fields[3].PageNo, read.FieldCount());
+    EXPECT_EQ(read.Fields[4].PageNo, 0);
+    EXPECT_LE(read.GetAnzPages(), read.FieldCount() + 1);
+    EXPECT_LE(read.FootnoteCounter, kMaxStoredNumber);
+    const TLineRec& readLine = read.Fields[0].Lines[0];
+    for (double v : {read.Fields[0].Left, readLine.Para.LineSpacing, readLine.Para.DefaultTabWidth,
+                     readLine.CellWidthWeight}) {
+      EXPECT_TRUE(std::isfinite(v) && std::abs(v) <= kMaxStoredLengthMm) << v;
+    }
+    EXPECT_LE(readLine.ColumnCount, kMaxColumnCount);
+  }
 }
 
 TEST(NativeFile, FailedSaveReportsAndLeavesTheTargetAlone) {

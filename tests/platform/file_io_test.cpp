@@ -188,3 +188,34 @@ TEST(FileIo, TwoWritersOfOneTargetEachUseTheirOwnFile) {
 
 }  // namespace
 }  // namespace vendaro
+
+namespace vendaro {
+namespace {
+
+// Nothing here may wait: a pipe without a writer would block an open for
+// reading for ever.
+TEST(InputFile, OnlyRegularFilesAreReadAndTheSizeLimitHolds) {
+  test::TempDir dir;
+  const fs::path pipe = dir.file("rohr.lpx");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::vector<uint8_t> bytes;
+  InputFile file;
+  EXPECT_EQ(regularFileStatus(pipe), FileOpenResult::notRegularFile);
+  EXPECT_EQ(file.open(pipe), FileOpenResult::notRegularFile);
+  EXPECT_FALSE(readWholeFile(pipe, bytes));
+  EXPECT_EQ(file.open(dir.path()), FileOpenResult::notRegularFile);
+  EXPECT_EQ(file.open(dir.file("fehlt")), FileOpenResult::cannotOpen);
+
+  writeFileBytes(dir.file("zehn"), "0123456789");
+  EXPECT_TRUE(readWholeFile(dir.file("zehn"), bytes, 10));
+  EXPECT_EQ(bytes.size(), 10u);
+  EXPECT_FALSE(readWholeFile(dir.file("zehn"), bytes, 9));
+  EXPECT_TRUE(bytes.empty());
+  ASSERT_EQ(file.open(dir.file("zehn")), FileOpenResult::opened);
+  EXPECT_EQ(file.size(), 10u);
+  ASSERT_TRUE(file.readAt(8, 5, bytes));  // fewer at the end
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "89");
+}
+
+}  // namespace
+}  // namespace vendaro

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+
+#include <sys/stat.h>
 
 #include "shell/settings_file.h"
 #include "support/temp_dir.h"
@@ -89,6 +92,22 @@ TEST(SettingsFile, ADamagedFileKeepsTheDefaultsFromTheDamageOn) {
   EXPECT_TRUE(huge.RecentFiles.empty());
   EXPECT_FALSE(huge.CheckWhileTyping);
   EXPECT_TRUE(huge.AutoSaveEnabled);
+}
+
+// Settings are read at every start: a pipe or a huge file in their place
+// must neither block nor fill the memory.
+TEST(SettingsFile, PipesAndOversizedFilesLeaveTheSettingsAlone) {
+  test::TempDir dir;
+  ProgramSettings settings;
+  settings.UserName = "bleibt";
+  ASSERT_EQ(::mkfifo(dir.file("settings.dat").c_str(), 0600), 0);
+  EXPECT_FALSE(readSettingsFile(dir.file("settings.dat"), settings));
+  std::filesystem::remove(dir.file("settings.dat"));
+  std::vector<uint8_t> bytes = encodeSettings(everythingChanged());
+  bytes.resize(kMaxSettingsFileBytes + 1);
+  test::writeFileBytes(dir.file("settings.dat"), std::string(bytes.begin(), bytes.end()));
+  EXPECT_FALSE(readSettingsFile(dir.file("settings.dat"), settings));
+  EXPECT_EQ(settings.UserName, "bleibt");
 }
 
 }  // namespace

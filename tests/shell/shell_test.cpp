@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/paths.h"
 #include "scripted_shell_host.h"
 #include "shell/document_files.h"
@@ -57,7 +59,8 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   test::writeFileBytes(dir.file("brief.rtf"), "{\\rtf1 Hallo}");
   EXPECT_EQ(shell.openDocument(dir.file("brief.rtf"), kOpenByExtension), nullptr);
   EXPECT_TRUE(host.windows[0]->destroyed);
-  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Konnte Datei brief.rtf nicht öffnen!");
+  // Without an RTF reader the file is tried as a native document.
+  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
   EXPECT_TRUE(shell.settings().RecentFiles.empty());
 
   // A new document saved with the second filter and no extension: ".rtf".
@@ -78,6 +81,8 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   // Text read from a recent .txt entry or a file of any other name saves
   // as text; a template is native.
   recordFormat(shell, DocumentFormat::ansiText, calls);
+  test::writeFileBytes(dir.file("notiz.txt"), "Notiz");
+  test::writeFileBytes(dir.file("liesmich"), "Lies mich");
   shell.settings().RecentFiles = {dir.file("notiz.txt")};
   ShellDocument* notes = shell.openRecentFile(0);
   ShellDocument* readme = shell.openDocument(dir.file("liesmich"), kOpenAllFiles);
@@ -218,6 +223,24 @@ TEST_F(ShellWithLetter, BackupsKeepThePreviousFile) {
   EXPECT_TRUE(shell.SaveFileClick(document));
   EXPECT_EQ(ScriptedShellHost::windowOf(*document).messages.back().text, "Konnte Backup-Datei nicht anlegen");
   EXPECT_NE(test::readFileBytes(dir.file("brief.lpx")), first);
+}
+
+// The window's open path refuses what is not a file before any reader
+// sees it, with the message the command line gives.
+TEST(Shell, APipeOrAFolderIsNoDocument) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("rohr.lpx").c_str(), 0600), 0);
+  fs::create_directory(dir.file("ordner.txt"));
+  ScriptedShellHost host;
+  Shell shell(host);
+  EXPECT_EQ(shell.openDocument(dir.file("rohr.lpx"), kOpenByExtension), nullptr);
+  EXPECT_EQ(shell.openDocument(dir.file("ordner.txt"), kOpenAnsiText), nullptr);
+  ASSERT_EQ(host.windows.size(), 2u);
+  for (const auto& window : host.windows) {
+    EXPECT_TRUE(window->destroyed);
+    EXPECT_EQ(window->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
+  }
+  EXPECT_TRUE(shell.settings().RecentFiles.empty());
 }
 
 }  // namespace

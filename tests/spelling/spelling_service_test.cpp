@@ -41,8 +41,12 @@ TEST_F(SpellingServiceTest, UserAndIgnoredWordsJoinEachLanguageAtItsFirstUse) {
   writeFileBytes(dir.file("config") / "user.spe", "Vendaro\r\n\r\nWortliste\n");
   SpellingService service(folders(), reporter);
   EXPECT_EQ(service.UserWords(), (std::vector<std::string>{"Vendaro", "Wortliste"}));
+  // Lists are read when asked for, once.
+  EXPECT_TRUE(service.words(SpellingService::kGerman).empty());
+  service.readWordList(SpellingService::kGerman);
+  service.readWordList(SpellingService::kGerman);
   EXPECT_EQ(service.words(SpellingService::kGerman).size(), 2u);
-  EXPECT_TRUE(service.words(SpellingService::kEnglish).empty());  // read on first use
+  EXPECT_TRUE(service.words(SpellingService::kEnglish).empty());
 
   WordList& german = service.selectLanguage(SpellingService::kGerman);
   EXPECT_TRUE(istwortkorrekt(german, "Vendaro", true));

@@ -1,0 +1,142 @@
+// headless_start_bench.cpp — what a script waits for: `vendaro --dump` of a
+// one-line document, timed from process start to its end (each iteration
+// spawns the program from the build's bin folder; set VENDARO_PROGRAM_DIR to
+// it), and reading german.spe the first time in a fresh process (cold) and
+// again in a process that has read it before (warm).
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench_documents.h"
+#include "formats/lpx_file.h"
+#include "platform/file_io.h"
+#include "platform/paths.h"
+#include "spelling/spe_file.h"
+
+extern char** environ;
+
+namespace vendaro {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kLoadChild[] = "--load-word-list-child";
+
+fs::path scratchFolder() {
+  std::string pattern = (fs::temp_directory_path() / "vendaro-headless-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) std::abort();
+  return pattern;
+}
+
+fs::path writeOneLineDocument(const fs::path& folder) {
+  Document doc;
+  doc.NewPage(true);
+  doc.CreateHeaderFooter();
+  std::mt19937 random(7);
+  bench::fillWithParagraphs(doc, random, 1, 60);
+  const fs::path path = folder / "zeile.lpx";
+  if (!writeFileAtomically(path, encodeLpx(doc))) std::abort();
+  return path;
+}
+
+// Runs the program with standard output and error on /dev/null; false when
+// it could not be started or did not succeed.
+bool runQuietly(std::vector<std::string> args) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  int status = 0;
+  const bool started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  return started && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void DumpOneLineDocumentFromProcessStart(benchmark::State& state) {
+  const fs::path folder = scratchFolder();
+  setenv("VENDARO_CONFIG_DIR", (folder / "config").c_str(), 1);
+  const fs::path document = writeOneLineDocument(folder);
+  const std::string program = (ProgramDir() / "vendaro").string();
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    if (!runQuietly({program, "--dump", document.string()})) {
+      state.SkipWithError("vendaro --dump failed: set VENDARO_PROGRAM_DIR to the build's bin folder");
+      break;
+    }
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+}
+BENCHMARK(DumpOneLineDocumentFromProcessStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+
+double secondsToRead(const fs::path& path) {
+  const auto start = Clock::now();
+  WordList list;
+  if (OpenWordList(path, list).status != WordListReadStatus::Complete) return -1;
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The child reads the list once and prints the seconds it took.
+int runLoadChild() {
+  std::printf("%.9f\n", secondsToRead(ProgramDir() / "german.spe"));
+  return 0;
+}
+
+void ReadGermanWordListCold(benchmark::State& state) {
+  const std::string self = fs::read_symlink("/proc/self/exe").string();
+  const std::string command = self + " " + kLoadChild;
+  for (auto _ : state) {
+    FILE* child = popen(command.c_str(), "r");
+    double seconds = -1;
+    if (!child || std::fscanf(child, "%lf", &seconds) != 1 || pclose(child) != 0 || seconds < 0) {
+      state.SkipWithError("german.spe not read: set VENDARO_PROGRAM_DIR to the build's bin folder");
+      break;
+    }
+    state.SetIterationTime(seconds);
+  }
+}
+BENCHMARK(ReadGermanWordListCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void ReadGermanWordListWarm(benchmark::State& state) {
+  const fs::path path = ProgramDir() / "german.spe";
+  secondsToRead(path);
+  for (auto _ : state) {
+    const double seconds = secondsToRead(path);
+    if (seconds < 0) {
+      state.SkipWithError("german.spe not read: set VENDARO_PROGRAM_DIR to the build's bin folder");
+      break;
+    }
+    state.SetIterationTime(seconds);
+  }
+}
+BENCHMARK(ReadGermanWordListWarm)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vendaro
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], vendaro::kLoadChild) == 0) return vendaro::runLoadChild();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

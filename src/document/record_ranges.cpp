@@ -1,0 +1,88 @@
+#include "document/record_ranges.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendaro {
+namespace {
+
+constexpr double kDefaultFontSize = 12.0;
+constexpr double kMaxLineSpacingFactor = 100.0;
+constexpr double kMaxCellWidthWeight = 1e6;
+
+void length(double& value) { value = finiteInRange(value, -kMaxStoredLengthMm, kMaxStoredLengthMm, 0.0); }
+
+void length(float& value) {
+  double widened = value;
+  length(widened);
+  value = static_cast<float>(widened);
+}
+
+void number(int32_t& value) { value = std::clamp(value, 0, kMaxStoredNumber); }
+
+void bringCellIntoRange(TCharRec& cell) {
+  length(cell.CharWidth);
+  length(cell.CharHeight);
+  length(cell.FlowShift);
+}
+
+void bringLineIntoRange(TLineRec& line) {
+  bringParagraphIntoRange(line.Para);
+  line.CellWidthWeight = finiteInRange(line.CellWidthWeight, 0.0, kMaxCellWidthWeight, 1.0);
+  length(line.RowLeft);
+  length(line.RowRight);
+  for (double& width : line.CellDesign.BorderWidth) length(width);
+  line.ColumnCount = std::clamp(line.ColumnCount, 0, kMaxColumnCount);
+  length(line.ColumnGap);
+  for (TCharRec& cell : line.Chars) bringCellIntoRange(cell);
+}
+
+void bringFrameIntoRange(TFieldRec& frame, int32_t frameCount) {
+  for (double* v : {&frame.Left, &frame.Top, &frame.Right, &frame.Bottom, &frame.MarginLeft, &frame.MarginTop,
+                    &frame.MarginRight, &frame.MarginBottom, &frame.TextDistX, &frame.TextDistY, &frame.BorderWidth,
+                    &frame.AnchorDX, &frame.AnchorDY, &frame.NewAnchorDX, &frame.NewAnchorDY, &frame.AnchorDist})
+    length(*v);
+  frame.PageNo = std::clamp(frame.PageNo, 0, frameCount);
+  number(frame.FootnoteNo);
+  number(frame.AnchorID);
+  for (TLineRec& line : frame.Lines) bringLineIntoRange(line);
+}
+
+}  // namespace
+
+double finiteInRange(double value, double low, double high, double fallback) {
+  if (std::isnan(value)) return fallback;
+  return std::clamp(value, low, high);
+}
+
+void bringFontIntoRange(TFontRec& font) {
+  font.Size = finiteInRange(font.Size, kMinFontSize, kMaxFontSize, kDefaultFontSize);
+}
+
+void bringParagraphIntoRange(TParaFormat& para) {
+  if (para.LineSpacingMode == 0) {
+    para.LineSpacing = finiteInRange(para.LineSpacing, 0.0, kMaxLineSpacingFactor, 1.0);
+  } else {
+    length(para.LineSpacing);
+  }
+  for (double* v : {&para.SpaceBefore, &para.SpaceAfter, &para.LeftIndent, &para.RightIndent, &para.FirstLineIndent,
+                    &para.DefaultTabWidth, &para.ListIndent})
+    length(*v);
+  number(para.ListNumber);
+  for (TTabStop& stop : para.Tabs) length(stop.Pos);
+}
+
+void bringDocumentIntoRange(Document& doc) {
+  number(doc.FootnoteCounter);
+  std::vector<TFontRec> fonts = doc.Fonts.entries();
+  for (TFontRec& font : fonts) bringFontIntoRange(font);
+  doc.Fonts.assign(std::move(fonts));
+  for (TStyleRec& style : doc.Styles) {
+    bringParagraphIntoRange(style.Para);
+    bringCellIntoRange(style.Char);
+  }
+  const int32_t frameCount = doc.FieldCount();
+  for (TFieldRec& frame : doc.Fields) bringFrameIntoRange(frame, frameCount);
+}
+
+}  // namespace vendaro

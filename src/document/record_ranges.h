@@ -1,0 +1,32 @@
+// record_ranges.h — brings the numbers of a document read from outside into
+// the ranges layout and painting can work with: lengths, font sizes, page
+// and footnote numbers. A damaged or hostile value never reaches a
+// conversion to pixels or a counter that could overflow; the text itself
+// is kept.
+#pragma once
+
+#include <cstdint>
+
+#include "document/document.h"
+
+namespace vendaro {
+
+// Lengths beyond 100 m (ten times the largest paper) are cut to it.
+inline constexpr double kMaxStoredLengthMm = 100000.0;
+// The font size box takes 1 to 999 points.
+inline constexpr double kMinFontSize = 1.0;
+inline constexpr double kMaxFontSize = 999.0;
+// Footnote, list and anchor numbers stay far from the end of int32.
+inline constexpr int32_t kMaxStoredNumber = 1000000;
+inline constexpr int32_t kMaxColumnCount = 100;
+
+// Not-a-number becomes `fallback`; everything else is clamped to [low, high].
+double finiteInRange(double value, double low, double high, double fallback);
+
+void bringFontIntoRange(TFontRec& font);
+void bringParagraphIntoRange(TParaFormat& para);
+// Every stored number of every record; frames' page numbers end up between
+// 0 and the number of frames (no document has more pages than frames).
+void bringDocumentIntoRange(Document& doc);
+
+}  // namespace vendaro
