@@ -1,5 +1,6 @@
 // line_joining.cpp — a paragraph with a dirty line becomes one long line
-// again before it is wrapped, and a table cell one line holding its paragraphs separated by
+// again, from the first line whose end the edit can move, before it is
+// wrapped, and a table cell one line holding its paragraphs separated by
 // break cells (13 paragraph end, 14 line break, 15 page break).
 #include <algorithm>
 #include <iterator>
@@ -38,10 +39,10 @@ bool endsTheWordFromAbove(const TLineRec& line) {
 // An edit changes where the lines above it may end as well as those below:
 // the line above may take a shorter first word, and a line above that may
 // be hyphenated in a word that runs on into the edit. Of the softly
-// continued lines `top`…`bottom` (a paragraph, or part of a table cell's
-// column) those lines and everything from the first dirty one on become
-// dirty, so that wrapping them again gives what a complete layout does;
-// earlier lines keep their breaks. Returns how far up the run was looked at.
+// continued lines of a paragraph, up from `bottom`, those lines and all
+// from the first dirty one on become dirty, so that wrapping them again
+// gives what a complete layout does; earlier lines keep their breaks.
+// Returns the paragraph's first line (how far up it was looked at).
 size_t markRunToWrapAgain(LineGapBuffer& lines, size_t bottom) {
   size_t top = bottom;
   size_t firstDirty = lines[bottom].Dirty ? bottom : SIZE_MAX;
