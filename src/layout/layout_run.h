@@ -52,6 +52,12 @@ struct LayoutRun {
   // stay valid until the frame is done.
   std::vector<size_t> laidOutLines;
 
+  // Whether any line wrapped in this run stands in a section of two or more
+  // columns. Only such lines carry column fields (a line whose section
+  // changes is laid out again, which clears them), so without any the lines
+  // below a frame's end need no clearing.
+  bool multiColumnLines = false;
+
   // A long line is cut into lines without moving its remainder at every
   // cut: the remainder stays in one vector, handed on to the line that
   // continues it, behind the `skipped` cells already given to lines above.
@@ -140,6 +146,9 @@ RowGroup rowGroupOf(const Lines& lines, size_t index) {
 // from there.
 void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, size_t skipped, size_t cut,
                bool atBreakCell);
+
+// Sets the fields that place a line in a column section back to none.
+void clearColumnFields(TLineRec& line);
 
 // Width of the frame's text area (frame less its side margins), mm.
 double frameTextWidth(const Document& doc, const TFieldRec& frame);

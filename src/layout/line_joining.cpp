@@ -38,32 +38,49 @@ bool endsTheWordFromAbove(const TLineRec& line) {
 
 // An edit changes where the lines above it may end as well as those below:
 // the line above may take a shorter first word, and a line above that may
-// be hyphenated in a word that runs on into the edit. Those lines and the
-// rest of the paragraph are wrapped again, so that the result is the same
-// as a complete layout; earlier lines keep their breaks.
-void markLinesToWrapAgain(LineGapBuffer& lines) {
-  for (size_t lower = 1; lower < lines.size(); ++lower) {
-    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
-    if (step > lower) continue;
-    TLineRec& upper = lines[lower - step];
-    if (upper.Dirty && continuesSoftly(upper, lines[lower])) lines[lower].Dirty = 1;
+// be hyphenated in a word that runs on into the edit. Of the softly
+// continued lines of a paragraph, up from `bottom`, those lines and all
+// from the first dirty one on become dirty, so that wrapping them again
+// gives what a complete layout does; earlier lines keep their breaks.
+// Returns the paragraph's first line (how far up it was looked at).
+size_t markRunToWrapAgain(LineGapBuffer& lines, size_t bottom) {
+  size_t top = bottom;
+  size_t firstDirty = lines[bottom].Dirty ? bottom : SIZE_MAX;
+  while (top > 0 && rowStep(lines[top]) == 1 && continuesSoftly(lines[top - 1], lines[top]) &&
+         !(lines[top - 1].InTable && lines[top].InTable)) {
+    --top;
+    if (lines[top].Dirty) firstDirty = top;
   }
-  for (size_t lower = lines.size(); lower-- > 1;) {
-    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
-    if (step > lower || !lines[lower].Dirty || lines[lower - step].Dirty) continue;
-    if (!continuesSoftly(lines[lower - step], lines[lower])) continue;
-    size_t first = lower - step;
-    if (step == 1) {
-      // From the line above the edit up to the paragraph's start: the
-      // earliest line whose break can see the edited text.
-      bool wordRunsOn = true;
-      for (size_t line = lower - 1; line > 0 && continuesSoftly(lines[line - 1], lines[line]); --line) {
-        wordRunsOn = wordRunsOn && !endsTheWordFromAbove(lines[line]);
-        if (wordRunsOn || looksFarAhead(lines[line - 1])) first = line - 1;
-      }
-    }
-    for (size_t line = first; line < lower; line += step) lines[line].Dirty = 1;
+  if (firstDirty == SIZE_MAX) return top;
+  for (size_t line = firstDirty; line <= bottom; ++line) lines[line].Dirty = 1;
+  // From the line above the edit up to the run's start: the earliest line
+  // whose break can see the edited text.
+  size_t first = firstDirty > top ? firstDirty - 1 : top;
+  bool wordRunsOn = true;
+  for (size_t line = firstDirty - 1; line > top && line < firstDirty; --line) {
+    wordRunsOn = wordRunsOn && !endsTheWordFromAbove(lines[line]);
+    if (wordRunsOn || looksFarAhead(lines[line - 1])) first = line - 1;
   }
+  for (size_t line = first; line < firstDirty; ++line) lines[line].Dirty = 1;
+  return top;
+}
+
+// The cells of a damaged table row (the cells of a column below each other
+// continued softly) are wrapped again down the whole column.
+void markColumnToWrapAgain(LineGapBuffer& lines, size_t bottom) {
+  const auto lineAbove = [&lines](size_t line) {
+    const size_t step = static_cast<size_t>(rowStep(lines[line]));
+    return step <= line && continuesSoftly(lines[line - step], lines[line]) ? line - step : line;
+  };
+  size_t top = bottom;
+  bool dirty = lines[bottom].Dirty;
+  for (size_t above = lineAbove(top); above != top; above = lineAbove(top)) {
+    top = above;
+    dirty = dirty || lines[top].Dirty;
+  }
+  if (!dirty) return;
+  for (size_t line = bottom; line != top; line = lineAbove(line)) lines[line].Dirty = 1;
+  lines[top].Dirty = 1;
 }
 
 // The break cell that keeps a hard line end inside a joined table cell. A
@@ -110,14 +127,31 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
 }  // namespace
 
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
-  markLinesToWrapAgain(lines);
   // From the last line up, so that each line has taken in everything below
   // it before it is itself joined onto the line above. A run of lines one
   // below the other (a paragraph, a cell of a one-column table) is joined
-  // from its top instead, so that each of its cells moves only once.
+  // from its top instead, so that each of its cells moves only once. Each
+  // run of softly continued lines is marked once, from its last line,
+  // before any of it is joined.
+  size_t markedDownTo = SIZE_MAX;  // the lines from here down were marked
   for (size_t lower = lines.size(); lower-- > 1;) {
-    const size_t step = static_cast<size_t>(rowStep(lines[lower]));
-    if (step > lower || !joinsOnto(lines[lower - step], lines[lower])) continue;
+    const TLineRec& line = lines[lower];
+    const size_t step = static_cast<size_t>(rowStep(line));
+    if (step > lower) continue;
+    const TLineRec& above = lines[lower - step];
+    // Lines of a table cell are joined whatever they hold.
+    const bool inCell = above.InTable && line.InTable;
+    if (!inCell && above.LineEnd != kLineEndSoft) continue;  // a hard line end: nothing to join
+    if (!inCell && continuesSoftly(above, line)) {
+      if (step > 1) markColumnToWrapAgain(lines, lower);
+      else if (lower - 1 < markedDownTo) markedDownTo = markRunToWrapAgain(lines, lower);
+      // A run without an edit is not joined: on to the line above it.
+      if (step == 1 && !line.Dirty) {
+        lower = markedDownTo + 1;
+        continue;
+      }
+    }
+    if (!joinsOnto(above, line)) continue;
     if (step > 1) {
       joinOnto(run, field, lines, lower - step, lower);
       continue;

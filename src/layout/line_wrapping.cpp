@@ -95,6 +95,7 @@ void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t inde
   const double limit = availableWidth(textWidth, lines, group, line) - line.Para.RightIndent;
   line.LineHeight = -1.0;
   line.Hyphenated = 0;
+  if (line.ColumnCount < 2) clearColumnFields(line);
   double x = line.Para.LeftIndent;
   if (paragraphStart) {
     x += line.Para.FirstLineIndent;
@@ -160,9 +161,13 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
   const bool waitsForText = frame.PrevField >= 0 && frame.PrevField < run.doc.FieldCount() && frame.PrevField != field;
   size_t lastCleanText = SIZE_MAX;
   for (size_t index = 0; index < lines.size(); ++index) {
-    const RowGroup group = rowGroupOf(lines, index);
-    if (index == group.start) layOutWholeRowWhenAnyCellIsDirty(lines, group);
     TLineRec& line = lines[index];
+    const RowGroup group = line.RowCells < 2 ? RowGroup{index, 1} : rowGroupOf(lines, index);
+    if (group.count == 1) {
+      if (line.Chars.empty()) line.Dirty = 1;  // see layOutWholeRowWhenAnyCellIsDirty
+    } else if (index == group.start) {
+      layOutWholeRowWhenAnyCellIsDirty(lines, group);
+    }
     const TLineRec* above = index >= group.count ? &lines[index - group.count] : nullptr;
     const bool start = startsParagraph(line, above);
     if (waitsForText) {
@@ -172,6 +177,7 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
     } else {
       line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
     }
+    run.multiColumnLines = run.multiColumnLines || line.ColumnCount >= 2;
     if (line.Dirty) {
       if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;
       lastCleanText = SIZE_MAX;

@@ -13,18 +13,6 @@
 namespace vendaro {
 namespace {
 
-void clearColumnFields(TLineRec& line) {
-  line.ColumnIndex = 0;
-  line.ColumnBreaks = 0;
-  line.ColumnX = 0;
-  line.SepLeftX = 0;
-  line.SepRightX = 0;
-  line.ColumnTop = 0;
-  line.ColumnBottom = 0;
-  line.ColumnBackY = 0;
-  line.ColumnRestY = 0;
-}
-
 void applyColumnInfo(TLineRec& line, const SpaltenInfo& info, double textWidth) {
   const double width = columnWidth(textWidth, line);
   line.ColumnIndex = info.slot.columnIndex;
@@ -136,7 +124,8 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
         if (footnotesExist) placeFootnotes(run, field, line, available);
         // The lines kept below the frame's end stand in no column; clearing
         // them keeps the result independent of where they stood before.
-        for (size_t below = index; below < lines.size(); ++below) clearColumnFields(lines[below]);
+        if (run.multiColumnLines)
+          for (size_t below = index; below < lines.size(); ++below) clearColumnFields(lines[below]);
         dropSkippedLines(frame.Lines, skipped);
         return -1;
       }
@@ -149,6 +138,18 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
 }
 
 }  // namespace
+
+void clearColumnFields(TLineRec& line) {
+  line.ColumnIndex = 0;
+  line.ColumnBreaks = 0;
+  line.ColumnX = 0;
+  line.SepLeftX = 0;
+  line.SepRightX = 0;
+  line.ColumnTop = 0;
+  line.ColumnBottom = 0;
+  line.ColumnBackY = 0;
+  line.ColumnRestY = 0;
+}
 
 void paginate(LayoutRun& run) {
   Document& doc = run.doc;

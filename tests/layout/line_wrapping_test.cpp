@@ -2,6 +2,8 @@
 // at the break. Cells are 5 mm wide in a 100 mm column: 20 to a line.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "layout/layout_fixture.h"
 
 namespace vendaro {
@@ -54,6 +56,25 @@ TEST(LineWrapping, AnEditBelowASoftLineEndWrapsTheLineAboveAgain) {
   f.body().Lines[1].Dirty = 1;
   f.run();
   EXPECT_EQ(frameTexts(f.body()), (Texts{longer + " ddd ", "eeee"}));
+}
+
+// Typing at the end of a long paragraph wraps again only the lines near the
+// edit: the lines well above it keep their cells where they are (wrapping
+// the whole paragraph for every key made typing slow).
+TEST(LineWrapping, AnEditAtTheEndOfALongParagraphLeavesTheLinesWellAboveIt) {
+  LayoutFixture f;
+  std::string text;
+  for (int word = 0; word < 58; ++word) text += "aaaa ";
+  const Texts before = wrap(f, text);
+  ASSERT_GE(before.size(), 10u);
+  auto& lines = f.body().Lines;
+  std::vector<const TCharRec*> cells;
+  for (const TLineRec& line : lines) cells.push_back(line.Chars.data());
+  lines.back().Chars.push_back(lines.back().Chars.front());
+  lines.back().Dirty = 1;
+  f.run();
+  ASSERT_EQ(lines.size(), before.size());
+  for (size_t i = 0; i + 2 < lines.size(); ++i) EXPECT_EQ(lines[i].Chars.data(), cells[i]) << "line " << i;
 }
 
 TEST(LineWrapping, HyphenatesWordsOfThreeToTwentyFiveLettersAtTheLastPoint) {
