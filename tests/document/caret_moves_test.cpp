@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <set>
 #include <tuple>
 
 #include "document/caret_moves.h"
 #include "flow_builder.h"
+#include "support/property_seeds.h"
 
 namespace vendaro {
 namespace {
@@ -121,14 +121,6 @@ TEST(CaretMoves, RightLeavesARowWhoseLastCellEndsAboveItsLastGroup) {
 
 // --- walks through generated flows --------------------------------------------
 
-// How many seeds the generated tests run; VENDARO_SEEDS raises it for a
-// long run by hand.
-unsigned seedCount() {
-  const char* wanted = std::getenv("VENDARO_SEEDS");
-  const long n = wanted ? std::strtol(wanted, nullptr, 10) : 0;
-  return n > 0 ? static_cast<unsigned>(n) : 100u;
-}
-
 class FlowGenerator {
  public:
   explicit FlowGenerator(unsigned seed) : random_(seed) {}
@@ -242,7 +234,7 @@ bool inFirstRowOrLine(const Document& doc, TextPos pos) {
 }
 
 TEST(CaretMoves, WalksThroughGeneratedFlowsReachTheirEndsWithoutCycles) {
-  for (unsigned seed = 1; seed <= seedCount() && !::testing::Test::HasFailure(); ++seed) {
+  for (unsigned seed = 1; seed <= test::propertySeeds(100) && !::testing::Test::HasFailure(); ++seed) {
     SCOPED_TRACE(seed);
     FlowGenerator generator(seed);
     FlowBuilder b = generator.flow();

@@ -4,7 +4,6 @@
 // check of every line.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <set>
 #include <string>
@@ -13,6 +12,7 @@
 #include "editing/editor.h"
 #include "spelling/wrapped_words.h"
 #include "support/keyboard_driver.h"
+#include "support/property_seeds.h"
 #include "support/recording_host.h"
 
 namespace vendaro {
@@ -76,8 +76,7 @@ TEST(SpellingMarks, IncrementalMarksEqualAFullCheck) {
   const std::set<std::string> known{"Ein", "Haus", "am", "See", "und", "Garten", "Silbentrennung", "E", "Mail",
                                     "Rechtschreibpr\xfc" "fung", "Donaudampfschifffahrt"};
   const WordJudge judge = [&known](std::string_view word) { return known.contains(std::string(word)); };
-  const char* seedsByHand = std::getenv("VENDARO_PROPERTY_SEEDS");
-  const unsigned seeds = seedsByHand ? static_cast<unsigned>(std::atoi(seedsByHand)) : 100;
+  const unsigned seeds = test::propertySeeds(100);
   const int32_t keys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyHome, kKeyEnd, kKeyBackspace, kKeyDelete};
   for (unsigned seed = 1; seed <= seeds && !HasFailure(); ++seed) {
     SCOPED_TRACE(seed);
