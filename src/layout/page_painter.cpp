@@ -128,6 +128,7 @@ void PagePainter::beginPaint() {
   state_.sideLists.FreeMouseObjs();
   state_.sideLists.FreeTableTrack();
   state_.caretRecorded = false;
+  if (!printMode_) state_.ruler.valid = false;
   state_.CaretBelowFrame = false;
   state_.hitFrame = -1;
   state_.clickConsumed = false;

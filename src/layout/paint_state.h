@@ -9,6 +9,7 @@
 
 #include "document/paint_side_lists.h"
 #include "document/text_pos.h"
+#include "layout/view_overlay.h"
 #include "platform/drawing_tools.h"
 
 namespace vendaro {
@@ -74,8 +75,10 @@ struct CaretLineBox {
 };
 
 // The caret line's geometry for the rulers, in pixels of the scroll box.
+// Each screen paint starts without it: a caret in a drawing or picture
+// frame leaves the rulers empty.
 struct RulerGeometry {
-  int columnLeft = 0, columnRight = 0;
+  int columnLeft = 0, columnRight = 0;  // the column's offset included
   double mmAtLeft = 0, mmAtRight = 0;  // 0 and the column width
   int leftIndent = 0, firstLineIndent = 0, rightIndent = 0;
   int columnOffset = 0;
@@ -100,6 +103,7 @@ struct PaintState {
   bool caretShown = false;
   bool CaretBelowFrame = false;
   RulerGeometry ruler;
+  ViewOverlay overlay;        // drawn over the composed image, not painted
 
   PaintSideLists sideLists;
   PendingClick click;
