@@ -16,6 +16,7 @@
 #include "editing/editor_host.h"
 #include "editing/key_commands.h"
 #include "editing/program_services.h"
+#include "editing/ruler_drag.h"
 #include "editing/undo_history.h"
 #include "layout/hyphenation.h"
 #include "layout/paint_state.h"
@@ -228,6 +229,19 @@ class Editor {
     bool operator==(const ScrollPosition&) const = default;
   };
   ScrollPosition ScrollCursorinView(ScrollPosition scroll, int clientWidth, int clientHeight) const;
+  // --- the horizontal ruler (ruler_commands.cpp) -----------------------------
+  // A press at (x, y) of a ruler `width` pixels wide: takes the marker or
+  // stop hit, or sets a new stop of `tabKind` in the column's lower part.
+  // `freeDrag` (right button) drags without snapping to the ticks.
+  void PaintBox3MouseDown(int x, int y, int width, bool freeDrag, int32_t tabKind);
+  void PaintBox3MouseMove(int x);
+  // Applies the drag to every selected paragraph as one undo step.
+  void PaintBox3MouseUp();
+  // Ends a drag without applying it (Escape, focus or window lost).
+  void cancelRulerDrag();
+  // What the horizontal ruler shows: the caret paragraph, or the drag.
+  RulerMarkers horizontalRulerPicture(int width) const;
+  const RulerDrag& rulerDrag() const { return rulerDrag_; }
   ViewOptions& viewOptions() { return viewOptions_; }
   PaintState& paintState() { return paintState_; }
   const PaintState& paintState() const { return paintState_; }
@@ -251,6 +265,9 @@ class Editor {
   void setAlignment(uint8_t alignment);
   // Writes the named paragraph values as one undo step "Absatzformat".
   void writeParagraphFields(const ParagraphValues& values, uint32_t fields);
+  // A key during a ruler drag: Escape ends it, any other spoils it.
+  void rulerDragKey(int32_t key);
+  void showRulerGuide();
 
   EditorHost& host_;
   ProgramServices& services_;
@@ -266,6 +283,7 @@ class Editor {
   std::function<void(Document&)> fieldRefreshHook_;
   UndoHistory undo_;
   TypingOptions typingOptions_;
+  RulerDrag rulerDrag_;
 };
 
 }  // namespace vendaro

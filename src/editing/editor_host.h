@@ -195,6 +195,9 @@ class EditorHost {
   // The file menu shows the modified state and the recent files.
   virtual void fileMenuChanged() {}
   virtual void requestRepaint() {}
+  // The marks of a mouse drag changed (the overlay over the page view, the
+  // ruler's dragged marker): draw them again without painting the pages.
+  virtual void dragMarksChanged() {}
   // The zoom of a fitting zoom mode followed the window's size.
   virtual void zoomChanged() {}
   // Scrolls the view so that the caret can be seen (after the repaint).

@@ -25,7 +25,7 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
   // and Escape ends it at once.
   if (RulerDragMode != kRulerDragNone) {
     closeUndoMerge();
-    RulerDragMode = key == kKeyEscape ? kRulerDragNone : kRulerDragCancelled;
+    rulerDragKey(key);
     return true;
   }
   if (InsertObjMode > 0 && key == kKeyEscape) {
