@@ -16,6 +16,7 @@
 #include "app/page_setup_dialog.h"
 #include "app/page_view.h"
 #include "app/paragraph_dialog.h"
+#include "app/ruler_widgets.h"
 #include "app/spell_check_form.h"
 #include "app/style_dialogs.h"
 #include "app/tab_stops_dialog.h"
@@ -32,10 +33,12 @@ constexpr char kPageSetupUndo[] = "Seite einrichten";
 
 }  // namespace
 
-EditorWindow::EditorWindow(MainWindow& main) : QMdiSubWindow(&main), main_(main), view_(new PageView(this)) {
+EditorWindow::EditorWindow(MainWindow& main)
+    : QMdiSubWindow(&main), main_(main), view_(new PageView), rulers_(new RulerFrame(view_, main.rulerTabKind(), this)) {
   // The shell ends the window's life when it frees the document.
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWidget(view_);
+  setWidget(rulers_);
+  rulers_->setRulersVisible(main_.shell().settings().ShowRuler);
   setFocusProxy(view_);
   TimerPageSetup.setSingleShot(true);
   TimerPageSetup.setInterval(kPageSetupDelayMs);
@@ -49,18 +52,23 @@ EditorWindow::EditorWindow(MainWindow& main) : QMdiSubWindow(&main), main_(main)
     if (main_.activeEditorWindow() == this) FormActivate();
   });
   connect(view_, &PageView::resized, this, [this] { FormResize(); });
+  connect(view_, &PageView::painted, this, [this] { rulers_->updateRulers(); });
   connect(view_, &PageView::contextMenuRequested, this, [this](const QPoint& at) {
     if (document_) showEditorContextMenu(main_, document_->editor(), this, at);
   });
 }
 
-EditorWindow::~EditorWindow() { view_->setEditor(nullptr); }
+EditorWindow::~EditorWindow() {
+  view_->setEditor(nullptr);
+  rulers_->setEditor(nullptr);
+}
 
 Editor* EditorWindow::editor() const { return document_ ? &document_->editor() : nullptr; }
 
 void EditorWindow::attach(ShellDocument& document) {
   document_ = &document;
   view_->setEditor(&document.editor());
+  rulers_->setEditor(&document.editor());
   Timer1.start();
 }
 
@@ -69,6 +77,7 @@ void EditorWindow::detach() {
   TimerPageSetup.stop();
   Timer1.stop();
   view_->setEditor(nullptr);
+  rulers_->setEditor(nullptr);
 }
 
 void EditorWindow::startPageSetupTimer() { TimerPageSetup.start(); }
@@ -96,6 +105,7 @@ void EditorWindow::FormResize() {
 void EditorWindow::FormActivate() {
   active_ = true;
   view_->setActiveDocument(true);
+  rulers_->setRulersVisible(main_.shell().settings().ShowRuler);
   if (Editor* e = editor()) {
     view_->setFocus(Qt::ActiveWindowFocusReason);
     e->SetUndoHints();
@@ -110,7 +120,10 @@ void EditorWindow::FormActivate() {
 void EditorWindow::FormDeactivate() {
   active_ = false;
   view_->setActiveDocument(false);
-  if (Editor* e = editor()) e->SetUndoHints();
+  if (Editor* e = editor()) {
+    e->cancelRulerDrag();
+    e->SetUndoHints();
+  }
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
@@ -143,6 +156,11 @@ void EditorWindow::fileMenuChanged() {
 }
 
 void EditorWindow::requestRepaint() { view_->requestRepaint(); }
+
+void EditorWindow::dragMarksChanged() {
+  view_->overlayChanged();
+  rulers_->updateRulers();
+}
 
 void EditorWindow::scrollCaretIntoView() { view_->requestCaretInView(); }
 

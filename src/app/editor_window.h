@@ -1,5 +1,5 @@
-// editor_window.h — the window half of one open document: the page view in
-// an MDI window, the host through which the document's editor reaches
+// editor_window.h — the window half of one open document: the page view with
+// its rulers in an MDI window, the host through which the document's editor reaches
 // messages, status bar, caption, dialogs and repaints, its timers (page
 // set-up after creation, activation, deferred repaint) and its close query.
 #pragma once
@@ -14,6 +14,7 @@ namespace vendaro {
 class Editor;
 class MainWindow;
 class PageView;
+class RulerFrame;
 class ShellDocument;
 
 class EditorWindow : public QMdiSubWindow, public EditorHost {
@@ -30,6 +31,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   ShellDocument* document() const { return document_; }
   Editor* editor() const;
   PageView& view() const { return *view_; }
+  RulerFrame& rulers() const { return *rulers_; }
 
   // A new document goes on to the page set-up dialog once its window shows.
   void startPageSetupTimer();
@@ -48,6 +50,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   void setCaption(const std::string& caption) override;
   void fileMenuChanged() override;
   void requestRepaint() override;
+  void dragMarksChanged() override;
   void scrollCaretIntoView() override;
   void setUndoHints(const UndoControl& undo, const UndoControl& redo) override;
   void scrollViewBy(int pixels) override;
@@ -71,6 +74,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
  private:
   MainWindow& main_;
   PageView* view_;
+  RulerFrame* rulers_;
   ShellDocument* document_ = nullptr;
   QTimer TimerPageSetup;
   QTimer Timer1;

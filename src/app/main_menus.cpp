@@ -16,6 +16,7 @@ namespace vendaro {
 MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildFileMenu();
   buildEditMenu();
+  buildViewMenu();
   buildInsertMenu();
   buildFormatMenu();
   buildExtrasMenu();
@@ -60,6 +61,12 @@ void MainMenus::buildEditMenu() {
   selectAllAction = editMenu->addAction(QStringLiteral("&Alles markieren"), this, [this] { sendKey(kKeyA, kCtrl); });
   selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
+}
+
+void MainMenus::buildViewMenu() {
+  viewMenu = main_.menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  rulerAction = viewMenu->addAction(QStringLiteral("&Lineal"), &main_, &MainWindow::toggleRuler);
+  rulerAction->setCheckable(true);
 }
 
 void MainMenus::buildInsertMenu() {
@@ -199,6 +206,7 @@ void MainMenus::refresh() {
   // The document menus show only while there is a document to act on.
   const bool open = main_.activeDocument() != nullptr;
   editMenu->menuAction()->setVisible(open);
+  viewMenu->menuAction()->setVisible(open);
   insertMenu->menuAction()->setVisible(open);
   formatMenu->menuAction()->setVisible(open);
   extrasMenu->menuAction()->setVisible(open);
@@ -206,6 +214,7 @@ void MainMenus::refresh() {
   Edit1Click();
   Format1Click();
   checkWhileTypingAction->setChecked(main_.shell().settings().CheckWhileTyping);
+  rulerAction->setChecked(main_.shell().settings().ShowRuler);
 }
 
 }  // namespace vendaro

@@ -1,5 +1,5 @@
-// main_menus.h — the main window's menu bar: Datei, Bearbeiten, Einfügen,
-// Format, Extras and Fenster with their shortcuts, the recent files at the
+// main_menus.h — the main window's menu bar: Datei, Bearbeiten, Ansicht,
+// Einfügen, Format, Extras and Fenster with their shortcuts, the recent files at the
 // end of the File menu, and the captions and enabled states computed as a
 // menu opens.
 #pragma once
@@ -33,6 +33,7 @@ class MainMenus : public QObject {
 
   QMenu* fileMenu = nullptr;
   QMenu* editMenu = nullptr;
+  QMenu* viewMenu = nullptr;
   QMenu* insertMenu = nullptr;
   QMenu* formatMenu = nullptr;
   QMenu* extrasMenu = nullptr;
@@ -49,6 +50,7 @@ class MainMenus : public QObject {
   QAction* redoAction = nullptr;
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
+  QAction* rulerAction = nullptr;
   QAction* specialCharacterAction = nullptr;
   QAction* characterAction = nullptr;
   QAction* paragraphAction = nullptr;
@@ -70,6 +72,7 @@ class MainMenus : public QObject {
  private:
   void buildFileMenu();
   void buildEditMenu();
+  void buildViewMenu();
   void buildInsertMenu();
   void buildFormatMenu();
   void buildExtrasMenu();

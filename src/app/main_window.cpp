@@ -152,6 +152,21 @@ void MainWindow::toggleCheckWhileTyping() {
   applySettings();
 }
 
+void MainWindow::toggleRuler() {
+  shell_.settings().ShowRuler = !shell_.settings().ShowRuler;
+  shell_.settingsChanged();
+  for (EditorWindow* window : editorWindows()) window->rulers().setRulersVisible(shell_.settings().ShowRuler);
+  menus_->refresh();
+}
+
+RulerTabKindSource MainWindow::rulerTabKind() {
+  return {[this] { return RulerTabKind; },
+          [this] {
+            RulerTabKind = nextRulerTabKind(RulerTabKind);
+            for (EditorWindow* window : editorWindows()) window->rulers().showTabKind();
+          }};
+}
+
 void MainWindow::openRecentFile(size_t index) { shell_.openRecentFile(index); }
 
 void MainWindow::resetRecoveryTimer() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ruler_widgets.h"
 #include "shell/shell.h"
 
 class QLabel;
@@ -69,6 +70,11 @@ class MainWindow : public QMainWindow, public ShellHost {
   void UserDictionary1Click();
   // Settings changed: documents, spelling marks and the recovery timer follow.
   void applySettings();
+  // "&Lineal": the rulers of every editor window shown or hidden; saved.
+  void toggleRuler();
+  // The kind of the tab stops a ruler click sets, shared by all windows.
+  int32_t RulerTabKind = 0;
+  RulerTabKindSource rulerTabKind();
 
   // --- ShellHost -------------------------------------------------------------------
   EditorHost& createDocumentWindow() override;

@@ -13,6 +13,7 @@
 #include <chrono>
 
 #include "app/key_mapping.h"
+#include "app/overlay_painter.h"
 #include "app/qt_canvas.h"
 #include "document/caret_moves.h"
 #include "document/selection.h"
@@ -127,6 +128,7 @@ void PageView::paintNow() {
     updateScrollRanges();
   }
   dirty_ = false;
+  emit painted();
 }
 
 void PageView::updateScrollRanges() {
@@ -180,11 +182,25 @@ void PageView::paintEvent(QPaintEvent* event) {
   if (dirty_ || image_.size() != viewport()->size()) paintNow();
   QPainter painter(viewport());
   painter.drawImage(event->rect(), image_, event->rect());
+  if (editor_) {
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    drawOverlay(painter, editor_->paintState().overlay, scroll, viewport()->size());
+  }
   const QRect caret = caretRect();
   if (blinkOn_ && !caret.isEmpty()) {
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.fillRect(caret, Qt::white);
   }
+}
+
+void PageView::overlayChanged() {
+  QRegion now;
+  if (editor_) {
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    now = overlayRegion(editor_->paintState().overlay, scroll, viewport()->size());
+  }
+  viewport()->update(overlayShown_ + now);
+  overlayShown_ = now;
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {
@@ -348,6 +364,8 @@ void PageView::focusInEvent(QFocusEvent* event) {
 
 void PageView::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
+  // A ruler drag cannot outlive the window's focus: it ends unapplied.
+  if (editor_) editor_->cancelRulerDrag();
   blink_.stop();
   invalidate();
 }

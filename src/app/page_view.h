@@ -6,6 +6,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 
 #include <cstdint>
@@ -33,6 +34,9 @@ class PageView : public QAbstractScrollArea {
   void requestRepaint();
   void requestCaretInView();
   void scrollBy(int pixels);
+  // The editor's overlay changed: draws the parts it covered and covers
+  // now again from the composed image, without painting the pages.
+  void overlayChanged();
   // Paints now, as a click needs before it can be acted on.
   void paintNow();
 
@@ -44,6 +48,8 @@ class PageView : public QAbstractScrollArea {
  signals:
   void contextMenuRequested(const QPoint& globalPos);
   void resized();
+  // The composed image was painted again: the rulers follow the caret.
+  void painted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -89,6 +95,7 @@ class PageView : public QAbstractScrollArea {
   // caret there (dragging the text away is the objects' and clipboard's).
   bool pressedInSelection_ = false;
   QPoint pressPos_;
+  QRegion overlayShown_;  // what the overlay covered when last drawn
 };
 
 }  // namespace vendaro
