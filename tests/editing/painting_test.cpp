@@ -576,5 +576,25 @@ TEST_F(Painting, FullLayoutPaintDrawsNothingAndRefreshes) {
   EXPECT_FALSE(editor.paintState().fullLayout);
 }
 
+TEST_F(Painting, RulerGeometryIsPublishedOnlyForACaretInText) {
+  RecordingCanvas canvas;
+  paint(canvas);
+  EXPECT_TRUE(editor.paintState().ruler.valid);
+  EXPECT_GT(editor.paintState().ruler.columnRight, editor.paintState().ruler.columnLeft);
+  // Printing leaves the screen's rulers alone.
+  RecordingCanvas printer(600);
+  editor.DrawPages(printer, true);
+  EXPECT_TRUE(editor.paintState().ruler.valid);
+  // With the caret in a drawing object the rulers have nothing to show,
+  // rather than the previous line's geometry.
+  const int32_t shape = addTextBox(40, 40, 100, 80);
+  doc().Fields[static_cast<size_t>(shape)].FieldType = kFieldRectangle;
+  doc().CurField = doc().MarkField = shape;
+  doc().CurLine = doc().MarkLine = doc().CurChar = doc().MarkChar = 0;
+  RecordingCanvas again;
+  paint(again);
+  EXPECT_FALSE(editor.paintState().ruler.valid);
+}
+
 }  // namespace
 }  // namespace vendaro

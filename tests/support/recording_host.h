@@ -26,6 +26,7 @@ class RecordingHost : public EditorHost {
   }
   void setCaption(const std::string& text) override { caption = text; }
   void requestRepaint() override { ++repaints; }
+  void dragMarksChanged() override { ++dragMarks; }
   void scrollCaretIntoView() override { ++caretScrolls; }
 
   // A dialog answer edits what the command filled in and says OK (true);
@@ -54,6 +55,7 @@ class RecordingHost : public EditorHost {
   std::vector<std::string> statusTexts;
   std::string caption;
   int repaints = 0;
+  int dragMarks = 0;
   int caretScrolls = 0;
 
  private:
