@@ -128,17 +128,23 @@ struct LongParagraph {
   QImage view;
 };
 
+// Presses the left indent's lower part where it stands and moves it to
+// 20 mm, or back to 0 (the geometry is not painted again in between).
+void pressAndMove(LongParagraph& p) {
+  RulerGeometry& g = p.editor.paintState().ruler;
+  const RulerAxis axis = horizontalAxis(g, kViewWidth);
+  const double left = getabsatzformat(p.editor.doc()).Para.LeftIndent;
+  g.leftIndent = axis.pixelOf(left) - g.columnLeft;
+  p.editor.PaintBox3MouseDown(g.columnLeft + g.leftIndent, 20, kViewWidth, false, 0);
+  p.editor.PaintBox3MouseMove(axis.pixelOf(left > 0 ? 0.0 : 20.0));
+}
+
 void ReleaseOnAParagraphOf500Lines(benchmark::State& state) {
   const auto gui = ensureOffscreenGui();
   LongParagraph p;
-  const RulerGeometry g = p.editor.paintState().ruler;
-  int step = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    const int from = g.columnLeft + (step % 2 ? 76 : 0);
-    p.editor.paintState().ruler.leftIndent = step % 2 ? 75 : 0;
-    p.editor.PaintBox3MouseDown(from, 20, kViewWidth, false, 0);
-    p.editor.PaintBox3MouseMove(g.columnLeft + (step++ % 2 ? 0 : 76));
+    pressAndMove(p);
     state.ResumeTiming();
     p.editor.PaintBox3MouseUp();
   }
@@ -146,61 +152,14 @@ void ReleaseOnAParagraphOf500Lines(benchmark::State& state) {
 }
 BENCHMARK(ReleaseOnAParagraphOf500Lines)->Unit(benchmark::kMillisecond);
 
-// What the release costs besides its own work: the paragraph's layout ...
-void LayoutOfThatParagraph(benchmark::State& state) {
-  const auto gui = ensureOffscreenGui();
-  LongParagraph p;
-  int step = 0;
-  for (auto _ : state) {
-    for (TLineRec& line : p.editor.doc().Fields[0].Lines) {
-      line.Para.LeftIndent = step % 2 ? 20.0 : 0.0;
-      line.Dirty = 1;
-    }
-    ++step;
-    p.editor.RefreshDirtyContent();
-  }
-  state.counters["lines"] = p.lines();
-}
-BENCHMARK(LayoutOfThatParagraph)->Unit(benchmark::kMillisecond);
-
-// ... the undo snapshot ...
-void SnapshotOfThatDocument(benchmark::State& state) {
-  const auto gui = ensureOffscreenGui();
-  LongParagraph p;
-  for (auto _ : state) p.editor.MakeCopyForUndo("Absatzformat");
-}
-BENCHMARK(SnapshotOfThatDocument)->Unit(benchmark::kMillisecond);
-
-// ... and the same write and layout after a snapshot taken untimed: the
-// first writes after a snapshot copy what they touch, and old snapshots
-// beyond the undo limit are freed.
-void WriteAndLayoutAfterASnapshot(benchmark::State& state) {
-  const auto gui = ensureOffscreenGui();
-  LongParagraph p;
-  ParagraphValues values = getabsatzformat(p.editor.doc());
-  int step = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    p.editor.MakeCopyForUndo("Absatzformat");
-    state.ResumeTiming();
-    values.Para.LeftIndent = step++ % 2 ? 20.0 : 0.0;
-    setParagraphFields(p.editor.doc(), values, kParaLeftIndent, false);
-    p.editor.RefreshDirtyContent();
-  }
-}
-BENCHMARK(WriteAndLayoutAfterASnapshot)->Unit(benchmark::kMillisecond);
-
 // The release's own work: the value applied to the paragraph's format and
-// written into its 500 lines, without snapshot and layout.
+// written into its lines, without snapshot and layout.
 void ReleaseWorkAlone(benchmark::State& state) {
   const auto gui = ensureOffscreenGui();
   LongParagraph p;
-  const RulerGeometry g = p.editor.paintState().ruler;
-  int step = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    p.editor.PaintBox3MouseDown(g.columnLeft, 20, kViewWidth, false, 0);
-    p.editor.PaintBox3MouseMove(g.columnLeft + (step++ % 2 ? 0 : 76));
+    pressAndMove(p);
     state.ResumeTiming();
     ParagraphValues values = p.editor.rulerDrag().values;
     if (const uint32_t fields = applyRulerDrag(p.editor.rulerDrag(), values.Para))
@@ -211,6 +170,39 @@ void ReleaseWorkAlone(benchmark::State& state) {
   }
 }
 BENCHMARK(ReleaseWorkAlone)->Unit(benchmark::kMicrosecond);
+
+// What the release costs besides its own work: the same write laid out,
+// alone or after a snapshot taken untimed (the first writes after a
+// snapshot copy what they touch; snapshots beyond the undo limit are freed).
+void writeAndLayOut(benchmark::State& state, bool afterSnapshot) {
+  const auto gui = ensureOffscreenGui();
+  LongParagraph p;
+  ParagraphValues values = getabsatzformat(p.editor.doc());
+  int step = 0;
+  for (auto _ : state) {
+    if (afterSnapshot) {
+      state.PauseTiming();
+      p.editor.MakeCopyForUndo("Absatzformat");
+      state.ResumeTiming();
+    }
+    values.Para.LeftIndent = step++ % 2 ? 20.0 : 0.0;
+    setParagraphFields(p.editor.doc(), values, kParaLeftIndent, false);
+    p.editor.RefreshDirtyContent();
+  }
+  state.counters["lines"] = p.lines();
+}
+void LayoutOfThatParagraph(benchmark::State& state) { writeAndLayOut(state, false); }
+BENCHMARK(LayoutOfThatParagraph)->Unit(benchmark::kMillisecond);
+void LayoutOfThatParagraphAfterASnapshot(benchmark::State& state) { writeAndLayOut(state, true); }
+BENCHMARK(LayoutOfThatParagraphAfterASnapshot)->Unit(benchmark::kMillisecond);
+
+// The snapshot itself.
+void SnapshotOfThatDocument(benchmark::State& state) {
+  const auto gui = ensureOffscreenGui();
+  LongParagraph p;
+  for (auto _ : state) p.editor.MakeCopyForUndo("Absatzformat");
+}
+BENCHMARK(SnapshotOfThatDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vendaro
