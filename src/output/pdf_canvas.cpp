@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "output/pdf_font_objects.h"
 #include "output/pdf_format.h"
 #include "output/pdf_images.h"
 #include "platform/font_engine.h"
@@ -84,10 +85,9 @@ void TPDFCanvas::NewPage() {
 bool TPDFCanvas::EndDoc() {
   if (!open_) return false;
   endPage();
-  const int firstFontObject = objects_.nextNumber();
-  writeFonts();
+  const std::vector<int> fontObjects = writeFonts();
   const int pagesObject = objects_.nextNumber();
-  writePageTree(pagesObject, firstFontObject);
+  writePageTree(pagesObject, fontObjects);
   const int catalogObject = objects_.nextNumber();
   writeCatalog(pagesObject);
   writeImages();
@@ -109,6 +109,7 @@ void TPDFCanvas::openPage() {
   // Every page states its pen, brush and font anew.
   invalidateState();
   clipped_ = false;
+  strokingText_ = false;
   content_.clear();
 }
 
@@ -116,6 +117,7 @@ void TPDFCanvas::invalidateState() {
   penValid_ = false;
   brushValid_ = false;
   fontValid_ = false;
+  emboldenValid_ = false;
 }
 
 void TPDFCanvas::endPage() {
@@ -133,15 +135,13 @@ void TPDFCanvas::endPage() {
   pageSizes_.push_back({PageWidthPt, PageHeightPt});
 }
 
-void TPDFCanvas::writeFonts() {
-  for (const PdfFontEntry& font : fonts_.entries()) {
-    objects_.beginObject(file_);
-    file_.write(pdfFontObjectBody(font, engine_));
-    objects_.endObject(file_);
-  }
+std::vector<int> TPDFCanvas::writeFonts() {
+  std::vector<int> numbers;
+  for (const PdfFontEntry& font : fonts_.entries()) numbers.push_back(writePdfFont(file_, objects_, font, engine_));
+  return numbers;
 }
 
-void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
+void TPDFCanvas::writePageTree(int pagesObject, const std::vector<int>& fontObjects) {
   const int pageCount = static_cast<int>(pageSizes_.size());
   objects_.beginObject(file_);
   std::string text = "<<\n/Type /Pages\n/Count ";
@@ -167,11 +167,11 @@ void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
     resources += " 0 R";
   }
   resources += " >>\n/Font << ";
-  for (size_t j = 1; j <= fonts_.entries().size(); ++j) {
+  for (size_t j = 1; j <= fontObjects.size(); ++j) {
     resources += "/F";
     appendInt(resources, static_cast<long long>(j));
     resources += ' ';
-    appendInt(resources, firstFontObject + static_cast<long long>(j) - 1);
+    appendInt(resources, fontObjects[j - 1]);
     resources += " 0 R";
   }
   resources += ">> /ProcSet ";
@@ -241,6 +241,7 @@ void TPDFCanvas::applyPen() {
   }
   lastPen_ = Pen;
   penValid_ = true;
+  emboldenValid_ = false;  // the line width and stroke colour are the pen's now
 }
 
 void TPDFCanvas::applyBrush() {
@@ -263,6 +264,9 @@ void TPDFCanvas::applyFont() {
     numberedFont_ = fonts_.numberFor(Font.name, styles);
     numberedFace_ = Font.name;
     numberedStyles_ = styles;
+    const ResolvedFace resolved = engine_.resolve(Font.name, Font.bold, Font.italic);
+    numberedSyntheticBold_ = resolved.syntheticBold;
+    numberedSyntheticItalic_ = resolved.syntheticItalic;
   }
   if (fontValid_ && numberedFont_ == lastFontNumber_ && Font.size == lastFontSize_) return;
   content_ += "/F";
@@ -359,6 +363,7 @@ void TPDFCanvas::SetClip(const CanvasRect& rect) {
   const int left = std::min(rect.left, rect.right);
   const int top = std::min(rect.top, rect.bottom);
   content_ += "q\n";
+  strokingTextAtClip_ = strokingText_;
   appendInt(content_, left);
   content_ += ' ';
   appendInt(content_, flipY(std::max(rect.top, rect.bottom)));
@@ -374,6 +379,7 @@ void TPDFCanvas::ResetClip() {
   if (!open_ || !clipped_) return;
   content_ += "Q\n";
   clipped_ = false;
+  strokingText_ = strokingTextAtClip_;
   // Q brings back the pen, brush and font of before the clip.
   invalidateState();
 }
@@ -383,12 +389,47 @@ void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
   const int height = fontHeight();
   content_ += "BT\n";
   applyFont();
-  appendInt(content_, x);
-  content_ += ' ';
-  appendInt(content_, flipY(y) - height);
-  content_ += "  Td (";
+  applyTextRendering();
+  PdfFontEntry& font = fonts_.entry(numberedFont_);
+  for (char ch : text) font.used[static_cast<uint8_t>(ch)] = true;
+  appendTextPosition(x, flipY(y) - height);
+  content_ += " (";
   appendEscapedText(content_, text);
   content_ += ") Tj\nET\n";
+}
+
+void TPDFCanvas::applyTextRendering() {
+  if (numberedSyntheticBold_ != strokingText_) {
+    content_ += numberedSyntheticBold_ ? "2 Tr\n" : "0 Tr\n";
+    strokingText_ = numberedSyntheticBold_;
+  }
+  if (!numberedSyntheticBold_) return;
+  if (emboldenValid_ && emboldenSize_ == Font.size && emboldenColour_ == Font.color) return;
+  // The outline grows by 1/24 em, half of it on either side of each stroke.
+  appendDecimal(content_, Font.size / 24.0);
+  content_ += " w\n";
+  appendColour(content_, Font.color, "RG\n");
+  emboldenValid_ = true;
+  emboldenSize_ = Font.size;
+  emboldenColour_ = Font.color;
+  penValid_ = false;
+}
+
+// A face without an italic file is slanted by 12°, as the font engine
+// measures and the screen draws it.
+void TPDFCanvas::appendTextPosition(int x, int baseline) {
+  if (numberedSyntheticItalic_) {
+    content_ += "1 0 0.213 1 ";  // tan 12°
+    appendInt(content_, x);
+    content_ += ' ';
+    appendInt(content_, baseline);
+    content_ += " Tm";
+    return;
+  }
+  appendInt(content_, x);
+  content_ += ' ';
+  appendInt(content_, baseline);
+  content_ += "  Td";
 }
 
 int TPDFCanvas::TextWidth(std::string_view text) {

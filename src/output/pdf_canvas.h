@@ -1,7 +1,8 @@
-// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF 1.3
-// file directly: integer point coordinates from the page's top-left corner,
-// one zlib-compressed content stream per page, TrueType fonts in Windows ANSI
-// encoding, bitmaps as JPEG images. The PDF export is its user.
+// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF file
+// directly: integer point coordinates from the page's top-left corner,
+// one zlib-compressed content stream per page, fonts embedded as subsets of
+// the files the font engine measures with, bitmaps as JPEG images. The PDF
+// export is its user.
 #pragma once
 
 #include <filesystem>
@@ -84,8 +85,8 @@ class TPDFCanvas {
 
   void openPage();
   void endPage();
-  void writeFonts();
-  void writePageTree(int pagesObject, int firstFontObject);
+  std::vector<int> writeFonts();
+  void writePageTree(int pagesObject, const std::vector<int>& fontObjects);
   void writeCatalog(int pagesObject);
   void writeImages();
   void resetDocument();
@@ -93,6 +94,8 @@ class TPDFCanvas {
   void applyPen();
   void applyBrush();
   void applyFont();
+  void applyTextRendering();
+  void appendTextPosition(int x, int baseline);
   void strokeLine(int x0, int y0, int x1, int y1);
   void appendRect(const CanvasRect& rect);
   void invalidateState();
@@ -117,6 +120,13 @@ class TPDFCanvas {
   bool fontValid_ = false;
   bool penClear_ = false;
   bool clipped_ = false;
+  // Text render mode 2 (fill and stroke) emboldens faces without a bold
+  // file, as the font engine measured them; q … Q restores the mode.
+  bool strokingText_ = false;
+  bool strokingTextAtClip_ = false;
+  bool emboldenValid_ = false;
+  int emboldenSize_ = 0;
+  uint32_t emboldenColour_ = 0;
   bool brushClear_ = false;
   int lastFontNumber_ = 0;
   int lastFontSize_ = 0;
@@ -130,6 +140,8 @@ class TPDFCanvas {
   std::string numberedFace_;
   uint8_t numberedStyles_ = 0;
   int numberedFont_ = 0;
+  bool numberedSyntheticBold_ = false;
+  bool numberedSyntheticItalic_ = false;
 };
 
 }  // namespace vendaro

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -47,5 +48,9 @@ class PdfFile {
   AtomicFileWriter writer_;
   uint64_t position_ = 0;
 };
+
+// `data` compressed in zlib format at the highest level, for streams whose
+// length must be known before they are written.
+std::string deflateBytes(std::string_view data);
 
 }  // namespace vendaro

@@ -58,8 +58,9 @@ TEST(PdfCanvasFiles, PagesKeepTheSizeTheyHadWhenTheyEnded) {
   const test::PdfFileView pdf = readPdf(target);
   ASSERT_EQ(pdf.problem, "");
   EXPECT_NE(test::pageContent(pdf, 2).find("0 1000 m\n10 1000 l\n"), std::string::npos);
-  EXPECT_NE(pdf.objects.at(9).find("/Kids [10 0 R 11 0 R 12 0 R]"), std::string::npos);
-  EXPECT_NE(pdf.objects.at(12).find("/Contents 6 0 R"), std::string::npos);
+  // Pages come after the font's program, descriptor and dictionary.
+  EXPECT_NE(pdf.objects.at(11).find("/Kids [12 0 R 13 0 R 14 0 R]"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(14).find("/Contents 6 0 R"), std::string::npos);
   const std::string text = validatePdf(target);
   EXPECT_NE(text.find("eins"), std::string::npos);
   EXPECT_NE(text.find("zwei"), std::string::npos);
