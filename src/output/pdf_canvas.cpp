@@ -1,6 +1,7 @@
 #include "output/pdf_canvas.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "output/pdf_font_objects.h"
@@ -14,6 +15,18 @@ namespace {
 
 constexpr int kProcSetObject = 1;
 constexpr int kFirstContentObject = 2;
+// PDF 1.3 viewers take pages up to 14,400 units (200 inches) on a side.
+// A larger page counts in units of several points (PDF 1.6's /UserUnit).
+constexpr int kLargestPageUnits = 14400;
+constexpr std::string_view kHeader = "%PDF-1.3";
+constexpr std::string_view kLargePageHeader = "%PDF-1.6";  // as long as kHeader
+constexpr int kScaleDecimals = 8;
+
+int userUnitFor(int width, int height) {
+  const int longest = std::max(std::abs(width), std::abs(height));
+  return longest <= kLargestPageUnits ? 1 : (longest + kLargestPageUnits - 1) / kLargestPageUnits;
+}
+
 constexpr const char* kOutOfMemoryMessage = "Fehler: nicht genug Speicher für diese Operation!";
 
 FontSpec measuringSpec(const CanvasFont& font) {
@@ -67,7 +80,7 @@ bool TPDFCanvas::BeginDoc(const std::filesystem::path& path) {
     error_ = file_.error();
     return false;
   }
-  file_.writeLine("%PDF-1.3");
+  file_.writeLine(kHeader);
   objects_.beginObject(file_);
   file_.writeLine("[/PDF /Text /ImageB /ImageC /ImageI]");
   objects_.endObject(file_);
@@ -92,6 +105,9 @@ bool TPDFCanvas::EndDoc() {
   writeCatalog(pagesObject);
   writeImages();
   objects_.writeXrefAndTrailer(file_, catalogObject);
+  const bool large = std::any_of(pageSizes_.begin(), pageSizes_.end(),
+                                 [](const PageSize& size) { return userUnitFor(size.width, size.height) > 1; });
+  if (large) file_.overwrite(0, kLargePageHeader);
   const bool written = file_.commit();
   error_ = file_.error();
   open_ = false;
@@ -122,6 +138,13 @@ void TPDFCanvas::invalidateState() {
 
 void TPDFCanvas::endPage() {
   ResetClip();
+  const int unit = userUnitFor(PageWidthPt, PageHeightPt);
+  if (unit > 1) {
+    // The drawing keeps counting in points.
+    std::string scale;
+    appendDecimal(scale, 1.0 / unit, kScaleDecimals);
+    content_.insert(0, scale + " 0 0 " + scale + " 0 0 cm\n");
+  }
   const uint64_t compressedLength = file_.writeDeflated(content_);
   content_.clear();
   file_.writeLine("");
@@ -184,11 +207,18 @@ void TPDFCanvas::writePageTree(int pagesObject, const std::vector<int>& fontObje
     appendInt(page, pagesObject);
     page += " 0 R\n";
     page += resources;
+    const int unit = userUnitFor(pageSizes_[k].width, pageSizes_[k].height);
     page += "/MediaBox [0 0 ";
-    appendInt(page, pageSizes_[k].width);
+    appendDecimal(page, static_cast<double>(pageSizes_[k].width) / unit);
     page += ' ';
-    appendInt(page, pageSizes_[k].height);
-    page += "]\n/Contents ";
+    appendDecimal(page, static_cast<double>(pageSizes_[k].height) / unit);
+    page += "]\n";
+    if (unit > 1) {
+      page += "/UserUnit ";
+      appendInt(page, unit);
+      page += '\n';
+    }
+    page += "/Contents ";
     appendInt(page, kFirstContentObject + 2 * k);
     page += " 0 R\n>>\n";
     file_.write(page);

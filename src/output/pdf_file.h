@@ -34,6 +34,8 @@ class PdfFile {
   // number of compressed bytes.
   uint64_t writeDeflated(std::string_view data);
   uint64_t position() const { return position_; }
+  // Replaces bytes written before (see AtomicFileWriter::overwrite).
+  void overwrite(uint64_t offset, std::string_view bytes) { writer_.overwrite(offset, bytes); }
 
   // The first failure since create(); writes after it are dropped.
   bool failed() const { return writer_.failed(); }
