@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 #include "output/pdf_font_objects.h"
 #include "output/pdf_format.h"
@@ -242,11 +241,21 @@ void TPDFCanvas::writeCatalog(int pagesObject) {
 }
 
 void TPDFCanvas::writeImages() {
+  bool outOfMemory = false;
   for (const TPictureRec& image : images_) {
     objects_.beginObject(file_);
-    writeImageObjectBody(file_, image);
+    if (!writeImageObjectBody(file_, image)) outOfMemory = true;
     objects_.endObject(file_);
   }
+  if (outOfMemory && ShowMessage) ShowMessage(kOutOfMemoryMessage);
+}
+
+int TPDFCanvas::imageNumberFor(const TPictureRec& bitmap) {
+  for (size_t i = 0; i < images_.size(); ++i) {
+    if (isSamePicture(images_[i], bitmap)) return static_cast<int>(i);
+  }
+  images_.push_back(bitmap);  // shares the pixel rows
+  return static_cast<int>(images_.size()) - 1;
 }
 
 void TPDFCanvas::resetDocument() {
@@ -477,15 +486,8 @@ int TPDFCanvas::fontHeight() {
 }
 
 void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap) {
-  if (!open_ || width == 0 || height == 0) return;
-  TPictureRec picture;
-  switch (toTrueColour(bitmap, picture)) {
-    case TrueColourResult::ready: break;
-    case TrueColourResult::unsupported: return;
-    case TrueColourResult::outOfMemory:
-      if (ShowMessage) ShowMessage(kOutOfMemoryMessage);
-      return;
-  }
+  if (!open_ || width == 0 || height == 0 || !showableAsTrueColour(bitmap)) return;
+  const int number = imageNumberFor(bitmap);
   const int scaledWidth = shrinkToward0(width);
   const int scaledHeight = shrinkToward0(height);
   content_ += "q\n";
@@ -497,9 +499,8 @@ void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec&
   content_ += ' ';
   appendInt(content_, flipY(y) - scaledHeight);
   content_ += " cm\n/Im";
-  appendInt(content_, static_cast<long long>(images_.size()));
+  appendInt(content_, number);
   content_ += " Do\nQ\n";
-  images_.push_back(std::move(picture));
 }
 
 }  // namespace vendaro

@@ -64,7 +64,9 @@ class TPDFCanvas {
   void TextOut(int x, int y, std::string_view text);  // code page 1252
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
-  // Draws the bitmap scaled into width × height points at (x, y).
+  // Draws the bitmap scaled into width × height points at (x, y). A picture
+  // drawn again (the same record, or a copy sharing its pixel rows) is
+  // stored once; its pixels are not copied, and are encoded at EndDoc.
   void DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap);
 
   CanvasPen Pen;
@@ -73,8 +75,8 @@ class TPDFCanvas {
   // The paper of the page being drawn, in points: the page's MediaBox.
   int PageWidthPt = 595;
   int PageHeightPt = 842;
-  // Shows the user a message (UTF-8), e.g. when a bitmap cannot be copied
-  // for lack of memory. Unset: the message is dropped.
+  // Shows the user a message (UTF-8), e.g. when a palette bitmap cannot be
+  // widened for lack of memory. Unset: the message is dropped.
   std::function<void(const std::string&)> ShowMessage;
 
  private:
@@ -89,6 +91,7 @@ class TPDFCanvas {
   void writePageTree(int pagesObject, const std::vector<int>& fontObjects);
   void writeCatalog(int pagesObject);
   void writeImages();
+  int imageNumberFor(const TPictureRec& bitmap);
   void resetDocument();
 
   void applyPen();
