@@ -159,6 +159,18 @@ void appendValue(std::string& out, std::string_view key, long long value) {
   appendInt(out, value);
 }
 
+void appendReference(std::string& out, std::string_view key, int object) {
+  appendValue(out, key, object);
+  out += " 0 R";
+}
+
+int writeObject(PdfFile& file, PdfObjectTable& objects, std::string_view body) {
+  const int number = objects.beginObject(file);
+  file.write(body);
+  objects.endObject(file);
+  return number;
+}
+
 int writeDescriptor(PdfFile& file, PdfObjectTable& objects, const FontFacts& facts, const std::string& baseFont,
                     const std::optional<FontSubset>& subset, int programObject) {
   const FontDesignMetrics& design = facts.design;
@@ -179,14 +191,11 @@ int writeDescriptor(PdfFile& file, PdfObjectTable& objects, const FontFacts& fac
   appendValue(out, " /CapHeight ", design.capHeight != 0 ? design.capHeight : design.ascent);
   appendValue(out, " /StemV ", estimatedStemV(facts.spec.bold));
   if (subset) {
-    appendValue(out, subset->kind == FontProgramKind::trueType ? "\n/FontFile2 " : "\n/FontFile3 ", programObject);
-    out += " 0 R";
+    appendReference(out, subset->kind == FontProgramKind::trueType ? "\n/FontFile2 " : "\n/FontFile3 ",
+                    programObject);
   }
   out += " >>\n";
-  const int number = objects.beginObject(file);
-  file.write(out);
-  objects.endObject(file);
-  return number;
+  return writeObject(file, objects, out);
 }
 
 // CFF glyphs are reached by name: every code shown names its glyph.
@@ -233,11 +242,11 @@ int writePdfFont(PdfFile& file, PdfObjectTable& objects, const PdfFontEntry& fon
   out += subset && subset->kind == FontProgramKind::cff ? "Type1" : "TrueType";
   out += "\n/BaseFont /" + baseFont + '\n';
   appendEncoding(out, font, facts, subset);
-  appendValue(out, "/FontDescriptor ", descriptorObject);
-  out += " 0 R\n";
+  appendReference(out, "/FontDescriptor ", descriptorObject);
+  out += '\n';
   if (toUnicodeObject != 0) {
-    appendValue(out, "/ToUnicode ", toUnicodeObject);
-    out += " 0 R\n";
+    appendReference(out, "/ToUnicode ", toUnicodeObject);
+    out += '\n';
   }
   appendValue(out, "/FirstChar ", kPdfFirstChar);
   appendValue(out, "\n/LastChar ", kPdfLastChar);
@@ -247,10 +256,7 @@ int writePdfFont(PdfFile& file, PdfObjectTable& objects, const PdfFontEntry& fon
     out += ' ';
   }
   out += "]\n>>\n";
-  const int number = objects.beginObject(file);
-  file.write(out);
-  objects.endObject(file);
-  return number;
+  return writeObject(file, objects, out);
 }
 
 }  // namespace vendaro

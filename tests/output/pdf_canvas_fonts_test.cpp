@@ -50,13 +50,7 @@ class PdfCanvasFonts : public ::testing::Test {
   FontEngine& engine = FontEngine::shared();
 
   void SetUp() override { ASSERT_TRUE(canvas.BeginDoc(target)); }
-  test::PdfFileView finish() {
-    EXPECT_TRUE(canvas.EndDoc());
-    test::PdfFileView pdf = test::readPdf(target);
-    EXPECT_EQ(pdf.problem, "");
-    test::validatePdf(target);
-    return pdf;
-  }
+  test::PdfFileView finish() { return test::finishAndCheck(canvas, target); }
   void write(const char* face, bool bold, bool italic, int y, const char* text) {
     canvas.Font.name = face;
     canvas.Font.bold = bold;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "output/pdf_canvas.h"
 #include "support/temp_dir.h"
 
 namespace vendaro::test {
@@ -120,6 +121,14 @@ std::string validatePdf(const std::filesystem::path& path) {
   EXPECT_EQ(info.output.find("Syntax"), std::string::npos) << info.output;
   EXPECT_EQ(text.output.find("Syntax"), std::string::npos) << text.output;
   return text.output;
+}
+
+PdfFileView finishAndCheck(TPDFCanvas& canvas, const std::filesystem::path& path) {
+  EXPECT_TRUE(canvas.EndDoc());
+  PdfFileView pdf = readPdf(path);
+  EXPECT_EQ(pdf.problem, "");
+  validatePdf(path);
+  return pdf;
 }
 
 std::string pdfText(const std::filesystem::path& path) {

@@ -10,6 +10,10 @@
 
 #include "platform/dib.h"
 
+namespace vendaro {
+class TPDFCanvas;
+}
+
 namespace vendaro::test {
 
 struct PdfFileView {
@@ -36,6 +40,9 @@ int countOf(const std::string& text, const std::string& what);
 // Runs qpdf --check, pdfinfo and pdftotext, failing the test on any
 // complaint; returns the document's text (Latin-1).
 std::string validatePdf(const std::filesystem::path& path);
+// Ends the canvas's document, which must succeed, and reads the file back,
+// which must be sound for the validators too.
+PdfFileView finishAndCheck(TPDFCanvas& canvas, const std::filesystem::path& path);
 // pdftotext's text in UTF-8.
 std::string pdfText(const std::filesystem::path& path);
 // pdfinfo's size of page k, e.g. "594 x 840 pts".
