@@ -72,7 +72,9 @@ class TPDFCanvas {
   CanvasPen Pen;
   CanvasBrush Brush;
   CanvasFont Font;
-  // The paper of the page being drawn, in points: the page's MediaBox.
+  // The paper of the page being drawn, in points: the page's MediaBox. A
+  // side beyond 14,400 points (200 inches) makes the page count in larger
+  // user units and the file PDF 1.6; drawing still counts in points.
   int PageWidthPt = 595;
   int PageHeightPt = 842;
   // Shows the user a message (UTF-8), e.g. when a palette bitmap cannot be
