@@ -10,6 +10,7 @@
 #include "output/pdf_fonts.h"
 #include "output/pdf_format.h"
 #include "output/pdf_objects.h"
+#include "output/pdf_win_ansi_names.h"
 #include "platform/font_engine.h"
 #include "platform/symbol_fonts.h"
 
@@ -198,27 +199,33 @@ int writeDescriptor(PdfFile& file, PdfObjectTable& objects, const FontFacts& fac
   return writeObject(file, objects, out);
 }
 
-// CFF glyphs are reached by name: every code shown names its glyph.
-void appendDifferences(std::string& out, const PdfFontEntry& font, const FontSubset& subset) {
-  out += "<< /Type /Encoding /BaseEncoding /WinAnsiEncoding /Differences [";
+// CFF glyphs are reached by name: the Windows ANSI names, and for each code
+// shown whose glyph is named otherwise, that name.
+void appendNamedEncoding(std::string& out, const PdfFontEntry& font, const FontSubset& subset) {
+  std::string differences;
   int previous = -2;
   for (int code = 0; code < 256; ++code) {
-    if (!font.used[code]) continue;
+    const std::string& name = subset.glyphNames[code];
+    if (!font.used[code] || name == winAnsiGlyphName(static_cast<uint8_t>(code))) continue;
     if (code != previous + 1) {
-      out += ' ';
-      appendInt(out, code);
+      differences += ' ';
+      appendInt(differences, code);
     }
-    out += " /" + escapeFaceName(subset.glyphNames[code]);
+    differences += " /" + escapeFaceName(name);
     previous = code;
   }
-  out += " ] >>";
+  if (differences.empty()) {
+    out += "/WinAnsiEncoding";
+    return;
+  }
+  out += "<< /Type /Encoding /BaseEncoding /WinAnsiEncoding /Differences [" + differences + " ] >>";
 }
 
 void appendEncoding(std::string& out, const PdfFontEntry& font, const FontFacts& facts,
                     const std::optional<FontSubset>& subset) {
   if (subset && subset->kind == FontProgramKind::cff) {
     out += "/Encoding ";
-    appendDifferences(out, font, *subset);
+    appendNamedEncoding(out, font, *subset);
     out += '\n';
   } else if (!facts.symbolic || !subset) {
     // An embedded symbol font maps codes through its own (3,0) table.
