@@ -1,7 +1,8 @@
-// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF 1.3
-// file directly: integer point coordinates from the page's top-left corner,
-// one zlib-compressed content stream per page, TrueType fonts in Windows ANSI
-// encoding, bitmaps as JPEG images. The PDF export is its user.
+// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF file
+// directly: integer point coordinates from the page's top-left corner,
+// one zlib-compressed content stream per page, fonts embedded as subsets of
+// the files the font engine measures with, bitmaps as JPEG images. The PDF
+// export is its user.
 #pragma once
 
 #include <filesystem>
@@ -49,19 +50,35 @@ class TPDFCanvas {
   void LineTo(int x, int y);
   void FillRect(const CanvasRect& rect);
   void Rectangle(const CanvasRect& rect);
+  // The ellipse inside the rectangle's outline (the points Rectangle would
+  // stroke), as four Bézier curves: filled with Brush unless it is clear,
+  // stroked with Pen unless it is clear.
+  void Ellipse(const CanvasRect& rect);
+  // Clips all following drawing on this page to the rectangle (right and
+  // bottom outside, as for FillRect) until ResetClip or the page ends; a new
+  // clip replaces an earlier one.
+  void SetClip(const CanvasRect& rect);
+  // Ends the clip. Pen, brush and font are written anew by the next call
+  // that uses them, since the clip's saved graphics state is restored.
+  void ResetClip();
   void TextOut(int x, int y, std::string_view text);  // code page 1252
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
-  // Draws the bitmap scaled into width × height points at (x, y).
+  // Draws the bitmap scaled into width × height points at (x, y). A picture
+  // drawn again (the same record, or a copy sharing its pixel rows) is
+  // stored once; its pixels are not copied, and are encoded at EndDoc.
   void DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap);
 
   CanvasPen Pen;
   CanvasBrush Brush;
   CanvasFont Font;
+  // The paper of the page being drawn, in points: the page's MediaBox. A
+  // side beyond 14,400 points (200 inches) makes the page count in larger
+  // user units and the file PDF 1.6; drawing still counts in points.
   int PageWidthPt = 595;
-  int PageHeightPt = 841;
-  // Shows the user a message (UTF-8), e.g. when a bitmap cannot be copied
-  // for lack of memory. Unset: the message is dropped.
+  int PageHeightPt = 842;
+  // Shows the user a message (UTF-8), e.g. when a palette bitmap cannot be
+  // widened for lack of memory. Unset: the message is dropped.
   std::function<void(const std::string&)> ShowMessage;
 
  private:
@@ -72,18 +89,23 @@ class TPDFCanvas {
 
   void openPage();
   void endPage();
-  void writeFonts();
-  void writePageTree(int pagesObject, int firstFontObject);
+  std::vector<int> writeFonts();
+  void writePageTree(int pagesObject, const std::vector<int>& fontObjects);
   void writeCatalog(int pagesObject);
   void writeImages();
+  int imageNumberFor(const TPictureRec& bitmap);
   void resetDocument();
 
   void applyPen();
   void applyBrush();
   void applyFont();
+  void applyTextRendering();
+  void appendTextPosition(int x, int baseline);
   void strokeLine(int x0, int y0, int x1, int y1);
   void appendRect(const CanvasRect& rect);
-  int flipY(int y) const { return PageHeightPt - y - 1; }
+  void invalidateState();
+  // Page y of a point given from the top edge.
+  int flipY(int y) const { return PageHeightPt - y; }
   int fontHeight();
 
   FontEngine& engine_;
@@ -102,6 +124,14 @@ class TPDFCanvas {
   bool brushValid_ = false;
   bool fontValid_ = false;
   bool penClear_ = false;
+  bool clipped_ = false;
+  // Text render mode 2 (fill and stroke) emboldens faces without a bold
+  // file, as the font engine measured them; q … Q restores the mode.
+  bool strokingText_ = false;
+  bool strokingTextAtClip_ = false;
+  bool emboldenValid_ = false;
+  int emboldenSize_ = 0;
+  uint32_t emboldenColour_ = 0;
   bool brushClear_ = false;
   int lastFontNumber_ = 0;
   int lastFontSize_ = 0;
@@ -115,6 +145,8 @@ class TPDFCanvas {
   std::string numberedFace_;
   uint8_t numberedStyles_ = 0;
   int numberedFont_ = 0;
+  bool numberedSyntheticBold_ = false;
+  bool numberedSyntheticItalic_ = false;
 };
 
 }  // namespace vendaro
