@@ -129,6 +129,21 @@ TEST_F(PdfPagePainting, WordsOnlyUnderlineLeavesSpacesAndSuperscriptIsSmaller) {
   EXPECT_NE(content.find(" 20 Tf\n"), std::string::npos) << content;
 }
 
+TEST_F(PdfPagePainting, AHyphenatedLineEndsWithItsHyphenAndLeadersAreOneRun) {
+  type("Silben");
+  settleLayout(editor);
+  doc().Fields[0].Lines.back().Hyphenated = 1;
+  doc().CurFont.Size = 10;
+  test::appendTextLine(doc(), 0, "a\tb");
+  TLineRec& tabbed = doc().Fields[0].Lines.back();
+  tabbed.Chars[1].TabLeader = 2;
+  tabbed.Chars[1].CharWidth = 1000.0;  // a tab of a metre
+  const std::string content = pageContent(exportPages(), 1);
+  EXPECT_NE(content.find("(Silben-) Tj"), std::string::npos) << content;
+  EXPECT_EQ(countOf(content, "(...."), 1) << content;
+  EXPECT_EQ(countOf(content, " Tj\n"), 4) << content;
+}
+
 TEST_F(PdfPagePainting, OverflowingTextIsClippedAndNotWritten) {
   for (int i = 0; i < 120; ++i) type(("Zeile " + std::to_string(i)).c_str());
   const std::string content = pageContent(exportPages(), 1);
