@@ -112,7 +112,10 @@ void convertFromProcessStart(benchmark::State& state, bool poster) {
 }
 
 void ConvertA4PageOf2000CharactersFromProcessStart(benchmark::State& state) { convertFromProcessStart(state, false); }
-BENCHMARK(ConvertA4PageOf2000CharactersFromProcessStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(ConvertA4PageOf2000CharactersFromProcessStart)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30);
 
 void ConvertA0PosterFromProcessStart(benchmark::State& state) { convertFromProcessStart(state, true); }
 BENCHMARK(ConvertA0PosterFromProcessStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -74,10 +74,7 @@ class PdfPagePainting : public ::testing::Test {
 };
 
 TEST_F(PdfPagePainting, PaperIsThePageAndInvisibleFramesWriteNothing) {
-  TFieldRec& box = doc().NewPage(true);
-  box.FieldType = kFieldRectangle;
-  box.Left = 20, box.Top = 20, box.Right = 80, box.Bottom = 60;
-  box.RightFromRight = box.BottomFromBottom = box.TopFromBottom = 0;
+  TFieldRec& box = test::appendFrame(doc(), kFieldRectangle, 20, 20, 80, 60);
   box.BorderWidth = 0;
   box.BackColor = 0xFFFFFF;
   box.Transparent = 1;
@@ -180,10 +177,7 @@ TEST_F(PdfPagePainting, BulletsIgnoreTheCaretsFormatAndPageNumbersFollowThePage)
 }
 
 TEST_F(PdfPagePainting, EllipsesAreDrawnWithoutAMessageAndPostersSeeAPart) {
-  TFieldRec& ellipse = doc().NewPage(true);
-  ellipse.FieldType = kFieldEllipse;
-  ellipse.Left = 20, ellipse.Top = 20, ellipse.Right = 80, ellipse.Bottom = 60;
-  ellipse.RightFromRight = ellipse.BottomFromBottom = ellipse.TopFromBottom = 0;
+  TFieldRec& ellipse = test::appendFrame(doc(), kFieldEllipse, 20, 20, 80, 60);
   ellipse.BorderWidth = 2;
   ellipse.Transparent = 0;
   ellipse.BackColor = 0x00FF00;
