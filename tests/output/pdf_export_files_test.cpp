@@ -37,7 +37,15 @@ class PdfExportFiles : public ::testing::Test {
     Editor editor(host);
     editor.FormCreate();
     editor.doc() = test::showcaseDocument();
-    test::appendTextLine(editor.doc(), 0, "Gr\xFC\xDF" "e: \xE4\xF6\xFC\xDF \x80\x84\x93");
+    Document& doc = editor.doc();
+    test::appendTextLine(doc, 0, "Gr\xFC\xDF" "e: \xE4\xF6\xFC\xDF \x80\x84\x93");
+    TFieldRec& ellipse = test::appendFrame(doc, kFieldEllipse, 120, 250, 180, 280);
+    ellipse.BackColor = 0x0000FF;
+    ellipse.Transparent = 0;
+    test::appendFrame(doc, kFieldHorizontalLine, 20, 288, 190, 292).BorderWidth = 1;
+    // A small box whose text overflows: nothing shows below it.
+    test::appendFrame(doc, kFieldTextBox, 120, 140, 180, 150);
+    for (int i = 0; i < 8; ++i) test::appendTextLine(doc, doc.FieldCount() - 1, "zu viel Text");
     editor.documentLoaded();
     const fs::path source = dir.file("plakat.lpx");
     EXPECT_TRUE(saveNativeFile(editor, source, true));
@@ -68,7 +76,20 @@ TEST_F(PdfExportFiles, ShowcaseConvertsAndReadsBack) {
   EXPECT_EQ(getpixel(page, pt(110), pt(220)), 0x008000u);
   EXPECT_TRUE(near(getpixel(page, pt(60), pt(225)), 0x00D0FF));
   EXPECT_TRUE(near(getpixel(page, pt(30), pt(205)), 0xF0C080));
-  EXPECT_EQ(getpixel(page, pt(150), pt(280)), 0xFFFFFFu);
+  EXPECT_EQ(getpixel(page, pt(150), pt(265)), 0x0000FFu);
+  EXPECT_EQ(getpixel(page, pt(100), pt(290)), 0x000000u);
+  const auto count = [&page](int left, int top, int right, int bottom, const auto& wanted) {
+    int found = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) found += wanted(getpixel(page, x, y)) ? 1 : 0;
+    return found;
+  };
+  const auto dark = [](uint32_t c) { return (c & 0xFF) < 100 && ((c >> 8) & 0xFF) < 100 && (c >> 16) < 100; };
+  EXPECT_GT(count(pt(120), pt(140), pt(180), pt(150), dark), 30);  // the box's first lines
+  EXPECT_EQ(count(pt(120), pt(151), pt(180), pt(175), dark), 0);   // nothing of the rest
+  // The bullets left of the list items, the grey header row of the table.
+  EXPECT_GT(count(80, 138, 95, 185, dark), 10);
+  EXPECT_GT(count(100, 195, 430, 215, [](uint32_t c) { return c == 0xE0E0E0; }), 1000);
 }
 
 TEST_F(PdfExportFiles, AFileThatCannotBeReadFailsAndOthersStillConvert) {

@@ -57,6 +57,7 @@ TFieldRec& appendFrame(Document& doc, uint8_t type, double left, double top, dou
   frame.RightFromRight = frame.BottomFromBottom = frame.TopFromBottom = 0;
   frame.WrapText = 0;
   frame.MoveWithText = 0;
+  frame.MarginLeft = frame.MarginRight = frame.MarginTop = frame.MarginBottom = 1;
   return frame;
 }
 

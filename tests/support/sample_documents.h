@@ -22,7 +22,7 @@ void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t
 // width weight given.
 void appendTableRow(Document& doc, std::initializer_list<std::pair<std::string_view, double>> cells);
 // Appends a frame of `type` placed from the paper's top-left corner (mm);
-// it neither moves with nor pushes away the text.
+// it neither moves with nor pushes away the text, and has 1 mm margins.
 TFieldRec& appendFrame(Document& doc, uint8_t type, double left, double top, double right, double bottom);
 // A document that holds every kind of cell, tab stops with leaders, styles
 // with tab stops and bullet fonts, a table row, a chained text box, and
