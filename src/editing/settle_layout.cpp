@@ -26,10 +26,13 @@ PaintOutcome paintEveryPage(Editor& editor) {
 
 PaintOutcome settleLayout(Editor& editor) {
   PaintOutcome out = paintEveryPage(editor);
-  for (int pass = 0; pass < kMaxLayoutRequestsInARow && out.wantsLayout(); ++pass) {
+  int passes = 0;
+  for (; passes < kMaxLayoutRequestsInARow && out.wantsLayout(); ++passes) {
     editor.MakeSoftEnters();
     out = paintEveryPage(editor);
   }
+  // The window shows the lines as they were before the passes.
+  if (passes > 0) editor.host().requestRepaint();
   return out;
 }
 

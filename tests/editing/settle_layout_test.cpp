@@ -52,7 +52,9 @@ TEST_F(SettleLayout, PageNumberOfATenthPageTakesItsWidth) {
   addPageField(0);
   editor.RefreshContent();
   const double widthBefore = doc().Fields[0].Lines[0].Chars[0].CharWidth;
+  const int repaints = host.repaints;
   EXPECT_FALSE(settleLayout(editor).wantsLayout());
+  EXPECT_GT(host.repaints, repaints);  // the window shows the new layout
   const TCharRec& cell = doc().Fields[0].Lines[0].Chars[0];
   EXPECT_EQ(textOf(cell.Text), "10");
   EXPECT_GT(cell.CharWidth, widthBefore);

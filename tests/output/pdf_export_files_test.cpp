@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "editing/editor.h"
 #include "output/pdf_inspection.h"
@@ -67,6 +68,15 @@ TEST_F(PdfExportFiles, ShowcaseConvertsAndReadsBack) {
   EXPECT_NE(text.find("\xE4\xF6\xFC\xDF"), std::string::npos) << text;
   EXPECT_LT(text.find("Sommerfest"), text.find("Kuchenbuffet")) << text;
   EXPECT_EQ(test::pageSize(pdf, 1), "595 x 842 pts");
+  // Every face, the bullets' symbol font too, goes along as a subset.
+  const std::string fonts = test::fontTable(pdf);
+  std::istringstream rows(fonts);
+  int faces = 0;
+  for (std::string row; std::getline(rows, row); ++faces) {
+    EXPECT_NE(row.find("WinAnsi"), std::string::npos) << row;
+    EXPECT_NE(row.find(" yes yes "), std::string::npos) << row;
+  }
+  EXPECT_GE(faces, 5) << fonts;
 
   const TPictureRec page = test::renderPage(pdf, 1);
   ASSERT_EQ(page.width(), 595);
