@@ -56,6 +56,7 @@ class PdfPagePainter {
   void paintCellBackground(const LineGeometry& g, const TCharRec& cell, int left, int right);
 
   void useFont(const TFontRec& font, double points);
+  double pageWidthOf(std::string_view text) const;
   void drawWithEffects(const std::vector<TextPiece>& pieces, int left, int top, int width, bool underline);
   void drawPlain(int x, int y, const std::string& text, uint32_t color);
   void strokeAcross(int x, int y, int width, int penWidth);
@@ -301,8 +302,8 @@ void PdfPagePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& lin
   if (isTabCell(cell)) {
     // Only whole copies of the leader fit, written as one run.
     const char leader = tabLeaderChar(cell);
-    const int step = leader != 0 ? canvas_.TextWidth(std::string(1, leader)) : 0;
-    const int copies = step > 0 ? (right - left) / step : 0;
+    const double step = leader != 0 ? pageWidthOf(std::string(1, leader)) : 0.0;
+    const int copies = step > 0 ? static_cast<int>((right - left) / step) : 0;
     if (copies > 0) drawPlain(left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
     return;
   }
@@ -313,12 +314,12 @@ void PdfPagePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& lin
     // The characters are spread across the cell: the room the text leaves
     // is shared out in front of each character.
     const int n = static_cast<int>(shown.size());
-    const int room = (right - left) - canvas_.TextWidth(shown);
-    int before = 0;
+    const double room = (right - left) - pageWidthOf(shown);
+    double before = 0;
     for (int k = 0; k < n; ++k) {
       const std::string ch(1, shown[static_cast<size_t>(k)]);
-      pieces.push_back({left + before + static_cast<int>(std::nearbyint(static_cast<double>(room) * k / n)), ch});
-      before += canvas_.TextWidth(ch);
+      pieces.push_back({left + static_cast<int>(std::nearbyint(before + room * k / n)), ch});
+      before += pageWidthOf(ch);
     }
   } else {
     pieces.push_back({left, shown});
@@ -339,6 +340,15 @@ void PdfPagePainter::useFont(const TFontRec& font, double points) {
   f.underline = false;  // underlines and strike-out lines are drawn here
   f.strikeOut = false;
   f.charset = font.Charset;
+}
+
+// The width the text takes on the page: the file gives each glyph its
+// advance in thousandths of an em, where the writer's TextWidth counts whole
+// points per glyph, which adds up over a long run of leader dots.
+double PdfPagePainter::pageWidthOf(std::string_view text) const {
+  constexpr double kEmUnits = 1000.0;
+  const FontSpec spec = surfaceFont(*font_, kEmUnits, scale_);
+  return doc_.fontEngine().textWidth(spec, text) * canvas_.Font.size / kEmUnits;
 }
 
 void PdfPagePainter::drawPlain(int left, int top, const std::string& text, uint32_t color) {

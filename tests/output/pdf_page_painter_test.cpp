@@ -83,8 +83,9 @@ TEST_F(PdfPagePainting, PaperIsThePageAndInvisibleFramesWriteNothing) {
   EXPECT_EQ(test::pageSize(target, 1), "595 x 842 pts");
 
   doc().PageWidth = 841, doc().PageHeight = 1189;
-  EXPECT_EQ(paperPoints(doc()).width, 2384);
-  EXPECT_EQ(paperPoints(doc()).height, 3370);
+  doc().SetPrinterProps();
+  exportPages();
+  EXPECT_EQ(test::pageSize(target, 1), "2384 x 3370 pts");
 }
 
 TEST_F(PdfPagePainting, ThinTableBordersAreOnePointStrips) {
@@ -130,15 +131,21 @@ TEST_F(PdfPagePainting, AHyphenatedLineEndsWithItsHyphenAndLeadersAreOneRun) {
   type("Silben");
   settleLayout(editor);
   doc().Fields[0].Lines.back().Hyphenated = 1;
-  doc().CurFont.Size = 10;
+  doc().CurFont.Size = 16;
   test::appendTextLine(doc(), 0, "a\tb");
   TLineRec& tabbed = doc().Fields[0].Lines.back();
   tabbed.Chars[1].TabLeader = 2;
   tabbed.Chars[1].CharWidth = 1000.0;  // a tab of a metre
   const std::string content = pageContent(exportPages(), 1);
   EXPECT_NE(content.find("(Silben-) Tj"), std::string::npos) << content;
-  EXPECT_EQ(countOf(content, "(...."), 1) << content;
   EXPECT_EQ(countOf(content, " Tj\n"), 4) << content;
+  // As many dots as fit a metre (2835 points) at the width the file gives
+  // a dot of 16 points: 0.2778 em.
+  std::smatch leader;
+  ASSERT_TRUE(std::regex_search(content, leader, std::regex("\\((\\.+)\\) Tj")));
+  const double dots = static_cast<double>(leader[1].length());
+  EXPECT_LE(dots * 16 * 0.2778, 2835.0);
+  EXPECT_GE(dots * 16 * 0.2778, 2835.0 - 2 * 16 * 0.2778);
 }
 
 TEST_F(PdfPagePainting, OverflowingTextIsClippedAndNotWritten) {
