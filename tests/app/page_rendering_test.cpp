@@ -13,6 +13,7 @@
 #include "app/page_image.h"
 #include "app/qt_canvas.h"
 #include "editing/editor.h"
+#include "shell/pdf_export.h"
 #include "support/recording_host.h"
 #include "support/sample_documents.h"
 #include "support/temp_dir.h"
@@ -230,6 +231,50 @@ TEST_F(PageRendering, CommandLineImageIsWrittenWhole) {
   EXPECT_FALSE(renderPagePng(editor, 1000.0, huge, error));
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(std::filesystem::exists(huge));
+}
+
+// Share of the pixels of `a` that no pixel of `b` within one pixel matches
+// within a quarter of the colour range: edges that anti-aliasing or a
+// rounding puts a pixel aside do not count, a thing missing or misplaced
+// does.
+double unmatchedShare(const QImage& a, const QImage& b) {
+  const auto close = [](QRgb p, QRgb q) {
+    return std::abs(qRed(p) - qRed(q)) <= 64 && std::abs(qGreen(p) - qGreen(q)) <= 64 &&
+           std::abs(qBlue(p) - qBlue(q)) <= 64;
+  };
+  const int width = std::min(a.width(), b.width()), height = std::min(a.height(), b.height());
+  long unmatched = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const QRgb p = a.pixel(x, y);
+      bool found = false;
+      for (int dy = -1; dy <= 1 && !found; ++dy)
+        for (int dx = -1; dx <= 1 && !found; ++dx) {
+          const int bx = x + dx, by = y + dy;
+          found = bx >= 0 && by >= 0 && bx < width && by < height && close(p, b.pixel(bx, by));
+        }
+      unmatched += found ? 0 : 1;
+    }
+  return static_cast<double>(unmatched) / (static_cast<double>(width) * height);
+}
+
+TEST_F(PageRendering, ThePdfPageLooksLikeThePrintedPage) {
+  load(test::showcaseDocument());
+  test::TempDir dir;
+  const std::filesystem::path png = dir.file("seite.png"), pdf = dir.file("seite.pdf");
+  std::string error;
+  ASSERT_TRUE(renderPagePng(editor, 75.0, png, error)) << error;  // 72 dpi, as pdftoppm -r 72
+  ASSERT_TRUE(SavePDFFile(editor, pdf));
+  const std::string command = "pdftoppm -r 72 -png -singlefile '" + pdf.string() + "' '" + dir.file("pdf").string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const QImage printed(QString::fromStdString(png.string()));
+  const QImage exported(QString::fromStdString(dir.file("pdf.png").string()));
+  ASSERT_FALSE(printed.isNull());
+  ASSERT_FALSE(exported.isNull());
+  EXPECT_NEAR(exported.width(), printed.width(), 1);
+  EXPECT_NEAR(exported.height(), printed.height(), 1);
+  EXPECT_LT(unmatchedShare(exported, printed), 0.02);
+  EXPECT_LT(unmatchedShare(printed, exported), 0.02);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#include "editing/settle_layout.h"
+
+#include <algorithm>
+
+#include "layout/page_painter.h"
+#include "platform/null_canvas.h"
+
+namespace vendaro {
+namespace {
+
+PaintOutcome paintEveryPage(Editor& editor) {
+  Document& doc = editor.doc();
+  NullCanvas canvas(doc.PrinterDPI > 0 ? doc.PrinterDPI : kNoPrinterDPI);
+  PaintState scratch;
+  PaintOutcome combined;
+  const int32_t pages = std::max(doc.GetAnzPages(), 1);
+  for (int32_t page = 0; page < pages; ++page) {
+    const PaintOutcome out = DrawPages(doc, canvas, editor.viewOptions(), scratch, true, 0, 0, page);
+    combined.fieldWidthChanged = combined.fieldWidthChanged || out.fieldWidthChanged;
+    combined.layoutNeeded = combined.layoutNeeded || out.layoutNeeded;
+  }
+  return combined;
+}
+
+}  // namespace
+
+PaintOutcome settleLayout(Editor& editor) {
+  PaintOutcome out = paintEveryPage(editor);
+  int passes = 0;
+  for (; passes < kMaxLayoutRequestsInARow && out.wantsLayout(); ++passes) {
+    editor.MakeSoftEnters();
+    out = paintEveryPage(editor);
+  }
+  // The window shows the lines as they were before the passes.
+  if (passes > 0) editor.host().requestRepaint();
+  return out;
+}
+
+}  // namespace vendaro
