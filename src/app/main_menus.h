@@ -44,6 +44,9 @@ class MainMenus : public QObject {
   QAction* saveAction = nullptr;
   QAction* saveAsAction = nullptr;
   QAction* pageSetupAction = nullptr;
+  QAction* pageViewAction = nullptr;
+  QAction* printerSetupAction = nullptr;
+  QAction* printAction = nullptr;
   QAction* exitAction = nullptr;
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;

@@ -17,6 +17,7 @@
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 
 namespace vendaro {
 
@@ -26,6 +27,7 @@ class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
+class PosterPrintDialog;
 class SpellCheckForm;
 class UserDictionaryForm;
 
@@ -51,6 +53,9 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog& optionsDialog();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
+  PosterPrintDialog& posterPrintDialog();
+  // The program's one printer, at the resolution the layout measures with.
+  QPrinter& printer();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
   FormatToolbar& formatToolbar() const { return *formatToolbar_; }
 
@@ -60,6 +65,11 @@ class MainWindow : public QMainWindow, public ShellHost {
   void FileSave1Execute();
   void FileSaveAs1Execute();
   void SeiteeinrichtenM1Click();
+  // "Seitenansic&ht", "&Drucken..." and "Drucker einrichten..." (the last
+  // also without a document).
+  void SeitenansichtM1Click();
+  void DruckenM1Click();
+  void Druckereinrichten1Click();
   void Optionen1Click();
   void openRecentFile(size_t index);
   // "Beim &Eingeben überprüfen".
@@ -103,6 +113,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog* optionsDialog_ = nullptr;
   SpellCheckForm* spellCheckForm_ = nullptr;
   UserDictionaryForm* userDictionaryForm_ = nullptr;
+  PosterPrintDialog* posterPrintDialog_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vendaro
