@@ -107,13 +107,19 @@ void TPDFCanvas::openPage() {
   file_.writeLine(line);
   file_.writeLine("stream");
   // Every page states its pen, brush and font anew.
-  penValid_ = false;
-  brushValid_ = false;
-  fontValid_ = false;
+  invalidateState();
+  clipped_ = false;
   content_.clear();
 }
 
+void TPDFCanvas::invalidateState() {
+  penValid_ = false;
+  brushValid_ = false;
+  fontValid_ = false;
+}
+
 void TPDFCanvas::endPage() {
+  ResetClip();
   const uint64_t compressedLength = file_.writeDeflated(content_);
   content_.clear();
   file_.writeLine("");
@@ -179,9 +185,9 @@ void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
     page += " 0 R\n";
     page += resources;
     page += "/MediaBox [0 0 ";
-    appendInt(page, pageSizes_[k].width - 1);
+    appendInt(page, pageSizes_[k].width);
     page += ' ';
-    appendInt(page, pageSizes_[k].height - 1);
+    appendInt(page, pageSizes_[k].height);
     page += "]\n/Contents ";
     appendInt(page, kFirstContentObject + 2 * k);
     page += " 0 R\n>>\n";
@@ -296,7 +302,7 @@ void TPDFCanvas::strokeLine(int x0, int y0, int x1, int y1) {
 void TPDFCanvas::appendRect(const CanvasRect& rect) {
   appendInt(content_, rect.left);
   content_ += ' ';
-  appendInt(content_, PageHeightPt - rect.bottom);
+  appendInt(content_, flipY(rect.bottom) + 1);
   content_ += ' ';
   appendInt(content_, spanOf(rect.left, rect.right));
   content_ += ' ';
@@ -333,6 +339,45 @@ void TPDFCanvas::Rectangle(const CanvasRect& rect) {
   LineTo(rect.left, rect.top);
 }
 
+void TPDFCanvas::Ellipse(const CanvasRect& rect) {
+  if (!open_ || rect.right == rect.left || rect.bottom == rect.top) return;
+  applyPen();
+  applyBrush();
+  if (penClear_ && brushClear_) return;
+  // The box through the points Rectangle strokes: right and bottom one in.
+  const double left = rect.left;
+  const double right = rect.right > rect.left ? rect.right - 1 : rect.right + 1;
+  const double top = flipY(rect.top);
+  const double bottom = flipY(rect.bottom > rect.top ? rect.bottom - 1 : rect.bottom + 1);
+  appendEllipsePath(content_, left, bottom, right, top);
+  content_ += penClear_ ? "f\n" : brushClear_ ? "S\n" : "B\n";
+}
+
+void TPDFCanvas::SetClip(const CanvasRect& rect) {
+  if (!open_) return;
+  ResetClip();
+  const int left = std::min(rect.left, rect.right);
+  const int top = std::min(rect.top, rect.bottom);
+  content_ += "q\n";
+  appendInt(content_, left);
+  content_ += ' ';
+  appendInt(content_, flipY(std::max(rect.top, rect.bottom)));
+  content_ += ' ';
+  appendInt(content_, std::max(rect.left, rect.right) - left);
+  content_ += ' ';
+  appendInt(content_, std::max(rect.top, rect.bottom) - top);
+  content_ += " re W n\n";
+  clipped_ = true;
+}
+
+void TPDFCanvas::ResetClip() {
+  if (!open_ || !clipped_) return;
+  content_ += "Q\n";
+  clipped_ = false;
+  // Q brings back the pen, brush and font of before the clip.
+  invalidateState();
+}
+
 void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
   if (!open_) return;
   const int height = fontHeight();
@@ -340,7 +385,7 @@ void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
   applyFont();
   appendInt(content_, x);
   content_ += ' ';
-  appendInt(content_, PageHeightPt - y - height - 1);
+  appendInt(content_, flipY(y) - height);
   content_ += "  Td (";
   appendEscapedText(content_, text);
   content_ += ") Tj\nET\n";
@@ -379,7 +424,7 @@ void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec&
   content_ += ' ';
   appendInt(content_, x);
   content_ += ' ';
-  appendInt(content_, PageHeightPt - y - scaledHeight);
+  appendInt(content_, flipY(y) - scaledHeight);
   content_ += " cm\n/Im";
   appendInt(content_, static_cast<long long>(images_.size()));
   content_ += " Do\nQ\n";

@@ -49,6 +49,17 @@ class TPDFCanvas {
   void LineTo(int x, int y);
   void FillRect(const CanvasRect& rect);
   void Rectangle(const CanvasRect& rect);
+  // The ellipse inside the rectangle's outline (the points Rectangle would
+  // stroke), as four Bézier curves: filled with Brush unless it is clear,
+  // stroked with Pen unless it is clear.
+  void Ellipse(const CanvasRect& rect);
+  // Clips all following drawing on this page to the rectangle (right and
+  // bottom outside, as for FillRect) until ResetClip or the page ends; a new
+  // clip replaces an earlier one.
+  void SetClip(const CanvasRect& rect);
+  // Ends the clip. Pen, brush and font are written anew by the next call
+  // that uses them, since the clip's saved graphics state is restored.
+  void ResetClip();
   void TextOut(int x, int y, std::string_view text);  // code page 1252
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
@@ -58,8 +69,9 @@ class TPDFCanvas {
   CanvasPen Pen;
   CanvasBrush Brush;
   CanvasFont Font;
+  // The paper of the page being drawn, in points: the page's MediaBox.
   int PageWidthPt = 595;
-  int PageHeightPt = 841;
+  int PageHeightPt = 842;
   // Shows the user a message (UTF-8), e.g. when a bitmap cannot be copied
   // for lack of memory. Unset: the message is dropped.
   std::function<void(const std::string&)> ShowMessage;
@@ -83,7 +95,9 @@ class TPDFCanvas {
   void applyFont();
   void strokeLine(int x0, int y0, int x1, int y1);
   void appendRect(const CanvasRect& rect);
-  int flipY(int y) const { return PageHeightPt - y - 1; }
+  void invalidateState();
+  // Page y of a point given from the top edge.
+  int flipY(int y) const { return PageHeightPt - y; }
   int fontHeight();
 
   FontEngine& engine_;
@@ -102,6 +116,7 @@ class TPDFCanvas {
   bool brushValid_ = false;
   bool fontValid_ = false;
   bool penClear_ = false;
+  bool clipped_ = false;
   bool brushClear_ = false;
   int lastFontNumber_ = 0;
   int lastFontSize_ = 0;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <charconv>
+#include <cmath>
 
 namespace vendaro {
 
@@ -44,6 +45,61 @@ void appendInt(std::string& out, long long value) {
   char buffer[24];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   out.append(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+void appendDecimal(std::string& out, double value) {
+  const long long thousandths = std::llround(value * 1000.0);
+  if (thousandths < 0) out += '-';
+  const unsigned long long magnitude = static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
+  appendInt(out, static_cast<long long>(magnitude / 1000));
+  unsigned long long fraction = magnitude % 1000;
+  if (fraction == 0) return;
+  int digits = 3;
+  while (fraction % 10 == 0) {
+    fraction /= 10;
+    --digits;
+  }
+  out += '.';
+  appendZeroPadded(out, fraction, digits);
+}
+
+namespace {
+
+void appendPoint(std::string& out, double x, double y) {
+  appendDecimal(out, x);
+  out += ' ';
+  appendDecimal(out, y);
+}
+
+}  // namespace
+
+void appendEllipsePath(std::string& out, double left, double bottom, double right, double top) {
+  // A quarter circle is closest to a cubic Bézier whose control points lie
+  // this fraction of the radius along the tangents.
+  constexpr double kKappa = 0.5522847498307936;
+  const double cx = (left + right) / 2;
+  const double cy = (bottom + top) / 2;
+  const double rx = (right - left) / 2;
+  const double ry = (top - bottom) / 2;
+  const double kx = rx * kKappa;
+  const double ky = ry * kKappa;
+  appendPoint(out, cx + rx, cy);
+  out += " m\n";
+  const double curves[4][6] = {
+      {cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry},
+      {cx - kx, cy + ry, cx - rx, cy + ky, cx - rx, cy},
+      {cx - rx, cy - ky, cx - kx, cy - ry, cx, cy - ry},
+      {cx + kx, cy - ry, cx + rx, cy - ky, cx + rx, cy},
+  };
+  for (const auto& curve : curves) {
+    appendPoint(out, curve[0], curve[1]);
+    out += ' ';
+    appendPoint(out, curve[2], curve[3]);
+    out += ' ';
+    appendPoint(out, curve[4], curve[5]);
+    out += " c\n";
+  }
+  out += "h\n";
 }
 
 std::string_view colourComponent(uint8_t component) {

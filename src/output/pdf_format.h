@@ -11,6 +11,14 @@ namespace vendaro {
 
 void appendInt(std::string& out, long long value);
 
+// A coordinate with at most three decimals, trailing zeros dropped:
+// 2.5 → "2.5", 3.0 → "3", -0.0004 → "0".
+void appendDecimal(std::string& out, double value);
+
+// The closed path of the ellipse inscribed in the box, as four Bézier
+// curves starting at the right end of its horizontal axis.
+void appendEllipsePath(std::string& out, double left, double bottom, double right, double top);
+
 // A colour component c as c / 255 with at most 15 significant digits:
 // 0 → "0", 255 → "1", 128 → "0.501960784313725".
 std::string_view colourComponent(uint8_t component);

@@ -57,15 +57,15 @@ TEST(PdfCanvasFiles, PagesKeepTheSizeTheyHadWhenTheyEnded) {
 
   const test::PdfFileView pdf = readPdf(target);
   ASSERT_EQ(pdf.problem, "");
-  EXPECT_NE(test::pageContent(pdf, 2).find("0 999 m\n10 999 l\n"), std::string::npos);
+  EXPECT_NE(test::pageContent(pdf, 2).find("0 1000 m\n10 1000 l\n"), std::string::npos);
   EXPECT_NE(pdf.objects.at(9).find("/Kids [10 0 R 11 0 R 12 0 R]"), std::string::npos);
   EXPECT_NE(pdf.objects.at(12).find("/Contents 6 0 R"), std::string::npos);
   const std::string text = validatePdf(target);
   EXPECT_NE(text.find("eins"), std::string::npos);
   EXPECT_NE(text.find("zwei"), std::string::npos);
-  EXPECT_EQ(test::pageSize(target, 1), "614 x 861 pts");
-  EXPECT_EQ(test::pageSize(target, 2), "1999 x 999 pts");
-  EXPECT_EQ(test::pageSize(target, 3), "1999 x 999 pts");
+  EXPECT_EQ(test::pageSize(target, 1), "615 x 862 pts");
+  EXPECT_EQ(test::pageSize(target, 2), "2000 x 1000 pts");
+  EXPECT_EQ(test::pageSize(target, 3), "2000 x 1000 pts");
 }
 
 TEST(PdfCanvasFiles, TheDestructorFinishesAnOpenDocument) {

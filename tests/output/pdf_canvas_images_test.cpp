@@ -32,7 +32,7 @@ TEST(PdfCanvasImages, EveryDrawingCallStoresItsOwnImage) {
   ASSERT_EQ(pdf.problem, "");
 
   EXPECT_EQ(test::pageContent(pdf, 1),
-            "q\n99 0 0 49 10 772 cm\n/Im0 Do\nQ\nq\n99 0 0 49 200 492 cm\n/Im1 Do\nQ\n");
+            "q\n99 0 0 49 10 773 cm\n/Im0 Do\nQ\nq\n99 0 0 49 200 493 cm\n/Im1 Do\nQ\n");
   EXPECT_NE(pdf.objects.at(5).find("/Resources <</XObject << /Im0 8 0 R/Im1 9 0 R >>\n"), std::string::npos);
   ASSERT_EQ(pdf.size, 10);
   for (int number : {8, 9}) {

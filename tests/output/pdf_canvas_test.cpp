@@ -44,7 +44,7 @@ TEST_F(PdfCanvasTest, OnePageWithTextHasTheEightObjects) {
   EXPECT_EQ(pdf.size, 9);
   ASSERT_EQ(pdf.objects.size(), 8u);
   EXPECT_EQ(pdf.objects.at(3), std::to_string(test::streamData(pdf.objects.at(2)).size() - 1) + "\n");
-  EXPECT_EQ(pageContent(pdf, 1), "BT\n0 0 0 rg\n/F1 12 Tf\n10 " + std::to_string(841 - 20 - height - 1) +
+  EXPECT_EQ(pageContent(pdf, 1), "BT\n0 0 0 rg\n/F1 12 Tf\n10 " + std::to_string(842 - 20 - height) +
                                      "  Td (Hallo Welt) Tj\nET\n");
   EXPECT_TRUE(pdf.objects.at(4).starts_with(
       "<<\n/Type /Font\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/BaseFont /Arial\n"
@@ -53,7 +53,7 @@ TEST_F(PdfCanvasTest, OnePageWithTextHasTheEightObjects) {
   EXPECT_EQ(pdf.objects.at(5), "<<\n/Type /Pages\n/Count 1\n/Kids [6 0 R]\n>>\n");
   EXPECT_EQ(pdf.objects.at(6),
             "<<\n/Type /Page\n/Parent 5 0 R\n/Resources <</XObject <<  >>\n"
-            "/Font << /F1 4 0 R>> /ProcSet 1 0 R\n>>\n/MediaBox [0 0 594 840]\n/Contents 2 0 R\n>>\n");
+            "/Font << /F1 4 0 R>> /ProcSet 1 0 R\n>>\n/MediaBox [0 0 595 842]\n/Contents 2 0 R\n>>\n");
   EXPECT_EQ(pdf.objects.at(7), "<<\n/Type /Catalog\n/Pages 5 0 R\n/Outlines 8 0 R\n>>\n");
   EXPECT_EQ(pdf.objects.at(8), "<<\n/Type /Outlines\n/Count 0\n>>\n");
   const size_t xref = pdf.bytes.rfind("xref\n0 9\n");
@@ -61,7 +61,7 @@ TEST_F(PdfCanvasTest, OnePageWithTextHasTheEightObjects) {
             "trailer\n<<\n/Size 9\n/Root 7 0 R\n>>\nstartxref\n" + std::to_string(xref) + "\n%%EOF");
 
   EXPECT_NE(validatePdf(target).find("Hallo Welt"), std::string::npos);
-  EXPECT_EQ(test::pageSize(target, 1), "594 x 840 pts");
+  EXPECT_EQ(test::pageSize(target, 1), "595 x 842 pts");
   // Only the finished file is left in the folder.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -132,7 +132,7 @@ TEST_F(PdfCanvasTest, StateIsWrittenOncePerPageAndAgainOnTheNext) {
   EXPECT_EQ(countOf(first, " Tf\n"), 1) << first;
   EXPECT_EQ(countOf(first, " rg\n"), 1) << first;
   EXPECT_NE(first.find("(\\(a\\\\b\\)) Tj"), std::string::npos) << first;
-  EXPECT_NE(first.find("0 836 4 4 re\nf\n"), std::string::npos) << first;
+  EXPECT_NE(first.find("0 838 4 4 re\nf\n"), std::string::npos) << first;
   const std::string second = pageContent(pdf, 2);
   EXPECT_EQ(countOf(second, "/F1 8 Tf\n"), 1) << second;
   EXPECT_EQ(countOf(second, "/F1 20 Tf\n"), 1) << second;
@@ -163,10 +163,10 @@ TEST_F(PdfCanvasTest, LinesAndRectanglesFlipYAndSkipWhatCannotShow) {
   const test::PdfFileView pdf = finish();
 
   EXPECT_EQ(pageContent(pdf, 1),
-            "[ ] 0 d\n1 w\n0 0 0 RG\n10 79 m\n30 59 l\nS\n"
-            "[3] 0 d\n2 w\n0 0 1 RG\n50 39 m\n70 39 l\nS\n"
-            "10 89 m\n19 89 l\nS\n19 89 m\n19 70 l\nS\n19 70 m\n10 70 l\nS\n10 70 m\n10 89 l\nS\n"
-            "1 1 1 rg\n20 90 -9 -19 re\nB\n");
+            "[ ] 0 d\n1 w\n0 0 0 RG\n10 80 m\n30 60 l\nS\n"
+            "[3] 0 d\n2 w\n0 0 1 RG\n50 40 m\n70 40 l\nS\n"
+            "10 90 m\n19 90 l\nS\n19 90 m\n19 71 l\nS\n19 71 m\n10 71 l\nS\n10 71 m\n10 90 l\nS\n"
+            "1 1 1 rg\n20 91 -9 -19 re\nB\n");
   validatePdf(target);
 }
 

@@ -17,6 +17,15 @@ TEST(PdfFormat, ColourComponentsAreFractionsOf255WithFifteenDigits) {
   EXPECT_EQ(out, "1 0.501960784313725 0 RG");
 }
 
+TEST(PdfFormat, DecimalsKeepThreePlacesWithoutTrailingZeros) {
+  std::string out;
+  for (double value : {2.5, 3.0, -0.0004, -12.3456, 0.05, 1e6 + 0.125}) {
+    appendDecimal(out, value);
+    out += ' ';
+  }
+  EXPECT_EQ(out, "2.5 3 0 -12.346 0.05 1000000.125 ");
+}
+
 TEST(PdfFormat, TextEscapesDelimitersControlBytesAndKeepsHighBytes) {
   std::string out;
   appendEscapedText(out, std::string("(a\\b)\b\t\n\f\r\x01\x1f\0\xE4\x80 ~", 17));

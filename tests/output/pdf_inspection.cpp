@@ -108,4 +108,24 @@ std::string pageSize(const std::filesystem::path& path, int page) {
   return output.substr(start, output.find(" pts", start) + 4 - start);
 }
 
+TPictureRec renderPage(const std::filesystem::path& path, int page, int dpi) {
+  const std::filesystem::path image = path.parent_path() / (path.stem().string() + "-render");
+  const std::string k = std::to_string(page);
+  const ToolResult run = runTool("pdftoppm -png -singlefile -aa no -aaVector no -r " + std::to_string(dpi) +
+                                     " -f " + k + " -l " + k,
+                                 path, "'" + image.string() + "'");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  TPictureRec picture;
+  EXPECT_TRUE(OpenDib(picture, image.string() + ".png")) << picture.ErrorText;
+  std::filesystem::remove(image.string() + ".png");
+  return picture;
+}
+
+std::string fontTable(const std::filesystem::path& path) {
+  const ToolResult run = runTool("pdffonts", path);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const size_t body = run.output.find("---");
+  return body == std::string::npos ? run.output : run.output.substr(run.output.find('\n', body) + 1);
+}
+
 }  // namespace vendaro::test

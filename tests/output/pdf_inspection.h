@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "platform/dib.h"
+
 namespace vendaro::test {
 
 struct PdfFileView {
@@ -29,5 +31,11 @@ int countOf(const std::string& text, const std::string& what);
 std::string validatePdf(const std::filesystem::path& path);
 // pdfinfo's size of page k, e.g. "594 x 840 pts".
 std::string pageSize(const std::filesystem::path& path, int page);
+
+// Page k rendered by pdftoppm at `dpi` (72: one pixel per point), without
+// anti-aliasing so that edges land on whole pixels.
+TPictureRec renderPage(const std::filesystem::path& path, int page, int dpi = 72);
+// pdffonts' table, one line per font below its two header lines.
+std::string fontTable(const std::filesystem::path& path);
 
 }  // namespace vendaro::test
