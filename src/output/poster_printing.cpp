@@ -1,6 +1,7 @@
 #include "output/poster_printing.h"
 
 #include "editing/editor.h"
+#include "editing/settle_layout.h"
 
 namespace vendaro {
 namespace {
@@ -39,6 +40,9 @@ PosterOutcome printPoster(Editor& editor, PosterPrinter& printer, PosterSettings
                                      printer.paperSize(), settings);
   PosterOutcome outcome{true, {}, 0, plan.columns, plan.rows};
   if (plan.sheets.empty()) return outcome;
+  // No paint during the job may change the layout, or neighbouring sheets
+  // would not meet.
+  settleLayout(editor);
   if (!printer.begin(jobTitle(doc), plan.fullPage)) return failed(printer, outcome);
   for (const PosterSheet& sheet : plan.sheets) {
     if (outcome.printedSheets > 0 && !printer.newPage()) {

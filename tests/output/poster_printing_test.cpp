@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "document/page_setup.h"
@@ -42,9 +43,14 @@ class RecordingPrinter : public CanvasPosterPrinter {
   }
   void abort() override { events.push_back("abort"); }
   std::string failureMessage() const override { return "Der Drucker meldet einen Fehler."; }
+  void drawSheet(Editor& editor, const PosterSheet& sheet) override {
+    if (beforeSheet) beforeSheet(editor);
+    CanvasPosterPrinter::drawSheet(editor, sheet);
+  }
 
   std::vector<std::string> events;
   std::vector<std::unique_ptr<RecordingCanvas>> sheets;
+  std::function<void(Editor&)> beforeSheet;
   bool failBegin = false;
   bool failEnd = false;
   int failAtSheet = 0;  // 1-based; 0 never
@@ -115,6 +121,27 @@ TEST_F(PosterPrinting, EachSheetShowsThePageMovedToItsOrigin) {
     EXPECT_EQ(moved[0]->rect.left, first[0]->rect.left - offsets[i][0]);
     EXPECT_EQ(moved[0]->rect.top, first[0]->rect.top - offsets[i][1]);
   }
+}
+
+TEST_F(PosterPrinting, LayoutIsSettledBeforeTheFirstSheet) {
+  // A page-number field on a tenth page: "10" is wider than the text it had
+  // before any paint, and only a paint finds that out.
+  Document& doc = editor.doc();
+  doc.Fields[0].PageNo = 9;
+  TCharRec cell;
+  cell.Kind = kCellField;
+  cell.FontIndex = doc.GetNewFontIndex(doc.CurFont);
+  SetPCharText(cell.Code, "page");
+  SetPCharText(cell.Text, "");
+  doc.Fields[0].Lines[0].Chars.insert(doc.Fields[0].Lines[0].Chars.begin(), cell);
+  doc.Fields[0].Lines[0].Dirty = 1;
+  editor.RefreshContent();
+  std::vector<double> widths;
+  printer.beforeSheet = [&](Editor& e) { widths.push_back(e.doc().Fields[0].Lines[0].Chars[0].CharWidth); };
+  PrintDocument(editor, printer, settings);
+  ASSERT_EQ(widths.size(), 4u);
+  EXPECT_EQ(textOf(doc.Fields[0].Lines[0].Chars[0].Text), "10");
+  for (double width : widths) EXPECT_EQ(width, doc.Fields[0].Lines[0].Chars[0].CharWidth);
 }
 
 TEST_F(PosterPrinting, SheetLinesAreDrawnBlackAfterThePage) {
