@@ -15,6 +15,8 @@ namespace {
 
 // Far beyond any poster's sheet count, yet a bound for the spin boxes.
 constexpr int kMaxSheetIndex = 999;
+// Wide enough for the caption in the title bar.
+constexpr int kMinimumWidth = 340;
 
 QSpinBox* sheetIndexEdit(QWidget* parent) {
   auto* edit = new QSpinBox(parent);
@@ -26,6 +28,7 @@ QSpinBox* sheetIndexEdit(QWidget* parent) {
 
 PosterPrintDialog::PosterPrintDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Poster-Druckeinstellungen"));
+  setMinimumWidth(kMinimumWidth);
   KlebeCheck = new QCheckBox(QStringLiteral("Klebelinen"), this);
   SchneidCheck = new QCheckBox(QStringLiteral("Schneidelinen"), this);
   NoRandCheck = new QCheckBox(QStringLiteral("Keine Linen am Posterrand"), this);
