@@ -21,7 +21,6 @@
 #include "app/page_printing.h"
 #include "app/poster_print_dialog.h"
 #include "app_test_support.h"
-#include "document/page_setup.h"
 #include "editing/editor.h"
 #include "formats/lpx_file.h"
 #include "support/recording_host.h"
@@ -63,10 +62,7 @@ class QtPrinting : public ::testing::Test {
   }
 
   void setPaper(double widthMm, double heightMm) {
-    PageSetupValues values = currentPageSetup(editor.doc());
-    values.PageWidth = widthMm;
-    values.PageHeight = heightMm;
-    applyPageSetup(editor.doc(), values, true);
+    test::setPaperSize(editor.doc(), widthMm, heightMm);
     editor.CompleteRefresh();
   }
 

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-#include "document/page_setup.h"
 #include "editing/editor.h"
 #include "support/recording_canvas.h"
 #include "support/recording_host.h"
@@ -80,10 +79,7 @@ class PosterPrinting : public ::testing::Test {
   }
 
   void setPageSize(double widthMm, double heightMm) {
-    PageSetupValues values = currentPageSetup(editor.doc());
-    values.PageWidth = widthMm;
-    values.PageHeight = heightMm;
-    applyPageSetup(editor.doc(), values, true);
+    test::setPaperSize(editor.doc(), widthMm, heightMm);
     editor.CompleteRefresh();
   }
 
