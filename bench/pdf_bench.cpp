@@ -1,12 +1,16 @@
 // PDF writer speed: a hundred text-heavy pages (5,000 TextOut calls each,
 // short runs as the page export issues them, with occasional font and colour
-// changes) and one page holding a 20-megapixel 24-bit bitmap. Both write a
-// complete file into a temporary folder.
+// changes, fonts embedded as subsets), one page holding a 20-megapixel
+// 24-bit bitmap, and a poster of an A0 page with that picture on 25 A4
+// sheets, whose peak memory (resident set of the process) is reported too.
+// All write a complete file into a temporary folder.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -36,17 +40,28 @@ class BenchFolder {
   std::filesystem::path path_;
 };
 
+// Writes one document per iteration into the folder; the file's size is
+// reported.
+void writeDocuments(benchmark::State& state, const char* name, const std::function<void(TPDFCanvas&)>& draw) {
+  BenchFolder folder;
+  uintmax_t bytes = 0;
+  for (auto _ : state) {
+    TPDFCanvas canvas;
+    if (!canvas.BeginDoc(folder.file(name))) state.SkipWithError("BeginDoc failed");
+    draw(canvas);
+    if (!canvas.EndDoc()) state.SkipWithError("EndDoc failed");
+    bytes = std::filesystem::file_size(folder.file(name));
+  }
+  state.counters["file_bytes"] = static_cast<double>(bytes);
+}
+
 void BM_TextPages(benchmark::State& state) {
   constexpr int kPages = 100;
   constexpr int kCallsPerPage = 5000;
   const std::array<const char*, 8> words = {"Die", "Sonderangebot", "M\xFC" "nchen", "(Preis)",
                                             "49,95", "\x80", "Stra\xDF" "e", "a"};
   const std::array<const char*, 3> faces = {"Arial", "Times New Roman", "Courier New"};
-  BenchFolder folder;
-  uintmax_t bytes = 0;
-  for (auto _ : state) {
-    TPDFCanvas canvas;
-    if (!canvas.BeginDoc(folder.file("text.pdf"))) state.SkipWithError("BeginDoc failed");
+  writeDocuments(state, "text.pdf", [&](TPDFCanvas& canvas) {
     for (int page = 0; page < kPages; ++page) {
       if (page > 0) canvas.NewPage();
       for (int call = 0; call < kCallsPerPage; ++call) {
@@ -59,10 +74,7 @@ void BM_TextPages(benchmark::State& state) {
         canvas.TextOut(40 + (call % 50) * 10, 40 + (call / 50) * 7, words[call % words.size()]);
       }
     }
-    if (!canvas.EndDoc()) state.SkipWithError("EndDoc failed");
-    bytes = std::filesystem::file_size(folder.file("text.pdf"));
-  }
-  state.counters["file_bytes"] = static_cast<double>(bytes);
+  });
 }
 BENCHMARK(BM_TextPages)->Unit(benchmark::kMillisecond)->MinTime(3);
 
@@ -87,17 +99,37 @@ TPictureRec photoBitmap(int width, int height) {
 
 void BM_LargeBitmapPage(benchmark::State& state) {
   const TPictureRec picture = photoBitmap(5472, 3648);  // 19.96 megapixels
-  BenchFolder folder;
-  uintmax_t bytes = 0;
-  for (auto _ : state) {
-    TPDFCanvas canvas;
-    if (!canvas.BeginDoc(folder.file("bild.pdf"))) state.SkipWithError("BeginDoc failed");
-    canvas.DrawDib(20, 20, 555, 370, picture);
-    if (!canvas.EndDoc()) state.SkipWithError("EndDoc failed");
-    bytes = std::filesystem::file_size(folder.file("bild.pdf"));
-  }
-  state.counters["file_bytes"] = static_cast<double>(bytes);
+  writeDocuments(state, "bild.pdf", [&](TPDFCanvas& canvas) { canvas.DrawDib(20, 20, 555, 370, picture); });
 }
 BENCHMARK(BM_LargeBitmapPage)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+double peakResidentMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+// An A0 page (2384 × 3370 points) cut into 5 × 5 A4 sheets; the picture
+// fills the page, and every sheet draws it shifted and clipped. Run it on
+// its own (--benchmark_filter) for a peak that is its own.
+void BM_PosterSheets(benchmark::State& state) {
+  constexpr int kPageWidth = 2384;
+  constexpr int kPageHeight = 3370;
+  constexpr int kSheets = 5;
+  const TPictureRec picture = photoBitmap(5472, 3648);
+  writeDocuments(state, "plakat.pdf", [&](TPDFCanvas& canvas) {
+    for (int row = 0; row < kSheets; ++row) {
+      for (int column = 0; column < kSheets; ++column) {
+        if (row + column > 0) canvas.NewPage();
+        canvas.SetClip({0, 0, kPageWidth / kSheets, kPageHeight / kSheets});
+        canvas.DrawDib(-column * kPageWidth / kSheets, -row * kPageHeight / kSheets, kPageWidth, kPageHeight,
+                       picture);
+        canvas.ResetClip();
+      }
+    }
+  });
+  state.counters["peak_rss_mb"] = peakResidentMegabytes();
+}
+BENCHMARK(BM_PosterSheets)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 }  // namespace

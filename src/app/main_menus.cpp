@@ -35,6 +35,7 @@ void MainMenus::buildFileMenu() {
   saveAction = fileMenu->addAction(QStringLiteral("&Speichern"), &main_, &MainWindow::FileSave1Execute);
   saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   saveAsAction = fileMenu->addAction(QStringLiteral("Speichern &unter..."), &main_, &MainWindow::FileSaveAs1Execute);
+  pdfExportAction = fileMenu->addAction(QStringLiteral("PDF-Export..."), &main_, &MainWindow::PDFExport1Execute);
   fileMenu->addSeparator();
   pageSetupAction = fileMenu->addAction(QStringLiteral("Seite ein&richten..."), &main_, &MainWindow::SeiteeinrichtenM1Click);
   pageViewAction = fileMenu->addAction(QStringLiteral("Seitenansic&ht"), &main_, &MainWindow::SeitenansichtM1Click);
@@ -154,6 +155,7 @@ void MainMenus::File1Click() {
   const bool open = document != nullptr;
   closeAction->setEnabled(open);
   saveAsAction->setEnabled(open);
+  pdfExportAction->setEnabled(open);
   pageSetupAction->setEnabled(open);
   pageViewAction->setEnabled(open);
   printAction->setEnabled(open);

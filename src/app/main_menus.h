@@ -43,6 +43,7 @@ class MainMenus : public QObject {
   QAction* closeAction = nullptr;
   QAction* saveAction = nullptr;
   QAction* saveAsAction = nullptr;
+  QAction* pdfExportAction = nullptr;
   QAction* pageSetupAction = nullptr;
   QAction* pageViewAction = nullptr;
   QAction* printerSetupAction = nullptr;

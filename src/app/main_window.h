@@ -64,6 +64,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   void FileOpen1Execute();
   void FileSave1Execute();
   void FileSaveAs1Execute();
+  void PDFExport1Execute();
   void SeiteeinrichtenM1Click();
   // "Seitenansic&ht", "&Drucken..." and "Drucker einrichten..." (the last
   // also without a document).

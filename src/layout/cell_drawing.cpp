@@ -59,6 +59,10 @@ double cellEndMm(const LineGeometry& g, const TLineRec& line, size_t cell) {
   return g.cellX[cell] + c.CharWidth + extra;
 }
 
+bool hasColumnSeparator(const TLineRec& line) {
+  return line.ColumnCount >= 2 && line.ColumnLines && line.ColumnIndex < line.ColumnBreaks;
+}
+
 TFontRec plainFont(std::string_view face, double points) {
   TFontRec font = defaultCurFont();
   SetPCharText(font.Name, face);

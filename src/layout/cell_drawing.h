@@ -41,6 +41,9 @@ double cellTextHeightMm(const TCharRec& cell, const LineGeometry& g);
 // Where a cell ends, mm from the text area: a justified space is wider.
 double cellEndMm(const LineGeometry& g, const TLineRec& line, size_t cell);
 
+// Whether a line of a multi-column section draws the line between columns.
+bool hasColumnSeparator(const TLineRec& line);
+
 // A list paragraph's bullet (in its bullet font, 12 points, the colour of
 // the line's first cell) or number (in the first cell's font without
 // effects), as printed.

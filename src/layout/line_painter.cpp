@@ -88,7 +88,7 @@ void LinePainter::paintTableBorder(int x1, int y1, int x2, int y2, int side, con
 }
 
 void LinePainter::paintColumnSeparator(const LineGeometry& g, const TLineRec& line) {
-  if (line.ColumnCount < 2 || !line.ColumnLines || line.ColumnIndex >= line.ColumnBreaks) return;
+  if (!hasColumnSeparator(line)) return;
   CanvasPen pen;
   pen.width = std::max(1, static_cast<int>(std::trunc(0.75 * ctx_.scale.pixelsPerPoint)));
   ctx_.canvas.setPen(pen);

@@ -1,8 +1,9 @@
 #include "output/pdf_canvas.h"
 
 #include <algorithm>
-#include <utility>
+#include <cstdlib>
 
+#include "output/pdf_font_objects.h"
 #include "output/pdf_format.h"
 #include "output/pdf_images.h"
 #include "platform/font_engine.h"
@@ -13,6 +14,18 @@ namespace {
 
 constexpr int kProcSetObject = 1;
 constexpr int kFirstContentObject = 2;
+// PDF 1.3 viewers take pages up to 14,400 units (200 inches) on a side.
+// A larger page counts in units of several points (PDF 1.6's /UserUnit).
+constexpr int kLargestPageUnits = 14400;
+constexpr std::string_view kHeader = "%PDF-1.3";
+constexpr std::string_view kLargePageHeader = "%PDF-1.6";  // as long as kHeader
+constexpr int kScaleDecimals = 8;
+
+int userUnitFor(int width, int height) {
+  const int longest = std::max(std::abs(width), std::abs(height));
+  return longest <= kLargestPageUnits ? 1 : (longest + kLargestPageUnits - 1) / kLargestPageUnits;
+}
+
 constexpr const char* kOutOfMemoryMessage = "Fehler: nicht genug Speicher für diese Operation!";
 
 FontSpec measuringSpec(const CanvasFont& font) {
@@ -66,7 +79,7 @@ bool TPDFCanvas::BeginDoc(const std::filesystem::path& path) {
     error_ = file_.error();
     return false;
   }
-  file_.writeLine("%PDF-1.3");
+  file_.writeLine(kHeader);
   objects_.beginObject(file_);
   file_.writeLine("[/PDF /Text /ImageB /ImageC /ImageI]");
   objects_.endObject(file_);
@@ -84,14 +97,16 @@ void TPDFCanvas::NewPage() {
 bool TPDFCanvas::EndDoc() {
   if (!open_) return false;
   endPage();
-  const int firstFontObject = objects_.nextNumber();
-  writeFonts();
+  const std::vector<int> fontObjects = writeFonts();
   const int pagesObject = objects_.nextNumber();
-  writePageTree(pagesObject, firstFontObject);
+  writePageTree(pagesObject, fontObjects);
   const int catalogObject = objects_.nextNumber();
   writeCatalog(pagesObject);
   writeImages();
   objects_.writeXrefAndTrailer(file_, catalogObject);
+  const bool large = std::any_of(pageSizes_.begin(), pageSizes_.end(),
+                                 [](const PageSize& size) { return userUnitFor(size.width, size.height) > 1; });
+  if (large) file_.overwrite(0, kLargePageHeader);
   const bool written = file_.commit();
   error_ = file_.error();
   open_ = false;
@@ -109,6 +124,7 @@ void TPDFCanvas::openPage() {
   // Every page states its pen, brush and font anew.
   invalidateState();
   clipped_ = false;
+  strokingText_ = false;
   content_.clear();
 }
 
@@ -116,10 +132,18 @@ void TPDFCanvas::invalidateState() {
   penValid_ = false;
   brushValid_ = false;
   fontValid_ = false;
+  emboldenValid_ = false;
 }
 
 void TPDFCanvas::endPage() {
   ResetClip();
+  const int unit = userUnitFor(PageWidthPt, PageHeightPt);
+  if (unit > 1) {
+    // The drawing keeps counting in points.
+    std::string scale;
+    appendDecimal(scale, 1.0 / unit, kScaleDecimals);
+    content_.insert(0, scale + " 0 0 " + scale + " 0 0 cm\n");
+  }
   const uint64_t compressedLength = file_.writeDeflated(content_);
   content_.clear();
   file_.writeLine("");
@@ -133,15 +157,13 @@ void TPDFCanvas::endPage() {
   pageSizes_.push_back({PageWidthPt, PageHeightPt});
 }
 
-void TPDFCanvas::writeFonts() {
-  for (const PdfFontEntry& font : fonts_.entries()) {
-    objects_.beginObject(file_);
-    file_.write(pdfFontObjectBody(font, engine_));
-    objects_.endObject(file_);
-  }
+std::vector<int> TPDFCanvas::writeFonts() {
+  std::vector<int> numbers;
+  for (const PdfFontEntry& font : fonts_.entries()) numbers.push_back(writePdfFont(file_, objects_, font, engine_));
+  return numbers;
 }
 
-void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
+void TPDFCanvas::writePageTree(int pagesObject, const std::vector<int>& fontObjects) {
   const int pageCount = static_cast<int>(pageSizes_.size());
   objects_.beginObject(file_);
   std::string text = "<<\n/Type /Pages\n/Count ";
@@ -167,11 +189,11 @@ void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
     resources += " 0 R";
   }
   resources += " >>\n/Font << ";
-  for (size_t j = 1; j <= fonts_.entries().size(); ++j) {
+  for (size_t j = 1; j <= fontObjects.size(); ++j) {
     resources += "/F";
     appendInt(resources, static_cast<long long>(j));
     resources += ' ';
-    appendInt(resources, firstFontObject + static_cast<long long>(j) - 1);
+    appendInt(resources, fontObjects[j - 1]);
     resources += " 0 R";
   }
   resources += ">> /ProcSet ";
@@ -184,11 +206,18 @@ void TPDFCanvas::writePageTree(int pagesObject, int firstFontObject) {
     appendInt(page, pagesObject);
     page += " 0 R\n";
     page += resources;
+    const int unit = userUnitFor(pageSizes_[k].width, pageSizes_[k].height);
     page += "/MediaBox [0 0 ";
-    appendInt(page, pageSizes_[k].width);
+    appendDecimal(page, static_cast<double>(pageSizes_[k].width) / unit);
     page += ' ';
-    appendInt(page, pageSizes_[k].height);
-    page += "]\n/Contents ";
+    appendDecimal(page, static_cast<double>(pageSizes_[k].height) / unit);
+    page += "]\n";
+    if (unit > 1) {
+      page += "/UserUnit ";
+      appendInt(page, unit);
+      page += '\n';
+    }
+    page += "/Contents ";
     appendInt(page, kFirstContentObject + 2 * k);
     page += " 0 R\n>>\n";
     file_.write(page);
@@ -212,11 +241,21 @@ void TPDFCanvas::writeCatalog(int pagesObject) {
 }
 
 void TPDFCanvas::writeImages() {
+  bool outOfMemory = false;
   for (const TPictureRec& image : images_) {
     objects_.beginObject(file_);
-    writeImageObjectBody(file_, image);
+    if (!writeImageObjectBody(file_, image)) outOfMemory = true;
     objects_.endObject(file_);
   }
+  if (outOfMemory && ShowMessage) ShowMessage(kOutOfMemoryMessage);
+}
+
+int TPDFCanvas::imageNumberFor(const TPictureRec& bitmap) {
+  for (size_t i = 0; i < images_.size(); ++i) {
+    if (isSamePicture(images_[i], bitmap)) return static_cast<int>(i);
+  }
+  images_.push_back(bitmap);  // shares the pixel rows
+  return static_cast<int>(images_.size()) - 1;
 }
 
 void TPDFCanvas::resetDocument() {
@@ -241,6 +280,7 @@ void TPDFCanvas::applyPen() {
   }
   lastPen_ = Pen;
   penValid_ = true;
+  emboldenValid_ = false;  // the line width and stroke colour are the pen's now
 }
 
 void TPDFCanvas::applyBrush() {
@@ -263,6 +303,9 @@ void TPDFCanvas::applyFont() {
     numberedFont_ = fonts_.numberFor(Font.name, styles);
     numberedFace_ = Font.name;
     numberedStyles_ = styles;
+    const ResolvedFace resolved = engine_.resolve(Font.name, Font.bold, Font.italic);
+    numberedSyntheticBold_ = resolved.syntheticBold;
+    numberedSyntheticItalic_ = resolved.syntheticItalic;
   }
   if (fontValid_ && numberedFont_ == lastFontNumber_ && Font.size == lastFontSize_) return;
   content_ += "/F";
@@ -359,6 +402,7 @@ void TPDFCanvas::SetClip(const CanvasRect& rect) {
   const int left = std::min(rect.left, rect.right);
   const int top = std::min(rect.top, rect.bottom);
   content_ += "q\n";
+  strokingTextAtClip_ = strokingText_;
   appendInt(content_, left);
   content_ += ' ';
   appendInt(content_, flipY(std::max(rect.top, rect.bottom)));
@@ -374,6 +418,7 @@ void TPDFCanvas::ResetClip() {
   if (!open_ || !clipped_) return;
   content_ += "Q\n";
   clipped_ = false;
+  strokingText_ = strokingTextAtClip_;
   // Q brings back the pen, brush and font of before the clip.
   invalidateState();
 }
@@ -383,12 +428,47 @@ void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
   const int height = fontHeight();
   content_ += "BT\n";
   applyFont();
-  appendInt(content_, x);
-  content_ += ' ';
-  appendInt(content_, flipY(y) - height);
-  content_ += "  Td (";
+  applyTextRendering();
+  PdfFontEntry& font = fonts_.entry(numberedFont_);
+  for (char ch : text) font.used[static_cast<uint8_t>(ch)] = true;
+  appendTextPosition(x, flipY(y) - height);
+  content_ += " (";
   appendEscapedText(content_, text);
   content_ += ") Tj\nET\n";
+}
+
+void TPDFCanvas::applyTextRendering() {
+  if (numberedSyntheticBold_ != strokingText_) {
+    content_ += numberedSyntheticBold_ ? "2 Tr\n" : "0 Tr\n";
+    strokingText_ = numberedSyntheticBold_;
+  }
+  if (!numberedSyntheticBold_) return;
+  if (emboldenValid_ && emboldenSize_ == Font.size && emboldenColour_ == Font.color) return;
+  // The outline grows by 1/24 em, half of it on either side of each stroke.
+  appendDecimal(content_, Font.size / 24.0);
+  content_ += " w\n";
+  appendColour(content_, Font.color, "RG\n");
+  emboldenValid_ = true;
+  emboldenSize_ = Font.size;
+  emboldenColour_ = Font.color;
+  penValid_ = false;
+}
+
+// A face without an italic file is slanted by 12°, as the font engine
+// measures and the screen draws it.
+void TPDFCanvas::appendTextPosition(int x, int baseline) {
+  if (numberedSyntheticItalic_) {
+    content_ += "1 0 0.213 1 ";  // tan 12°
+    appendInt(content_, x);
+    content_ += ' ';
+    appendInt(content_, baseline);
+    content_ += " Tm";
+    return;
+  }
+  appendInt(content_, x);
+  content_ += ' ';
+  appendInt(content_, baseline);
+  content_ += "  Td";
 }
 
 int TPDFCanvas::TextWidth(std::string_view text) {
@@ -406,15 +486,8 @@ int TPDFCanvas::fontHeight() {
 }
 
 void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap) {
-  if (!open_ || width == 0 || height == 0) return;
-  TPictureRec picture;
-  switch (toTrueColour(bitmap, picture)) {
-    case TrueColourResult::ready: break;
-    case TrueColourResult::unsupported: return;
-    case TrueColourResult::outOfMemory:
-      if (ShowMessage) ShowMessage(kOutOfMemoryMessage);
-      return;
-  }
+  if (!open_ || width == 0 || height == 0 || !showableAsTrueColour(bitmap)) return;
+  const int number = imageNumberFor(bitmap);
   const int scaledWidth = shrinkToward0(width);
   const int scaledHeight = shrinkToward0(height);
   content_ += "q\n";
@@ -426,9 +499,8 @@ void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec&
   content_ += ' ';
   appendInt(content_, flipY(y) - scaledHeight);
   content_ += " cm\n/Im";
-  appendInt(content_, static_cast<long long>(images_.size()));
+  appendInt(content_, number);
   content_ += " Do\nQ\n";
-  images_.push_back(std::move(picture));
 }
 
 }  // namespace vendaro

@@ -1,7 +1,8 @@
-// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF 1.3
-// file directly: integer point coordinates from the page's top-left corner,
-// one zlib-compressed content stream per page, TrueType fonts in Windows ANSI
-// encoding, bitmaps as JPEG images. The PDF export is its user.
+// pdf_canvas.h — TPDFCanvas, a small drawing surface that writes a PDF file
+// directly: integer point coordinates from the page's top-left corner,
+// one zlib-compressed content stream per page, fonts embedded as subsets of
+// the files the font engine measures with, bitmaps as JPEG images. The PDF
+// export is its user.
 #pragma once
 
 #include <filesystem>
@@ -63,17 +64,21 @@ class TPDFCanvas {
   void TextOut(int x, int y, std::string_view text);  // code page 1252
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
-  // Draws the bitmap scaled into width × height points at (x, y).
+  // Draws the bitmap scaled into width × height points at (x, y). A picture
+  // drawn again (the same record, or a copy sharing its pixel rows) is
+  // stored once; its pixels are not copied, and are encoded at EndDoc.
   void DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap);
 
   CanvasPen Pen;
   CanvasBrush Brush;
   CanvasFont Font;
-  // The paper of the page being drawn, in points: the page's MediaBox.
+  // The paper of the page being drawn, in points: the page's MediaBox. A
+  // side beyond 14,400 points (200 inches) makes the page count in larger
+  // user units and the file PDF 1.6; drawing still counts in points.
   int PageWidthPt = 595;
   int PageHeightPt = 842;
-  // Shows the user a message (UTF-8), e.g. when a bitmap cannot be copied
-  // for lack of memory. Unset: the message is dropped.
+  // Shows the user a message (UTF-8), e.g. when a palette bitmap cannot be
+  // widened for lack of memory. Unset: the message is dropped.
   std::function<void(const std::string&)> ShowMessage;
 
  private:
@@ -84,15 +89,18 @@ class TPDFCanvas {
 
   void openPage();
   void endPage();
-  void writeFonts();
-  void writePageTree(int pagesObject, int firstFontObject);
+  std::vector<int> writeFonts();
+  void writePageTree(int pagesObject, const std::vector<int>& fontObjects);
   void writeCatalog(int pagesObject);
   void writeImages();
+  int imageNumberFor(const TPictureRec& bitmap);
   void resetDocument();
 
   void applyPen();
   void applyBrush();
   void applyFont();
+  void applyTextRendering();
+  void appendTextPosition(int x, int baseline);
   void strokeLine(int x0, int y0, int x1, int y1);
   void appendRect(const CanvasRect& rect);
   void invalidateState();
@@ -117,6 +125,13 @@ class TPDFCanvas {
   bool fontValid_ = false;
   bool penClear_ = false;
   bool clipped_ = false;
+  // Text render mode 2 (fill and stroke) emboldens faces without a bold
+  // file, as the font engine measured them; q … Q restores the mode.
+  bool strokingText_ = false;
+  bool strokingTextAtClip_ = false;
+  bool emboldenValid_ = false;
+  int emboldenSize_ = 0;
+  uint32_t emboldenColour_ = 0;
   bool brushClear_ = false;
   int lastFontNumber_ = 0;
   int lastFontSize_ = 0;
@@ -130,6 +145,8 @@ class TPDFCanvas {
   std::string numberedFace_;
   uint8_t numberedStyles_ = 0;
   int numberedFont_ = 0;
+  bool numberedSyntheticBold_ = false;
+  bool numberedSyntheticItalic_ = false;
 };
 
 }  // namespace vendaro

@@ -60,4 +60,15 @@ uint64_t PdfFile::writeDeflated(std::string_view data) {
   return compressed;
 }
 
+std::string deflateBytes(std::string_view data) {
+  uLongf length = compressBound(static_cast<uLong>(data.size()));
+  std::string out(length, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(data.data()),
+                static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK) {
+    return {};
+  }
+  out.resize(length);
+  return out;
+}
+
 }  // namespace vendaro

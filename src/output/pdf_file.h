@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -33,6 +34,8 @@ class PdfFile {
   // number of compressed bytes.
   uint64_t writeDeflated(std::string_view data);
   uint64_t position() const { return position_; }
+  // Replaces bytes written before (see AtomicFileWriter::overwrite).
+  void overwrite(uint64_t offset, std::string_view bytes) { writer_.overwrite(offset, bytes); }
 
   // The first failure since create(); writes after it are dropped.
   bool failed() const { return writer_.failed(); }
@@ -47,5 +50,9 @@ class PdfFile {
   AtomicFileWriter writer_;
   uint64_t position_ = 0;
 };
+
+// `data` compressed in zlib format at the highest level, for streams whose
+// length must be known before they are written.
+std::string deflateBytes(std::string_view data);
 
 }  // namespace vendaro

@@ -1,9 +1,9 @@
-// pdf_fonts.h — the fonts of a PDF document: one entry per face name and
-// style set, numbered from 1 in order of first use, and the font object that
-// declares each one as a TrueType font in Windows ANSI encoding with the
-// metrics and glyph widths the font engine measures at 72 pixels per inch.
+// pdf_fonts.h — the fonts of a PDF document: one entry per face name, style
+// and character set, numbered from 1 in order of first use, with the codes
+// the pages show in it, so that only their glyphs are embedded.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,13 +12,12 @@
 
 namespace vendaro {
 
-class FontEngine;
-
+// What selects a different font program. Underline and strike-out do not:
+// the page draws their lines itself.
 enum PdfFontStyle : uint8_t {
   kPdfFontBold = 1,
   kPdfFontItalic = 2,
-  kPdfFontUnderline = 4,
-  kPdfFontStrikeOut = 8,
+  kPdfFontSymbolCharset = 4,  // bytes are glyph codes of a symbol font
 };
 
 uint8_t pdfFontStyles(const CanvasFont& font);
@@ -26,6 +25,11 @@ uint8_t pdfFontStyles(const CanvasFont& font);
 struct PdfFontEntry {
   std::string faceName;
   uint8_t styles = 0;
+  std::array<bool, 256> used{};
+
+  bool bold() const { return (styles & kPdfFontBold) != 0; }
+  bool italic() const { return (styles & kPdfFontItalic) != 0; }
+  uint8_t charset() const;
 };
 
 class PdfFontList {
@@ -33,6 +37,7 @@ class PdfFontList {
   // The 1-based number of the face and style set, appended when new. Face
   // names compare exactly, case included.
   int numberFor(const std::string& faceName, uint8_t styles);
+  PdfFontEntry& entry(int number) { return entries_[static_cast<size_t>(number) - 1]; }
   const std::vector<PdfFontEntry>& entries() const { return entries_; }
   void clear() { entries_.clear(); }
 
@@ -43,8 +48,5 @@ class PdfFontList {
 // The character codes every font object gives widths for.
 constexpr int kPdfFirstChar = 32;
 constexpr int kPdfLastChar = 255;
-
-// The lines of a font object between "n 0 obj" and "endobj".
-std::string pdfFontObjectBody(const PdfFontEntry& font, FontEngine& engine);
 
 }  // namespace vendaro

@@ -47,14 +47,16 @@ void appendInt(std::string& out, long long value) {
   out.append(buffer, static_cast<size_t>(result.ptr - buffer));
 }
 
-void appendDecimal(std::string& out, double value) {
-  const long long thousandths = std::llround(value * 1000.0);
-  if (thousandths < 0) out += '-';
-  const unsigned long long magnitude = static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
-  appendInt(out, static_cast<long long>(magnitude / 1000));
-  unsigned long long fraction = magnitude % 1000;
+void appendDecimal(std::string& out, double value, int decimals) {
+  long long scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const long long scaled = std::llround(value * static_cast<double>(scale));
+  if (scaled < 0) out += '-';
+  const unsigned long long magnitude = static_cast<unsigned long long>(scaled < 0 ? -scaled : scaled);
+  appendInt(out, static_cast<long long>(magnitude / static_cast<unsigned long long>(scale)));
+  unsigned long long fraction = magnitude % static_cast<unsigned long long>(scale);
   if (fraction == 0) return;
-  int digits = 3;
+  int digits = decimals;
   while (fraction % 10 == 0) {
     fraction /= 10;
     --digits;

@@ -11,9 +11,9 @@ namespace vendaro {
 
 void appendInt(std::string& out, long long value);
 
-// A coordinate with at most three decimals, trailing zeros dropped:
-// 2.5 → "2.5", 3.0 → "3", -0.0004 → "0".
-void appendDecimal(std::string& out, double value);
+// A number with at most `decimals` decimals, trailing zeros dropped:
+// 2.5 → "2.5", 3.0 → "3", -0.0004 → "0" (with three).
+void appendDecimal(std::string& out, double value, int decimals = 3);
 
 // The closed path of the ellipse inscribed in the box, as four Bézier
 // curves starting at the right end of its horizontal axis.

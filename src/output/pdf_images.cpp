@@ -49,20 +49,27 @@ void writePlaceholder(PdfFile& file) {
 
 }  // namespace
 
-TrueColourResult toTrueColour(const TPictureRec& source, TPictureRec& out) {
+bool showableAsTrueColour(const TPictureRec& source) {
   const int bitCount = source.Header.biBitCount;
   const int width = source.width();
   const int height = source.height();
   if (!source.hasPixels() || width <= 0 || height <= 0 || source.RowBytes <= 0 ||
       source.RowBytes < dibRowBytes(width, bitCount) ||
       source.pixelBytes() / static_cast<size_t>(source.RowBytes) < static_cast<size_t>(height)) {
-    return TrueColourResult::unsupported;
+    return false;
   }
+  return bitCount >= 24 || bitCount == 1 || bitCount == 4 || bitCount == 8;
+}
+
+TrueColourResult toTrueColour(const TPictureRec& source, TPictureRec& out) {
+  if (!showableAsTrueColour(source)) return TrueColourResult::unsupported;
+  const int bitCount = source.Header.biBitCount;
+  const int width = source.width();
+  const int height = source.height();
   if (bitCount >= 24) {
     out = source;  // shares the pixel rows
     return TrueColourResult::ready;
   }
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8) return TrueColourResult::unsupported;
 
   if (!newdib(out, width, height, 24)) return TrueColourResult::outOfMemory;
   const std::vector<Bgr> colours = paletteColours(source, bitCount);
@@ -80,11 +87,20 @@ TrueColourResult toTrueColour(const TPictureRec& source, TPictureRec& out) {
   return TrueColourResult::ready;
 }
 
-void writeImageObjectBody(PdfFile& file, const TPictureRec& picture) {
+bool isSamePicture(const TPictureRec& a, const TPictureRec& b) {
+  const BitmapInfoHeader& x = a.Header;
+  const BitmapInfoHeader& y = b.Header;
+  return a.Bits == b.Bits && x.biWidth == y.biWidth && x.biHeight == y.biHeight &&
+         x.biBitCount == y.biBitCount && a.RowBytes == b.RowBytes && a.Palette == b.Palette;
+}
+
+bool writeImageObjectBody(PdfFile& file, const TPictureRec& source) {
+  TPictureRec picture;
+  const TrueColourResult widened = toTrueColour(source, picture);
   std::vector<uint8_t> jpeg;
-  if (!EncodeDibJpeg(picture, jpeg) || jpeg.empty()) {
+  if (widened != TrueColourResult::ready || !EncodeDibJpeg(picture, jpeg) || jpeg.empty()) {
     writePlaceholder(file);
-    return;
+    return widened != TrueColourResult::outOfMemory;
   }
   std::string dictionary = "<< /Type /XObject /Subtype /Image /Width ";
   appendInt(dictionary, picture.width());
@@ -97,6 +113,7 @@ void writeImageObjectBody(PdfFile& file, const TPictureRec& picture) {
   file.writeLine("stream");
   file.write(std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.size()));
   file.writeLine("endstream");
+  return true;
 }
 
 }  // namespace vendaro

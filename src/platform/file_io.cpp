@@ -160,6 +160,17 @@ bool AtomicFileWriter::write(const void* data, size_t size) {
   return true;
 }
 
+bool AtomicFileWriter::overwrite(uint64_t offset, std::string_view bytes) {
+  if (fd_ < 0 || failed()) return false;
+  flushBuffer();
+  struct stat written {};
+  if (!failed() && (::fstat(fd_, &written) != 0 || offset + bytes.size() > static_cast<uint64_t>(written.st_size))) {
+    fail(std::make_error_code(std::errc::invalid_argument));
+  }
+  writeToDescriptor(bytes.data(), bytes.size(), static_cast<off_t>(offset));
+  return !failed();
+}
+
 void AtomicFileWriter::fail(std::error_code error) {
   if (!error_) error_ = error;
 }
@@ -203,9 +214,10 @@ void AtomicFileWriter::flushBuffer() {
   buffer_.clear();
 }
 
-void AtomicFileWriter::writeToDescriptor(const char* data, size_t size) {
+void AtomicFileWriter::writeToDescriptor(const char* data, size_t size, off_t at) {
   while (size > 0 && fd_ >= 0 && !failed()) {
-    ssize_t written = ::write(fd_, data, std::min<size_t>(size, SSIZE_MAX));
+    const size_t piece = std::min<size_t>(size, SSIZE_MAX);
+    ssize_t written = at < 0 ? ::write(fd_, data, piece) : ::pwrite(fd_, data, piece, at);
     if (written < 0) {
       if (errno != EINTR) fail(lastError());
     } else if (written == 0) {
@@ -213,6 +225,7 @@ void AtomicFileWriter::writeToDescriptor(const char* data, size_t size) {
     } else {
       data += written;
       size -= static_cast<size_t>(written);
+      if (at >= 0) at += written;
     }
   }
 }

@@ -3,6 +3,8 @@
 // so a failed save never leaves a half-written file under the target name.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -73,6 +75,11 @@ class AtomicFileWriter {
   bool write(const void* data, size_t size);
   bool write(std::string_view bytes) { return write(bytes.data(), bytes.size()); }
 
+  // Replaces bytes written earlier, from `offset` on, without moving the
+  // end of the file: for headers that depend on what follows them. False
+  // (and the writer failed) when the range lies beyond what was written.
+  bool overwrite(uint64_t offset, std::string_view bytes);
+
   // For producers that find a fault in their own output: the file will not
   // be committed. Only the first failure is kept.
   void fail(std::error_code error);
@@ -88,7 +95,8 @@ class AtomicFileWriter {
 
  private:
   void flushBuffer();
-  void writeToDescriptor(const char* data, size_t size);
+  // Appends, or writes at offset `at` when it is not negative.
+  void writeToDescriptor(const char* data, size_t size, off_t at = -1);
   void closeDescriptor();
 
   int fd_ = -1;

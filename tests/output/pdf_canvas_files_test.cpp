@@ -58,14 +58,54 @@ TEST(PdfCanvasFiles, PagesKeepTheSizeTheyHadWhenTheyEnded) {
   const test::PdfFileView pdf = readPdf(target);
   ASSERT_EQ(pdf.problem, "");
   EXPECT_NE(test::pageContent(pdf, 2).find("0 1000 m\n10 1000 l\n"), std::string::npos);
-  EXPECT_NE(pdf.objects.at(9).find("/Kids [10 0 R 11 0 R 12 0 R]"), std::string::npos);
-  EXPECT_NE(pdf.objects.at(12).find("/Contents 6 0 R"), std::string::npos);
+  // Pages come after the font's program, descriptor and dictionary.
+  EXPECT_NE(pdf.objects.at(11).find("/Kids [12 0 R 13 0 R 14 0 R]"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(14).find("/Contents 6 0 R"), std::string::npos);
   const std::string text = validatePdf(target);
   EXPECT_NE(text.find("eins"), std::string::npos);
   EXPECT_NE(text.find("zwei"), std::string::npos);
   EXPECT_EQ(test::pageSize(target, 1), "615 x 862 pts");
   EXPECT_EQ(test::pageSize(target, 2), "2000 x 1000 pts");
   EXPECT_EQ(test::pageSize(target, 3), "2000 x 1000 pts");
+}
+
+TEST(PdfCanvasFiles, PagesBeyondTwoHundredInchesCountInLargerUnits) {
+  test::TempDir dir;
+  const auto target = dir.file("plakat.pdf");
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(target));
+  canvas.PageWidthPt = 28346;  // 10 m
+  canvas.PageHeightPt = 28346;
+  canvas.Brush.color = 0x0000FF;
+  canvas.FillRect({0, 0, 14173, 14173});  // the top-left quarter
+  canvas.NewPage();
+  canvas.PageWidthPt = 14400;  // the largest page without a unit
+  canvas.PageHeightPt = 43201;
+  canvas.NewPage();
+  canvas.PageWidthPt = 595;
+  canvas.PageHeightPt = 842;
+  ASSERT_TRUE(canvas.EndDoc());
+
+  const test::PdfFileView pdf = test::readPdf(target);
+  ASSERT_EQ(pdf.problem, "");
+  EXPECT_TRUE(pdf.bytes.starts_with("%PDF-1.6\n"));
+  EXPECT_TRUE(test::pageContent(pdf, 1).starts_with("0.5 0 0 0.5 0 0 cm\n1 0 0 rg\n0 14174 14172 14172 re\n"));
+  EXPECT_TRUE(test::pageContent(pdf, 2).starts_with("0.25 0 0 0.25 0 0 cm\n"));
+  EXPECT_EQ(test::pageContent(pdf, 3), "");
+  const std::vector<int> pages = test::objectsStartingWith(pdf, "<<\n/Type /Page\n");
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_NE(pdf.objects.at(pages[0]).find("/MediaBox [0 0 14173 14173]\n/UserUnit 2\n"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(pages[1]).find("/MediaBox [0 0 3600 10800.25]\n/UserUnit 4\n"), std::string::npos);
+  EXPECT_NE(pdf.objects.at(pages[2]).find("/MediaBox [0 0 595 842]\n/Contents"), std::string::npos);
+  validatePdf(target);
+  EXPECT_EQ(test::pageSize(target, 3), "595 x 842 pts");
+  // Poppler draws in MediaBox units, without the user unit: the scaled
+  // drawing still fills exactly the top-left quarter of the page.
+  const TPictureRec page = test::renderPage(target, 1, 1);
+  EXPECT_EQ(page.width(), 197);
+  EXPECT_EQ(getpixel(page, 96, 96), 0x0000FFu);  // red
+  EXPECT_EQ(getpixel(page, 100, 100), 0xFFFFFFu);
+  EXPECT_EQ(getpixel(page, 100, 10), 0xFFFFFFu);
 }
 
 TEST(PdfCanvasFiles, TheDestructorFinishesAnOpenDocument) {

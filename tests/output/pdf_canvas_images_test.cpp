@@ -16,7 +16,7 @@ TPictureRec filledBitmap(int width, int height, int bitCount, uint8_t fill) {
   return picture;
 }
 
-TEST(PdfCanvasImages, EveryDrawingCallStoresItsOwnImage) {
+TEST(PdfCanvasImages, EachPictureBecomesOneImageHoweverOftenItIsDrawn) {
   test::TempDir dir;
   TPDFCanvas canvas;
   ASSERT_TRUE(canvas.BeginDoc(dir.file("bilder.pdf")));
@@ -24,18 +24,29 @@ TEST(PdfCanvasImages, EveryDrawingCallStoresItsOwnImage) {
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) setpixel(picture, x, y, 0x0000FF);
   }
+  TPictureRec lookalike = picture;
+  lookalike.mutablePixels();  // equal pixels, but rows of its own: another picture
+  const TPictureRec sharing = picture;
   canvas.DrawDib(10, 20, 100, 50, picture);
   canvas.DrawDib(200, 300, 100, 50, picture);
   canvas.DrawDib(0, 0, 0, 50, picture);  // no width: nothing
+  canvas.DrawDib(0, 400, 100, 50, lookalike);
+  canvas.NewPage();
+  canvas.DrawDib(0, 0, 40, 30, sharing);
   ASSERT_TRUE(canvas.EndDoc());
   const test::PdfFileView pdf = test::readPdf(dir.file("bilder.pdf"));
   ASSERT_EQ(pdf.problem, "");
 
   EXPECT_EQ(test::pageContent(pdf, 1),
-            "q\n99 0 0 49 10 773 cm\n/Im0 Do\nQ\nq\n99 0 0 49 200 493 cm\n/Im1 Do\nQ\n");
-  EXPECT_NE(pdf.objects.at(5).find("/Resources <</XObject << /Im0 8 0 R/Im1 9 0 R >>\n"), std::string::npos);
-  ASSERT_EQ(pdf.size, 10);
-  for (int number : {8, 9}) {
+            "q\n99 0 0 49 10 773 cm\n/Im0 Do\nQ\nq\n99 0 0 49 200 493 cm\n/Im0 Do\nQ\n"
+            "q\n99 0 0 49 0 393 cm\n/Im1 Do\nQ\n");
+  EXPECT_EQ(test::pageContent(pdf, 2), "q\n39 0 0 29 0 813 cm\n/Im0 Do\nQ\n");
+  const std::vector<int> pages = test::objectsStartingWith(pdf, "<<\n/Type /Page\n");
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NE(pdf.objects.at(pages[0]).find("/Resources <</XObject << /Im0 11 0 R/Im1 12 0 R >>\n"),
+            std::string::npos);
+  ASSERT_EQ(pdf.size, 13);
+  for (int number : {11, 12}) {
     const std::string& image = pdf.objects.at(number);
     const std::string jpeg = test::streamData(image);
     EXPECT_TRUE(image.starts_with(
@@ -47,6 +58,35 @@ TEST(PdfCanvasImages, EveryDrawingCallStoresItsOwnImage) {
     EXPECT_LT(getpixel(decoded, 30, 25) & 0xFF, 16u);
   }
   test::validatePdf(dir.file("bilder.pdf"));
+}
+
+// A poster draws one large picture on many sheets: neither its pixels nor a
+// widened copy of a palette picture may be made per sheet.
+TEST(PdfCanvasImages, DrawingKeepsNoCopiesOfThePixels) {
+  test::TempDir dir;
+  TPDFCanvas canvas;
+  ASSERT_TRUE(canvas.BeginDoc(dir.file("plakat.pdf")));
+  const TPictureRec photo = filledBitmap(300, 200, 24, 0x80);
+  TPictureRec indexed = filledBitmap(300, 200, 8, 3);
+  indexed.Palette[3] = 0x0000FF00;
+  for (int sheet = 0; sheet < 25; ++sheet) {
+    if (sheet > 0) canvas.NewPage();
+    canvas.DrawDib(-sheet * 100, 0, 3000, 2000, photo);
+    canvas.DrawDib(0, -sheet * 100, 3000, 2000, indexed);
+  }
+  EXPECT_EQ(photo.Bits.use_count(), 2);  // the caller's record and the one stored
+  EXPECT_EQ(indexed.Bits.use_count(), 2);
+  ASSERT_TRUE(canvas.EndDoc());
+
+  const test::PdfFileView pdf = test::readPdf(dir.file("plakat.pdf"));
+  ASSERT_EQ(pdf.problem, "");
+  const std::vector<int> images = test::objectsStartingWith(pdf, "<< /Type /XObject /Subtype /Image ");
+  ASSERT_EQ(images.size(), 2u);
+  const std::string jpeg = test::streamData(pdf.objects.at(images[1]));
+  TPictureRec decoded;
+  ASSERT_TRUE(OpenDibFromMemory(decoded, reinterpret_cast<const uint8_t*>(jpeg.data()), jpeg.size()));
+  EXPECT_GT((getpixel(decoded, 5, 5) >> 8) & 0xFF, 240u);  // green through the palette
+  test::validatePdf(dir.file("plakat.pdf"));
 }
 
 TEST(PdfCanvasImages, PaletteBitmapsAreWidenedThroughTheirColours) {

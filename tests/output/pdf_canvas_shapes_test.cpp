@@ -24,13 +24,7 @@ class PdfCanvasShapes : public ::testing::Test {
     canvas.PageWidthPt = 200;
     canvas.PageHeightPt = 100;
   }
-  test::PdfFileView finish() {
-    EXPECT_TRUE(canvas.EndDoc());
-    test::PdfFileView pdf = test::readPdf(target);
-    EXPECT_EQ(pdf.problem, "");
-    test::validatePdf(target);
-    return pdf;
-  }
+  test::PdfFileView finish() { return test::finishAndCheck(canvas, target); }
 };
 
 TEST_F(PdfCanvasShapes, ClipsNestNeverAndStateIsWrittenAgainAfterThem) {

@@ -24,6 +24,9 @@ TEST(PdfFormat, DecimalsKeepThreePlacesWithoutTrailingZeros) {
     out += ' ';
   }
   EXPECT_EQ(out, "2.5 3 0 -12.346 0.05 1000000.125 ");
+  out.clear();
+  appendDecimal(out, 1.0 / 3, 8);
+  EXPECT_EQ(out, "0.33333333");
 }
 
 TEST(PdfFormat, TextEscapesDelimitersControlBytesAndKeepsHighBytes) {

@@ -5,7 +5,9 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "output/pdf_canvas.h"
 #include "support/temp_dir.h"
 
 namespace vendaro::test {
@@ -66,9 +68,10 @@ std::string streamData(const std::string& objectBody) {
   return objectBody.substr(start, objectBody.rfind("endstream") - start);
 }
 
-std::string pageContent(const PdfFileView& pdf, int page) {
-  std::string data = streamData(pdf.objects.at(2 * page));
-  data.pop_back();  // the line feed before "endstream"
+namespace {
+
+std::string inflate(std::string data) {
+  if (!data.empty()) data.pop_back();  // the line feed the writer puts before "endstream"
   std::string out(data.size() * 50 + 64, '\0');
   uLongf length = out.size();
   if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(data.data()),
@@ -77,6 +80,28 @@ std::string pageContent(const PdfFileView& pdf, int page) {
   }
   out.resize(length);
   return out;
+}
+
+}  // namespace
+
+std::string pageContent(const PdfFileView& pdf, int page) { return inflatedStream(pdf, 2 * page); }
+
+std::string inflatedStream(const PdfFileView& pdf, int object) {
+  const auto found = pdf.objects.find(object);
+  return found == pdf.objects.end() ? "<no object>" : inflate(streamData(found->second));
+}
+
+int referenceAfter(const std::string& objectBody, const std::string& key) {
+  const size_t at = objectBody.find(key + " ");
+  return at == std::string::npos ? 0 : std::atoi(objectBody.c_str() + at + key.size() + 1);
+}
+
+std::vector<int> objectsStartingWith(const PdfFileView& pdf, const std::string& prefix) {
+  std::vector<int> numbers;
+  for (const auto& [number, body] : pdf.objects) {
+    if (body.starts_with(prefix)) numbers.push_back(number);
+  }
+  return numbers;
 }
 
 int countOf(const std::string& text, const std::string& what) {
@@ -95,6 +120,20 @@ std::string validatePdf(const std::filesystem::path& path) {
   EXPECT_EQ(text.exitCode, 0) << text.output;
   EXPECT_EQ(info.output.find("Syntax"), std::string::npos) << info.output;
   EXPECT_EQ(text.output.find("Syntax"), std::string::npos) << text.output;
+  return text.output;
+}
+
+PdfFileView finishAndCheck(TPDFCanvas& canvas, const std::filesystem::path& path) {
+  EXPECT_TRUE(canvas.EndDoc());
+  PdfFileView pdf = readPdf(path);
+  EXPECT_EQ(pdf.problem, "");
+  validatePdf(path);
+  return pdf;
+}
+
+std::string pdfText(const std::filesystem::path& path) {
+  const ToolResult text = runTool("pdftotext -enc UTF-8", path, "-");
+  EXPECT_EQ(text.exitCode, 0) << text.output;
   return text.output;
 }
 

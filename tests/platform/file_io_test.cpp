@@ -84,6 +84,25 @@ TEST(FileIo, PiecesAndLargeBlocksArriveInOrderUnderTheTargetNameOnlyAtCommit) {
   EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 
+TEST(FileIo, EarlierBytesCanBeReplacedWithoutMovingTheEnd) {
+  test::TempDir dir;
+  const auto target = dir.file("kopf.dat");
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.write("%VER-1.3\n"));
+  EXPECT_TRUE(writer.write(std::string(100000, 'x')));  // part of it still buffered
+  EXPECT_TRUE(writer.overwrite(5, "1.6"));
+  EXPECT_TRUE(writer.write("ende"));
+  EXPECT_TRUE(writer.commit());
+  EXPECT_EQ(readFileBytes(target), "%VER-1.6\n" + std::string(100000, 'x') + "ende");
+
+  AtomicFileWriter beyond(dir.file("zu_weit.dat"));
+  EXPECT_TRUE(beyond.write("kurz"));
+  EXPECT_FALSE(beyond.overwrite(2, "lang"));
+  EXPECT_EQ(beyond.error(), std::errc::invalid_argument);
+  EXPECT_FALSE(beyond.commit());
+  EXPECT_FALSE(fs::exists(dir.file("zu_weit.dat")));
+}
+
 TEST(FileIo, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingToIt) {
   test::TempDir dir;
   writeFileBytes(dir.file("privat.txt"), "alt");
