@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "document/records.h"
+#include "support/property_seeds.h"
 
 namespace vendaro {
 
@@ -190,6 +193,37 @@ TEST(PosterPlan, DegenerateSizesPrintNothingAndEnd) {
   const PosterPlan tiny = plan(30, 20, {1, 1}, {}, {10, 10});
   EXPECT_EQ(tiny.columns, 30);
   EXPECT_EQ(tiny.rows, 20);
+}
+
+// The walk against what it must achieve, for random posters and sheets:
+// the sheets of a row start one step apart and reach the poster's end
+// without a gap, only the last one reaches it, and every position of
+// the grid is printed once.
+TEST(PosterPlan, RandomPostersAreCoveredWithoutGapsOrSurplusSheets) {
+  const unsigned seeds = test::propertySeeds(100);
+  for (unsigned seed = 0; seed < seeds; ++seed) {
+    std::mt19937 random(seed);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const PixelSize sheet{pick(20, 400), pick(20, 400)};
+    PosterSettings settings;
+    settings.glueMargin = pick(0, 1) == 1;
+    const PosterPlan p = tiled(pick(1, 2000), pick(1, 2000), sheet, settings);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    ASSERT_EQ(static_cast<int>(p.sheets.size()), p.columns * p.rows);
+    for (const PosterSheet& s : p.sheets) {
+      // A page that fits the paper is one sheet of paper size.
+      const int reach = s.x + (s.lastColumn ? p.sheet.width : p.step.width);
+      EXPECT_EQ(s.lastColumn, p.poster.width <= s.x + p.sheet.width);
+      EXPECT_EQ(s.lastRow, p.poster.height <= s.y + p.sheet.height);
+      EXPECT_EQ(s.x, s.column * p.step.width);
+      EXPECT_EQ(s.y, s.row * p.step.height);
+      EXPECT_LT(s.x, p.poster.width);
+      EXPECT_EQ(s.lastColumn, s.column == p.columns - 1);
+      if (s.lastColumn) {
+        EXPECT_GE(reach, p.poster.width);
+      }
+    }
+  }
 }
 
 }  // namespace
