@@ -74,10 +74,6 @@ class QtPrinting : public ::testing::Test {
   PosterPrintDialog dialog;
 };
 
-TEST_F(QtPrinting, ProgramPrinterUsesTheLayoutResolution) {
-  EXPECT_EQ(makeProgramPrinter()->resolution(), kNoPrinterDPI);
-}
-
 TEST_F(QtPrinting, FastPrintingTilesAnA3PageOverFourA4Sheets) {
   // 190 × 277 mm printable: 4488 × 6543 pixels at 600 dpi; A3 is 7016 ×
   // 9921, two columns and two rows with the overlap.
