@@ -77,7 +77,8 @@ ListMark listMarkOf(const Document& doc, const TLineRec& line) {
   const TFontRec* first = line.Chars.empty() ? nullptr : &doc.Fonts[line.Chars.front().FontIndex];
   ListMark mark;
   if (line.Para.ListKind == 1) {
-    const std::string_view face = line.Para.BulletFont.isNull() ? std::string_view("Wingdings") : textOf(line.Para.BulletFont);
+    const std::string_view face =
+        line.Para.BulletFont.isNull() ? std::string_view("Wingdings") : textOf(line.Para.BulletFont);
     mark.font = plainFont(face, kBulletPoints);
     if (first != nullptr) mark.font.Color = first->Color;
     mark.text.assign(1, static_cast<char>(line.Para.BulletChar));

@@ -151,7 +151,8 @@ FramePlacement placeFrameOnPage(const ViewScale& s, const TFieldRec& frame, int 
   CanvasRect& r = place.rect;
   r.left = s.px(frame.Left) + ox;
   r.right = frame.RightFromRight ? ox + s.pageWidth - s.px(frame.Right) - 1 : s.px(frame.Right) + ox;
-  r.top = frame.TopFromBottom && frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Top) - 1 : s.px(frame.Top) + oy;
+  r.top = frame.TopFromBottom && frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Top) - 1
+                                                         : s.px(frame.Top) + oy;
   r.bottom = frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Bottom) - 1 : s.px(frame.Bottom) + oy;
   place.textLeft = r.left + s.px(frame.MarginLeft);
   place.top = r.top;

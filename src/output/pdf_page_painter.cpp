@@ -77,7 +77,7 @@ class PdfPagePainter {
   // The frame whose lines are being drawn.
   const TFieldRec* frame_ = nullptr;
   FramePlacement place_;
-  // The font entry of the following text and whether it strikes out.
+  // The font entry of the following text and the size it is drawn at.
   const TFontRec* font_ = nullptr;
   double points_ = 0;
 };
@@ -208,7 +208,8 @@ void PdfPagePainter::paintTableCell(const LineGeometry& g, const TLineRec& line)
   const TCellDesign& design = line.CellDesign;
   const int left = x(g.boxLeft), right = x(g.boxRight);
   const int top = place_.y(g.top), bottom = baseline(g);
-  if (!(design.BackTransparent && rgbOf(design.BackColor) == kWhite)) fill({left, top, right, bottom}, rgbOf(design.BackColor));
+  if (!(design.BackTransparent && rgbOf(design.BackColor) == kWhite))
+    fill({left, top, right, bottom}, rgbOf(design.BackColor));
   const auto width = [&](int side) { return scale_.penWidth(design.BorderWidth[static_cast<size_t>(side)]); };
   // The writer fills one point short of a rectangle's right and bottom
   // edges, so a strip of w points is given w + 1.

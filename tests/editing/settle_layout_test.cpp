@@ -61,12 +61,7 @@ TEST_F(SettleLayout, PageNumberOfATenthPageTakesItsWidth) {
 
 TEST_F(SettleLayout, TextFlowsAroundABoxBeforeOutputAndWindowStateStays) {
   test::appendTextLine(doc(), 0, "Text neben dem Kasten, lang genug um mehrmals umzubrechen, neben dem Kasten");
-  TFieldRec& box = doc().NewPage(true);
-  box.FieldType = kFieldTextBox;
-  box.Left = 20, box.Top = 20, box.Right = 60, box.Bottom = 200;
-  box.RightFromRight = box.BottomFromBottom = box.TopFromBottom = 0;
-  box.WrapText = 1;
-  box.MoveWithText = 0;
+  test::appendFrame(doc(), kFieldTextBox, 20, 20, 60, 200).WrapText = 1;
   editor.RefreshContent();
   ASSERT_TRUE(anyPageAsksForLayout());
 

@@ -23,8 +23,10 @@ int pt(double mm) { return static_cast<int>(std::nearbyint(mm / 25.39995 * 72));
 // Whether two colours differ by at most `tolerance` in every channel (JPEG
 // pictures come back close, not exact).
 bool near(uint32_t a, uint32_t b, int tolerance = 8) {
-  for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance) return false;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int channelA = static_cast<int>((a >> shift) & 0xFF), channelB = static_cast<int>((b >> shift) & 0xFF);
+    if (std::abs(channelA - channelB) > tolerance) return false;
+  }
   return true;
 }
 

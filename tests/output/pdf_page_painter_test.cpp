@@ -74,10 +74,7 @@ class PdfPagePainting : public ::testing::Test {
 };
 
 TEST_F(PdfPagePainting, PaperIsThePageAndInvisibleFramesWriteNothing) {
-  TFieldRec& box = doc().NewPage(true);
-  box.FieldType = kFieldRectangle;
-  box.Left = 20, box.Top = 20, box.Right = 80, box.Bottom = 60;
-  box.RightFromRight = box.BottomFromBottom = box.TopFromBottom = 0;
+  TFieldRec& box = test::appendFrame(doc(), kFieldRectangle, 20, 20, 80, 60);
   box.BorderWidth = 0;
   box.BackColor = 0xFFFFFF;
   box.Transparent = 1;
@@ -129,6 +126,21 @@ TEST_F(PdfPagePainting, WordsOnlyUnderlineLeavesSpacesAndSuperscriptIsSmaller) {
   EXPECT_NE(content.find(" 20 Tf\n"), std::string::npos) << content;
 }
 
+TEST_F(PdfPagePainting, AHyphenatedLineEndsWithItsHyphenAndLeadersAreOneRun) {
+  type("Silben");
+  settleLayout(editor);
+  doc().Fields[0].Lines.back().Hyphenated = 1;
+  doc().CurFont.Size = 10;
+  test::appendTextLine(doc(), 0, "a\tb");
+  TLineRec& tabbed = doc().Fields[0].Lines.back();
+  tabbed.Chars[1].TabLeader = 2;
+  tabbed.Chars[1].CharWidth = 1000.0;  // a tab of a metre
+  const std::string content = pageContent(exportPages(), 1);
+  EXPECT_NE(content.find("(Silben-) Tj"), std::string::npos) << content;
+  EXPECT_EQ(countOf(content, "(...."), 1) << content;
+  EXPECT_EQ(countOf(content, " Tj\n"), 4) << content;
+}
+
 TEST_F(PdfPagePainting, OverflowingTextIsClippedAndNotWritten) {
   for (int i = 0; i < 120; ++i) type(("Zeile " + std::to_string(i)).c_str());
   const std::string content = pageContent(exportPages(), 1);
@@ -165,10 +177,7 @@ TEST_F(PdfPagePainting, BulletsIgnoreTheCaretsFormatAndPageNumbersFollowThePage)
 }
 
 TEST_F(PdfPagePainting, EllipsesAreDrawnWithoutAMessageAndPostersSeeAPart) {
-  TFieldRec& ellipse = doc().NewPage(true);
-  ellipse.FieldType = kFieldEllipse;
-  ellipse.Left = 20, ellipse.Top = 20, ellipse.Right = 80, ellipse.Bottom = 60;
-  ellipse.RightFromRight = ellipse.BottomFromBottom = ellipse.TopFromBottom = 0;
+  TFieldRec& ellipse = test::appendFrame(doc(), kFieldEllipse, 20, 20, 80, 60);
   ellipse.BorderWidth = 2;
   ellipse.Transparent = 0;
   ellipse.BackColor = 0x00FF00;

@@ -12,18 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ScriptedShellHost;
 
-class PdfExport : public testing::Test {
- protected:
-  void SetUp() override {
-    test::writeNativeFile(dir.file("brief.lpx"), "Hallo PDF");
-    document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
-    ASSERT_NE(document, nullptr);
-  }
-  test::TempDir dir;
-  ScriptedShellHost host;
-  Shell shell{host};
-  ShellDocument* document = nullptr;
-};
+using PdfExport = test::ShellWithLetter;
 
 TEST_F(PdfExport, AsksForAPdfNameAndWritesTheFile) {
   test::ScriptedWindow& window = ScriptedShellHost::windowOf(*document);

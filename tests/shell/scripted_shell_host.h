@@ -15,6 +15,7 @@
 #include "shell/shell.h"
 #include "support/recording_host.h"
 #include "support/sample_documents.h"
+#include "support/temp_dir.h"
 
 namespace vendaro::test {
 
@@ -70,5 +71,19 @@ inline bool bodyContains(const Document& doc, std::string_view text) {
   }
   return false;
 }
+
+// A native letter, brief.lpx, opened in a shell of its own.
+class ShellWithLetter : public testing::Test {
+ protected:
+  void SetUp() override {
+    writeNativeFile(dir.file("brief.lpx"), "alt");
+    document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
+    ASSERT_NE(document, nullptr);
+  }
+  TempDir dir;  // first: the shell's configuration folder lies inside
+  ScriptedShellHost host;
+  Shell shell{host};
+  ShellDocument* document = nullptr;
+};
 
 }  // namespace vendaro::test

@@ -12,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ScriptedShellHost;
+using ShellWithLetter = test::ShellWithLetter;
 using Strings = std::vector<std::string>;
 
 TEST(Shell, NonameNumbersAndTheStartWithAndWithoutFiles) {
@@ -127,20 +128,6 @@ TEST(Shell, AWordFileIsNeverSavedOverItsSource) {
   EXPECT_TRUE(shell.closeAllQuery());
   EXPECT_EQ(window.questions.size(), 4u);
 }
-
-// A native letter, brief.lpx, opened in a shell of its own.
-class ShellWithLetter : public testing::Test {
- protected:
-  void SetUp() override {
-    test::writeNativeFile(dir.file("brief.lpx"), "alt");
-    document = shell.openDocument(dir.file("brief.lpx"), kOpenNative);
-    ASSERT_NE(document, nullptr);
-  }
-  test::TempDir dir;  // first: the shell's configuration folder lies inside
-  ScriptedShellHost host;
-  Shell shell{host};
-  ShellDocument* document = nullptr;
-};
 
 TEST_F(ShellWithLetter, AFailedSaveKeepsTheEarlierNameAndType) {
   test::ScriptedWindow& window = ScriptedShellHost::windowOf(*document);

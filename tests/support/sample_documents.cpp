@@ -51,6 +51,16 @@ void appendTableRow(Document& doc, std::initializer_list<std::pair<std::string_v
   }
 }
 
+TFieldRec& appendFrame(Document& doc, uint8_t type, double left, double top, double right, double bottom) {
+  TFieldRec& frame = doc.NewPage(true);
+  frame.FieldType = type;
+  frame.Left = left, frame.Top = top, frame.Right = right, frame.Bottom = bottom;
+  frame.RightFromRight = frame.BottomFromBottom = frame.TopFromBottom = 0;
+  frame.WrapText = 0;
+  frame.MoveWithText = 0;
+  return frame;
+}
+
 namespace {
 
 TPictureRec picture(int width, int height, int bits) {

@@ -21,6 +21,9 @@ void appendTextLine(Document& doc, int32_t field, std::string_view text, int32_t
 // Appends a table row to the page text: one line per cell, its text and
 // width weight given.
 void appendTableRow(Document& doc, std::initializer_list<std::pair<std::string_view, double>> cells);
+// Appends a frame of `type` placed from the paper's top-left corner (mm);
+// it neither moves with nor pushes away the text.
+TFieldRec& appendFrame(Document& doc, uint8_t type, double left, double top, double right, double bottom);
 // A document that holds every kind of cell, tab stops with leaders, styles
 // with tab stops and bullet fonts, a table row, a chained text box, and
 // pictures of 1, 8 and 24 bits.
