@@ -3,14 +3,13 @@
 // the process's peak memory), and the file of a text-only A0 page on 25 A4
 // sheets against the same page on one A0 sheet.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "bench_documents.h"
+#include "bench_process.h"
 #include "editing/editor.h"
 #include "output/pdf_poster_printer.h"
 #include "output/poster_printing.h"
@@ -22,12 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kCharacters = 20000;
-
-fs::path scratchFolder() {
-  std::string pattern = (fs::temp_directory_path() / "vendaro-poster-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  return pattern;
-}
 
 double peakMegabytes() {
   rusage usage{};
@@ -62,7 +55,7 @@ class PosterFixture {
 
   HeadlessHost host;
   Editor editor;
-  fs::path folder = scratchFolder();
+  fs::path folder = bench::scratchFolder();
 };
 
 void A0WithPictureOnA4Sheets(benchmark::State& state) {
