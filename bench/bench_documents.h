@@ -8,6 +8,8 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/page_setup.h"
+#include "platform/dib.h"
 
 namespace vendaro::bench {
 
@@ -46,6 +48,50 @@ inline void fillWithParagraphs(Document& doc, std::mt19937& random, int paragrap
     }
   }
   doc.SetAllDirtyFlags();
+}
+
+// An A0 page (841 × 1189 mm) as a poster: `characters` of text at 18
+// points in paragraphs of 200, and, when asked, a picture of about 20
+// megapixels (5472 × 3648, a smooth gradient with grain) in a frame of its
+// own across the lower half. Marked for layout.
+inline Document a0PosterDocument(int characters, bool withPicture) {
+  Document doc;
+  doc.NewPage(true);
+  doc.CreateHeaderFooter();
+  PageSetupValues a0 = currentPageSetup(doc);
+  a0.PageWidth = 841.0;
+  a0.PageHeight = 1189.0;
+  applyPageSetup(doc, a0, true);
+  std::mt19937 random(3);
+  constexpr int kPerParagraph = 200;
+  fillWithParagraphs(doc, random, characters / kPerParagraph, kPerParagraph, 18.0);
+  if (!withPicture) return doc;
+  TPictureRec photo;
+  constexpr int kWidth = 5472, kHeight = 3648;
+  if (!newdib(photo, kWidth, kHeight, 24)) return doc;
+  uint8_t* pixels = photo.mutablePixels();
+  for (int y = 0; y < kHeight; ++y) {
+    uint8_t* row = pixels + static_cast<size_t>(y) * photo.RowBytes;
+    for (int x = 0; x < kWidth; ++x) {
+      const unsigned grain = random() & 7;
+      row[3 * x] = static_cast<uint8_t>(x * 200 / kWidth + grain);
+      row[3 * x + 1] = static_cast<uint8_t>(y * 200 / kHeight + grain);
+      row[3 * x + 2] = static_cast<uint8_t>(128 + grain);
+    }
+  }
+  doc.Pictures.push_back(std::move(photo));
+  TFieldRec& frame = doc.NewPage(true);
+  frame.FieldType = kFieldPicture;
+  frame.Left = 40, frame.Top = 700, frame.Right = 800, frame.Bottom = 1150;
+  frame.RightFromRight = frame.BottomFromBottom = 0;
+  frame.WrapText = 0;
+  frame.MoveWithText = 0;
+  frame.KeepAspect = 1;
+  TCharRec cell;
+  cell.Kind = kCellPicture;
+  cell.PictureIndex = static_cast<int32_t>(doc.Pictures.size()) - 1;
+  frame.Lines[0].Chars.push_back(cell);
+  return doc;
 }
 
 }  // namespace vendaro::bench

@@ -1,8 +1,10 @@
 // headless_start_bench.cpp — what a script waits for: `vendaro --dump` of a
-// one-line document, timed from process start to its end (each iteration
-// spawns the program from the build's bin folder; set VENDARO_PROGRAM_DIR to
-// it), and reading german.spe the first time in a fresh process (cold) and
-// again in a process that has read it before (warm).
+// one-line document and `vendaro --poster-pdf` of an A0 page of 20,000
+// characters onto 25 A4 sheets, timed from process start to its end (each
+// iteration spawns the program from the build's bin folder; set
+// VENDARO_PROGRAM_DIR to it), and reading german.spe the first time in a
+// fresh process (cold) and again in a process that has read it before
+// (warm).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -42,23 +44,42 @@ fs::path writeOneLineDocument(const fs::path& folder) {
   return path;
 }
 
-void DumpOneLineDocumentFromProcessStart(benchmark::State& state) {
-  const fs::path folder = scratchFolder();
-  setenv("VENDARO_CONFIG_DIR", (folder / "config").c_str(), 1);
-  const fs::path document = writeOneLineDocument(folder);
-  const std::string program = (ProgramDir() / "vendaro").string();
+// Times each run of the program from its start to its end.
+void timeProgramRuns(benchmark::State& state, std::vector<std::string> args, const char* failure) {
   for (auto _ : state) {
     const auto start = Clock::now();
-    if (!runQuietly({program, "--dump", document.string()})) {
-      state.SkipWithError("vendaro --dump failed: set VENDARO_PROGRAM_DIR to the build's bin folder");
+    if (!runQuietly(args)) {
+      state.SkipWithError(failure);
       break;
     }
     state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
   }
+}
+
+void DumpOneLineDocumentFromProcessStart(benchmark::State& state) {
+  const fs::path folder = scratchFolder();
+  setenv("VENDARO_CONFIG_DIR", (folder / "config").c_str(), 1);
+  const fs::path document = writeOneLineDocument(folder);
+  timeProgramRuns(state, {(ProgramDir() / "vendaro").string(), "--dump", document.string()},
+                  "vendaro --dump failed: set VENDARO_PROGRAM_DIR to the build's bin folder");
   std::error_code ignored;
   fs::remove_all(folder, ignored);
 }
 BENCHMARK(DumpOneLineDocumentFromProcessStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void PosterPdfOfA0PageFromProcessStart(benchmark::State& state) {
+  const fs::path folder = scratchFolder();
+  setenv("VENDARO_CONFIG_DIR", (folder / "config").c_str(), 1);
+  const fs::path document = folder / "plakat.lpx";
+  if (!writeFileAtomically(document, encodeLpx(bench::a0PosterDocument(20000, false)))) std::abort();
+  timeProgramRuns(state,
+                  {(ProgramDir() / "vendaro").string(), "--poster-pdf", (folder / "plakat.pdf").string(),
+                   document.string()},
+                  "vendaro --poster-pdf failed: set VENDARO_PROGRAM_DIR to the build's bin folder");
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+}
+BENCHMARK(PosterPdfOfA0PageFromProcessStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 double secondsToRead(const fs::path& path) {
   const auto start = Clock::now();

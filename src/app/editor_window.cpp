@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "app/numbering_dialog.h"
+#include "app/page_printing.h"
 #include "app/page_setup_dialog.h"
 #include "app/page_view.h"
 #include "app/paragraph_dialog.h"
@@ -30,6 +31,8 @@ namespace {
 constexpr int kPageSetupDelayMs = 10;
 constexpr int kActivationDelayMs = 100;
 constexpr char kPageSetupUndo[] = "Seite einrichten";
+// The zoom mode in which the whole page fits the window.
+constexpr int32_t kWholePageZoom = 2;
 
 }  // namespace
 
@@ -100,6 +103,38 @@ void EditorWindow::PageSetup() {
 
 void EditorWindow::FormResize() {
   if (Editor* e = editor()) e->FormResize(view_->currentViewport(), view_->screenDpi());
+}
+
+void EditorWindow::FastPrinting() {
+  if (Editor* e = editor()) vendaro::FastPrinting(*e, main_.printer(), main_.posterPrintDialog());
+}
+
+void EditorWindow::PrintOut() {
+  if (Editor* e = editor()) vendaro::PrintOut(*e, main_.printer(), main_.posterPrintDialog(), this);
+}
+
+bool EditorWindow::pageViewOn() const {
+  Editor* e = editor();
+  return e && e->viewOptions().PageView;
+}
+
+void EditorWindow::Seitenansicht() {
+  Editor* e = editor();
+  if (!e) return;
+  ViewOptions& view = e->viewOptions();
+  Document& doc = e->doc();
+  view.PageView = !view.PageView;
+  if (view.PageView) {
+    zoomModeBeforePageView_ = doc.ZoomMode;
+    doc.ZoomMode = kWholePageZoom;
+  } else {
+    // A fixed zoom stays where the page view left it; a fitting mode
+    // follows the window again.
+    doc.ZoomMode = zoomModeBeforePageView_;
+  }
+  FormResize();
+  // The guide lines come or go with the page view.
+  view_->requestRepaint();
 }
 
 void EditorWindow::FormActivate() {

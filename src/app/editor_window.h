@@ -40,6 +40,14 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   void PageSetup();
   // The window changed size: the fitting zoom modes follow.
   void FormResize();
+  // Prints the poster with the poster dialog's settings, no dialog.
+  void FastPrinting();
+  // The poster dialog, then the print dialog, then printing.
+  void PrintOut();
+  // Toggles the page view: the whole page fits the window, without guide
+  // lines; switching back restores the zoom mode it had.
+  void Seitenansicht();
+  bool pageViewOn() const;
   void FormActivate();
   void FormDeactivate();
 
@@ -79,6 +87,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   QTimer TimerPageSetup;
   QTimer Timer1;
   bool active_ = false;
+  int32_t zoomModeBeforePageView_ = 0;
 };
 
 }  // namespace vendaro

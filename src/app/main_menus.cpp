@@ -39,6 +39,12 @@ void MainMenus::buildFileMenu() {
   pdfExportAction = fileMenu->addAction(QStringLiteral("PDF-Export..."), &main_, &MainWindow::PDFExport1Execute);
   fileMenu->addSeparator();
   pageSetupAction = fileMenu->addAction(QStringLiteral("Seite ein&richten..."), &main_, &MainWindow::SeiteeinrichtenM1Click);
+  pageViewAction = fileMenu->addAction(QStringLiteral("Seitenansic&ht"), &main_, &MainWindow::SeitenansichtM1Click);
+  fileMenu->addSeparator();
+  printerSetupAction =
+      fileMenu->addAction(QStringLiteral("Drucker einrichten..."), &main_, &MainWindow::Druckereinrichten1Click);
+  printAction = fileMenu->addAction(QStringLiteral("&Drucken..."), &main_, &MainWindow::DruckenM1Click);
+  printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   fileMenu->addSeparator();
   exitAction = fileMenu->addAction(QStringLiteral("&Beenden"), &main_, &QWidget::close);
   exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -158,6 +164,8 @@ void MainMenus::File1Click() {
   saveAsAction->setEnabled(open);
   pdfExportAction->setEnabled(open);
   pageSetupAction->setEnabled(open);
+  pageViewAction->setEnabled(open);
+  printAction->setEnabled(open);
   saveAction->setEnabled(open && (document->editor().doc().DocFileName.empty() || document->editor().doc().Modified));
 
   for (QAction* action : recentActions) {

@@ -46,6 +46,9 @@ class MainMenus : public QObject {
   QAction* saveAsAction = nullptr;
   QAction* pdfExportAction = nullptr;
   QAction* pageSetupAction = nullptr;
+  QAction* pageViewAction = nullptr;
+  QAction* printerSetupAction = nullptr;
+  QAction* printAction = nullptr;
   QAction* exitAction = nullptr;
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;

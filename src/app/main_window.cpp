@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QStatusBar>
 
 #include <utility>
@@ -20,6 +21,7 @@
 #include "app/page_printing.h"
 #include "app/page_setup_dialog.h"
 #include "app/paper_formats.h"
+#include "app/poster_print_dialog.h"
 #include "app/spell_check_form.h"
 #include "app/user_dictionary_form.h"
 #include "editing/spelling_check.h"
@@ -90,6 +92,16 @@ PageSetupDialog& MainWindow::pageSetupDialog() {
   return *pageSetupDialog_;
 }
 
+PosterPrintDialog& MainWindow::posterPrintDialog() {
+  if (!posterPrintDialog_) posterPrintDialog_ = new PosterPrintDialog(this);
+  return *posterPrintDialog_;
+}
+
+QPrinter& MainWindow::printer() {
+  if (!printer_) printer_ = makeProgramPrinter();
+  return *printer_;
+}
+
 OptionsDialog& MainWindow::optionsDialog() {
   if (!optionsDialog_) optionsDialog_ = new OptionsDialog(this);
   return *optionsDialog_;
@@ -122,6 +134,18 @@ void MainWindow::SeiteeinrichtenM1Click() {
     window->PageSetup();
     window->FormResize();
   }
+}
+
+void MainWindow::SeitenansichtM1Click() {
+  if (EditorWindow* window = activeEditorWindow()) window->Seitenansicht();
+}
+
+void MainWindow::DruckenM1Click() {
+  if (EditorWindow* window = activeEditorWindow()) window->PrintOut();
+}
+
+void MainWindow::Druckereinrichten1Click() {
+  showPrinterSetup(printer(), this);
 }
 
 void MainWindow::spellCheckDocument(bool wholeDocument) {
@@ -228,7 +252,7 @@ void MainWindow::destroyDocumentWindow(EditorHost& host) {
   menus_->refresh();
 }
 
-void MainWindow::printWithoutDialog(Editor& editor) { printFirstPage(editor); }
+void MainWindow::printWithoutDialog(Editor& editor) { FastPrinting(editor, printer(), posterPrintDialog()); }
 
 void MainWindow::showMessage(const std::string& text, MessageIcon icon, const std::string& caption) {
   showMessageBox(this, text, icon, caption);

@@ -18,6 +18,7 @@
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 
 namespace vendaro {
 
@@ -27,6 +28,7 @@ class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
+class PosterPrintDialog;
 class SpellCheckForm;
 class UserDictionaryForm;
 
@@ -52,6 +54,9 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog& optionsDialog();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
+  PosterPrintDialog& posterPrintDialog();
+  // The program's one printer, at the resolution the layout measures with.
+  QPrinter& printer();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
   FormatToolbar& formatToolbar() const { return *formatToolbar_; }
 
@@ -62,6 +67,11 @@ class MainWindow : public QMainWindow, public ShellHost {
   void FileSaveAs1Execute();
   void PDFExport1Execute();
   void SeiteeinrichtenM1Click();
+  // "Seitenansic&ht", "&Drucken..." and "Drucker einrichten..." (the last
+  // also without a document).
+  void SeitenansichtM1Click();
+  void DruckenM1Click();
+  void Druckereinrichten1Click();
   void Optionen1Click();
   void openRecentFile(size_t index);
   // "Beim &Eingeben überprüfen".
@@ -110,6 +120,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   OptionsDialog* optionsDialog_ = nullptr;
   SpellCheckForm* spellCheckForm_ = nullptr;
   UserDictionaryForm* userDictionaryForm_ = nullptr;
+  PosterPrintDialog* posterPrintDialog_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vendaro

@@ -7,39 +7,18 @@
 #include <optional>
 #include <system_error>
 
+#include "shell/command_support.h"
 #include "shell/document_dump.h"
 #include "shell/document_files.h"
 #include "shell/file_dispatch.h"
 #include "shell/headless_host.h"
 #include "shell/pdf_export.h"
+#include "shell/poster_command.h"
 
 namespace vendaro {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-
-int usageError(const std::string& text) {
-  std::fprintf(stderr, "%s\n\n%s", text.c_str(), usageText().c_str());
-  return kExitUsage;
-}
-
-int failure(const std::string& text) {
-  std::fprintf(stderr, "%s\n", text.c_str());
-  return kExitFailure;
-}
-
-bool isOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
-
-// Opens a file the way a new window does: the empty document first, then
-// the reader the window's open dispatch would choose.
-bool openForCommand(Editor& editor, const fs::path& path) {
-  editor.FormCreate();
-  static const DocumentFormats formats;
-  return openDocumentFile(editor, formats, path, kOpenByExtension, false).has_value();
-}
 
 int dump(const std::vector<std::string>& args) {
   if (args.size() != 2) return usageError("--dump erwartet genau eine Datei.");
@@ -153,6 +132,7 @@ int runHeadlessCommand(const std::vector<std::string>& args, const PageImageRend
   if (command == "--dump") return dump(args);
   if (command == "--convert-to") return convert(args);
   if (command == "--render-png") return renderPng(args, renderer);
+  if (command == "--poster-pdf") return runPosterPdf(args);
   if (command == "--version") {
     std::printf("vendaro %s\n", programVersion());
     return 0;
@@ -174,6 +154,9 @@ std::string usageText() {
          "                                      Dateien umwandeln (der Ordner wird bei Bedarf angelegt)\n"
          "  vendaro --render-png BILD.png [--zoom N] DATEI\n"
          "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n"
+         "  vendaro --poster-pdf AUSGABE.pdf [--sheet A4|A3|A0|BxH] [--landscape] [--margin MM]\n"
+         "          [--no-overlap] [--no-cut-lines] [--no-glue-lines] [--edge-lines] [--only S,Z] DATEI\n"
+         "                                      Seite 1 als Poster auf Blättern in eine PDF-Datei ausgeben\n"
          "  vendaro --version                   Version ausgeben\n"
          "  vendaro --help                      Diese Hilfe ausgeben\n";
 }

@@ -1,5 +1,5 @@
 // command_line.h — the executable's headless options, for scripts and tests:
-// --dump, --convert-to, --render-png, --version, --help. They need no
+// --dump, --convert-to, --render-png, --poster-pdf, --version, --help. They need no
 // display; a failure prints the German message and ends with a non-zero
 // status.
 #pragma once

@@ -16,10 +16,11 @@ class RecordingHost : public EditorHost {
   struct Message {
     std::string text;
     MessageIcon icon;
+    std::string caption = {};
   };
 
-  void showMessage(const std::string& text, MessageIcon icon, const std::string& = {}) override {
-    messages.push_back({text, icon});
+  void showMessage(const std::string& text, MessageIcon icon, const std::string& caption = {}) override {
+    messages.push_back({text, icon, caption});
   }
   void setStatusText(int panel, const std::string& text) override {
     statusTexts.push_back(std::to_string(panel) + ":" + text);

@@ -1,5 +1,6 @@
 #include "support/sample_documents.h"
 
+#include "document/page_setup.h"
 #include "editing/editor.h"
 #include "platform/dib.h"
 #include "shell/headless_host.h"
@@ -265,6 +266,13 @@ Document showcaseDocument() {
   doc.CurLine = doc.MarkLine = 0;
   doc.CurChar = doc.MarkChar = 0;
   return doc;
+}
+
+void setPaperSize(Document& doc, double widthMm, double heightMm) {
+  PageSetupValues values = currentPageSetup(doc);
+  values.PageWidth = widthMm;
+  values.PageHeight = heightMm;
+  applyPageSetup(doc, values, true);
 }
 
 }  // namespace vendaro::test

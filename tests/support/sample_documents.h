@@ -28,6 +28,9 @@ TFieldRec& appendFrame(Document& doc, uint8_t type, double left, double top, dou
 // with tab stops and bullet fonts, a table row, a chained text box, and
 // pictures of 1, 8 and 24 bits.
 Document richDocument();
+// Paper of this size in millimetres, margins and frames kept as the page
+// set-up dialog keeps them. Lay the document out again afterwards.
+void setPaperSize(Document& doc, double widthMm, double heightMm);
 // An A4 page as a person writes one: a centred title, body text in mixed
 // fonts with effects, a bulleted list, a bordered table of two rows, a text
 // box and a picture frame. Not laid out: give it to an editor and call
