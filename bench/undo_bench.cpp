@@ -1,7 +1,9 @@
 // undo_bench.cpp — recording an undo step of a 300,000-character document,
-// the memory one step holds, and undoing (loading a step back).
+// the memory one step holds, undoing (loading a step back), the first key
+// of a session, and a thousand typing steps.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <random>
 
 #include <malloc.h>
@@ -80,6 +82,61 @@ void BM_FirstUndo(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FirstUndo)->Unit(benchmark::kMillisecond);
+
+void caretIntoParagraph(Editor& editor, int32_t line, int32_t cell) {
+  Document& doc = editor.doc();
+  doc.CurLine = doc.MarkLine = line;
+  doc.CurChar = doc.MarkChar = cell;
+}
+
+// The first key typed into a document just laid out: its step, the edit
+// and the layout after it. Each run starts a new window.
+void BM_FirstKeyOfASession(benchmark::State& state) {
+  QuietHost host;
+  double bytes = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>(host);
+    fillLongText(*editor);
+    caretIntoParagraph(*editor, editor->doc().Fields[0].LineCount() / 2, 5);
+    const size_t before = heapInUse();
+    state.ResumeTiming();
+    editor->getkeysKeyPress('x');
+    state.PauseTiming();
+    bytes = static_cast<double>(heapInUse() - before);
+    editor.reset();
+    state.ResumeTiming();
+  }
+  state.counters["bytes_first_key"] = bytes;
+}
+BENCHMARK(BM_FirstKeyOfASession)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A thousand typing steps, each a key after the caret moved (which closes
+// the run of typing): the time per step and the memory all steps hold.
+void BM_ThousandTypingSteps(benchmark::State& state) {
+  QuietHost host;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>(host);
+    fillLongText(*editor);
+    editor->setMaxUndoSteps(1000);
+    const int32_t lines = editor->doc().Fields[0].LineCount();
+    const size_t before = heapInUse();
+    state.ResumeTiming();
+    for (int32_t step = 0; step < 1000; ++step) {
+      caretIntoParagraph(*editor, (step * 7919) % lines, 3);
+      editor->getkeysKeyPress(static_cast<uint8_t>('a' + step % 26));
+    }
+    state.PauseTiming();
+    state.counters["steps"] = editor->undoHistory().UndoCount();
+    state.counters["heap_mb"] = static_cast<double>(heapInUse() - before) / (1 << 20);
+    editor->MakeCopyForUndo("Eingabe");  // settles what the last typing step holds
+    state.counters["held_mb"] = static_cast<double>(editor->undoHistory().heldBytes()) / (1 << 20);
+    editor.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ThousandTypingSteps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace vendaro

@@ -511,7 +511,7 @@ TEST_F(FormattingTest, RandomFieldWritesChangeOnlyTheNamedFields) {
       if (random() % 2) SetPCharText(l.Para.BulletFont, "Symbol");
       l.ColumnCount = static_cast<int32_t>(random() % 3);
     }
-    const std::vector<TLineRec> before = lines;
+    const LineList before = lines;
     ParagraphValues values;
     values.Para.Alignment = 2;
     values.Para.LeftIndent = 77;
