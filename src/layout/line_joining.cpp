@@ -145,13 +145,15 @@ void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
     if (!inCell && continuesSoftly(above, line)) {
       if (step > 1) markColumnToWrapAgain(lines, lower);
       else if (lower - 1 < markedDownTo) markedDownTo = markRunToWrapAgain(lines, lower);
-      // A run without an edit is not joined: on to the line above it.
-      if (step == 1 && !line.Dirty) {
+      // A run without an edit is not joined: on to the line above it. (The
+      // marks went into the lines themselves: `line` and `above` may be the
+      // undo steps' records, which marking does not change.)
+      if (step == 1 && !lines[lower].Dirty) {
         lower = markedDownTo + 1;
         continue;
       }
     }
-    if (!joinsOnto(above, line)) continue;
+    if (!joinsOnto(lines[lower - step], lines[lower])) continue;
     if (step > 1) {
       joinOnto(run, field, lines, lower - step, lower);
       continue;

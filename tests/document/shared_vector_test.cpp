@@ -7,19 +7,12 @@
 
 #include "document/records.h"
 #include "document/shared_lines.h"
+#include "spelling/test_word_lists.h"
 
 namespace vendaro {
 namespace {
 
-TLineRec lineOf(const std::string& text) {
-  TLineRec line;
-  for (char c : text) {
-    TCharRec cell;
-    cell.Ch = static_cast<uint8_t>(c);
-    line.Chars.push_back(cell);
-  }
-  return line;
-}
+using test::lineOf;
 
 std::string textOf(const TLineRec& line) {
   std::string text;
