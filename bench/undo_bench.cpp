@@ -3,6 +3,8 @@
 // of a session, and a thousand typing steps.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <random>
 
@@ -93,7 +95,8 @@ void caretIntoParagraph(Editor& editor, int32_t line, int32_t cell) {
 // and the layout after it. Each run starts a new window.
 void BM_FirstKeyOfASession(benchmark::State& state) {
   QuietHost host;
-  double bytes = 0;
+  double bytes = 0, slowest = 0;
+  bool firstRun = true;
   for (auto _ : state) {
     state.PauseTiming();
     auto editor = std::make_unique<Editor>(host);
@@ -101,18 +104,26 @@ void BM_FirstKeyOfASession(benchmark::State& state) {
     caretIntoParagraph(*editor, editor->doc().Fields[0].LineCount() / 2, 5);
     const size_t before = heapInUse();
     state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
     editor->getkeysKeyPress('x');
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     state.PauseTiming();
+    // The first run of the process is the cold one (caches, first pages).
+    if (firstRun) state.counters["cold_ms"] = elapsed.count();
+    firstRun = false;
+    slowest = std::max(slowest, elapsed.count());
     bytes = static_cast<double>(heapInUse() - before);
     editor.reset();
     state.ResumeTiming();
   }
   state.counters["bytes_first_key"] = bytes;
+  state.counters["max_ms"] = slowest;
 }
 BENCHMARK(BM_FirstKeyOfASession)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// A thousand typing steps, each a key after the caret moved (which closes
-// the run of typing): the time per step and the memory all steps hold.
+// A thousand typing steps, each a key after the caret moved down a line
+// with the arrow key (which ends the run of typing): the time per step and
+// the memory all steps hold.
 void BM_ThousandTypingSteps(benchmark::State& state) {
   QuietHost host;
   for (auto _ : state) {
@@ -120,11 +131,11 @@ void BM_ThousandTypingSteps(benchmark::State& state) {
     auto editor = std::make_unique<Editor>(host);
     fillLongText(*editor);
     editor->setMaxUndoSteps(1000);
-    const int32_t lines = editor->doc().Fields[0].LineCount();
+    caretIntoParagraph(*editor, 10, 3);
     const size_t before = heapInUse();
     state.ResumeTiming();
     for (int32_t step = 0; step < 1000; ++step) {
-      caretIntoParagraph(*editor, (step * 7919) % lines, 3);
+      editor->getkeysKeyDown(kKeyDown, 0);
       editor->getkeysKeyPress(static_cast<uint8_t>('a' + step % 26));
     }
     state.PauseTiming();
