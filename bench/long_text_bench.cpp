@@ -92,7 +92,7 @@ void BM_LayOutFourHundredLinkedBoxes(benchmark::State& state) {
     if (state.range(0) != 0) std::swap(frame.PrevField, frame.NextField);
     frame.Lines = {TLineRec{}};
   }
-  std::vector<TLineRec> body = std::move(doc.Fields[0].Lines);
+  LineList body = std::move(doc.Fields[0].Lines);
   std::mt19937 random(7);
   bench::fillWithParagraphs(doc, random, 300, 150, 11.0);
   const size_t head = state.range(0) != 0 ? doc.Fields.size() - 1 : static_cast<size_t>(first);

@@ -1,7 +1,11 @@
 // undo_bench.cpp — recording an undo step of a 300,000-character document,
-// the memory one step holds, and undoing (loading a step back).
+// the memory one step holds, undoing (loading a step back), the first key
+// of a session, and a thousand typing steps.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <memory>
 #include <random>
 
 #include <malloc.h>
@@ -80,6 +84,70 @@ void BM_FirstUndo(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FirstUndo)->Unit(benchmark::kMillisecond);
+
+void caretIntoParagraph(Editor& editor, int32_t line, int32_t cell) {
+  Document& doc = editor.doc();
+  doc.CurLine = doc.MarkLine = line;
+  doc.CurChar = doc.MarkChar = cell;
+}
+
+// The first key typed into a document just laid out: its step, the edit
+// and the layout after it. Each run starts a new window.
+void BM_FirstKeyOfASession(benchmark::State& state) {
+  QuietHost host;
+  double bytes = 0, slowest = 0;
+  bool firstRun = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>(host);
+    fillLongText(*editor);
+    caretIntoParagraph(*editor, editor->doc().Fields[0].LineCount() / 2, 5);
+    const size_t before = heapInUse();
+    state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
+    editor->getkeysKeyPress('x');
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    state.PauseTiming();
+    // The first run of the process is the cold one (caches, first pages).
+    if (firstRun) state.counters["cold_ms"] = elapsed.count();
+    firstRun = false;
+    slowest = std::max(slowest, elapsed.count());
+    bytes = static_cast<double>(heapInUse() - before);
+    editor.reset();
+    state.ResumeTiming();
+  }
+  state.counters["bytes_first_key"] = bytes;
+  state.counters["max_ms"] = slowest;
+}
+BENCHMARK(BM_FirstKeyOfASession)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A thousand typing steps, each a key after the caret moved down a line
+// with the arrow key (which ends the run of typing): the time per step and
+// the memory all steps hold.
+void BM_ThousandTypingSteps(benchmark::State& state) {
+  QuietHost host;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>(host);
+    fillLongText(*editor);
+    editor->setMaxUndoSteps(1000);
+    caretIntoParagraph(*editor, 10, 3);
+    const size_t before = heapInUse();
+    state.ResumeTiming();
+    for (int32_t step = 0; step < 1000; ++step) {
+      editor->getkeysKeyDown(kKeyDown, 0);
+      editor->getkeysKeyPress(static_cast<uint8_t>('a' + step % 26));
+    }
+    state.PauseTiming();
+    state.counters["steps"] = editor->undoHistory().UndoCount();
+    state.counters["heap_mb"] = static_cast<double>(heapInUse() - before) / (1 << 20);
+    editor->MakeCopyForUndo("Eingabe");  // settles what the last typing step holds
+    state.counters["held_mb"] = static_cast<double>(editor->undoHistory().heldBytes()) / (1 << 20);
+    editor.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ThousandTypingSteps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace vendaro

@@ -83,7 +83,7 @@ TFieldRec& Document::NewPage(bool withLine) {
   return Fields.back();
 }
 
-void Document::InitNewLine(std::vector<TLineRec>& lines, size_t index) {
+void Document::InitNewLine(LineList& lines, size_t index) {
   if (index >= lines.size()) lines.resize(index + 1);
   lines[index] = TLineRec{};
 }
@@ -187,15 +187,19 @@ int32_t Document::GetFootNoteField(int32_t id) const {
 }
 
 namespace {
-template <typename Fn>
-void forEachLine(std::vector<TFieldRec>& fields, Fn fn) {
-  for (TFieldRec& f : fields)
-    for (TLineRec& l : f.Lines) fn(l);
+// Writes only the lines whose flag differs: a line shared with undo steps is
+// copied when written, and clearing after every layout must not copy all.
+void setEveryDirtyFlag(std::vector<TFieldRec>& fields, uint8_t dirty) {
+  for (TFieldRec& f : fields) {
+    const LineList& lines = f.Lines;
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i].Dirty != dirty) f.Lines[i].Dirty = dirty;
+  }
 }
 }  // namespace
 
-void Document::ClearAllDirtyFlags() { forEachLine(Fields, [](TLineRec& l) { l.Dirty = 0; }); }
-void Document::SetAllDirtyFlags() { forEachLine(Fields, [](TLineRec& l) { l.Dirty = 1; }); }
+void Document::ClearAllDirtyFlags() { setEveryDirtyFlag(Fields, 0); }
+void Document::SetAllDirtyFlags() { setEveryDirtyFlag(Fields, 1); }
 
 void Document::RenderChar(TCharRec& cell, bool superscript, std::string_view text) {
   assert(cell.FontIndex >= 0 && cell.FontIndex < FontCount());

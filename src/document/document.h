@@ -72,7 +72,7 @@ class Document {
   // Appends a frame: the page-1 body when it is the first, else a copy of
   // frame 0 without lines or chain links. `withLine` gives it one empty line.
   TFieldRec& NewPage(bool withLine);
-  static void InitNewLine(std::vector<TLineRec>& lines, size_t index);
+  static void InitNewLine(LineList& lines, size_t index);
   void InsertNewLine(int32_t field, int32_t at);
   // Inserts a cell at the caret, with the input format's font; null when the
   // caret lies outside the records.

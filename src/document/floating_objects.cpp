@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace vendaro {
 namespace {
@@ -67,7 +68,7 @@ bool iscolladingwithfield(Document& doc, FlowCell& cell) {
                       doc.Fields[static_cast<size_t>(cell.field)].FieldType == kFieldBody;
   bool lineMayAnchor = false;
   if (inBody && cell.line >= 0 && cell.line < doc.Fields[static_cast<size_t>(cell.field)].LineCount()) {
-    const TLineRec& line = doc.Fields[static_cast<size_t>(cell.field)].Lines[static_cast<size_t>(cell.line)];
+    const TLineRec& line = std::as_const(doc).Fields[static_cast<size_t>(cell.field)].Lines[static_cast<size_t>(cell.line)];
     lineMayAnchor = line.InTable ? line.CellFirstLine != 0 : cell.anchorCandidate;
   }
   bool moved = false;

@@ -1,6 +1,7 @@
 #include "document/paragraph_format.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vendaro {
 namespace {
@@ -96,10 +97,18 @@ void writeFields(TParaFormat& to, const ParagraphValues& v, uint32_t fields) {
   if (fields & kParaBulletFont) writeBulletFont(to, v);
 }
 
-void writeLine(TLineRec& line, const ParagraphValues& v, uint32_t fields) {
-  writeFields(line.Para, v, fields);
+// A line whose format stays as it is is not written: it stays clean for the
+// layout and shared with the undo steps. The alignment alone leaves the
+// line breaks where they are (painting places the text).
+void writeLine(Document& doc, LinePos p, const ParagraphValues& v, uint32_t fields) {
+  const TLineRec& current = std::as_const(doc).Fields[static_cast<size_t>(p.field)].Lines[static_cast<size_t>(p.line)];
+  TParaFormat para = current.Para;
+  writeFields(para, v, fields);
+  if (para == current.Para && !(fields & kParaColumns)) return;
+  TLineRec& line = lineAt(doc, p);
+  line.Para = std::move(para);
   if (fields & kParaColumns) writeSection(line, v);
-  line.Dirty = 1;
+  if (fields != kParaAlignment) line.Dirty = 1;
 }
 
 // Position order along the text: lines of one frame by index, frames by
@@ -200,7 +209,7 @@ void setParagraphFields(Document& doc, const ParagraphValues& values, uint32_t f
   if (!caretLineValid(doc)) return;
   LinePos caret{doc.CurField, doc.CurLine};
   if (onlyCaretLine) {
-    writeLine(lineAt(doc, caret), values, fields);
+    writeLine(doc, caret, values, fields);
     return;
   }
   std::vector<LinePos> touched = hasSelection(doc) ? selectedLines(doc) : std::vector<LinePos>{caret};
@@ -218,8 +227,8 @@ void setParagraphFields(Document& doc, const ParagraphValues& values, uint32_t f
       if (marks.empty()) marks.resize(doc.Fields[static_cast<size_t>(p.field)].Lines.size());
       if (marks[static_cast<size_t>(p.line)]) continue;
       marks[static_cast<size_t>(p.line)] = true;
-      TLineRec& line = lineAt(doc, p);
-      writeLine(line, values, fields);
+      writeLine(doc, p, values, fields);
+      const TLineRec& line = std::as_const(doc).Fields[static_cast<size_t>(p.field)].Lines[static_cast<size_t>(p.line)];
       if ((fields & kParaColumns) && line.InTable && line.RowCells >= 2) {
         // A row is one section: its cells' lines must all carry the settings.
         for (LinePos cell : tableRowLines(doc, p)) writeSection(lineAt(doc, cell), values);

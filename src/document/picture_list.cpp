@@ -1,15 +1,19 @@
 #include "document/picture_list.h"
 
+#include <unordered_set>
 #include <vector>
 
 namespace vendaro {
 namespace {
 
-void markUsed(const std::vector<TFieldRec>& fields, std::vector<bool>& used) {
+// A line that several snapshots share is looked at once (`seen`).
+void markUsed(const std::vector<TFieldRec>& fields, std::vector<bool>& used, std::unordered_set<const void*>& seen) {
   for (const TFieldRec& f : fields)
-    for (const TLineRec& l : f.Lines)
-      for (const TCharRec& c : l.Chars)
+    for (size_t i = 0; i < f.Lines.size(); ++i) {
+      if (!seen.insert(f.Lines.identity(i)).second) continue;
+      for (const TCharRec& c : f.Lines[i].Chars)
         if (c.Kind == kCellPicture && c.PictureIndex < used.size()) used[c.PictureIndex] = true;
+    }
 }
 
 }  // namespace
@@ -33,8 +37,9 @@ void FreeBildInListeIfNotNeeded(Document& doc, std::span<const Document* const> 
 
 void FreeBildInListeIfNotNeeded(Document& doc, std::span<const std::vector<TFieldRec>* const> snapshotFrames) {
   std::vector<bool> used(doc.Pictures.size(), false);
-  markUsed(doc.Fields, used);
-  for (const std::vector<TFieldRec>* fields : snapshotFrames) markUsed(*fields, used);
+  std::unordered_set<const void*> seen;
+  markUsed(doc.Fields, used, seen);
+  for (const std::vector<TFieldRec>* fields : snapshotFrames) markUsed(*fields, used, seen);
   for (int32_t i = 0; i < doc.PictureCount(); ++i)
     if (!used[static_cast<size_t>(i)]) FreeBildInListe(doc, i);
 }

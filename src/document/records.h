@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/owned_value.h"
+#include "document/shared_vector.h"
 
 namespace vendaro {
 
@@ -133,6 +134,10 @@ struct TLineRec {
   bool operator==(const TLineRec&) const = default;
 };
 
+// A frame's lines: copies of a frame (undo steps) share the lines neither
+// side has changed since.
+using LineList = SharedVector<TLineRec>;
+
 struct TFieldRec {
   double Left = 0, Top = 0, Right = 0, Bottom = 0;
   double MarginLeft = 0, MarginTop = 0, MarginRight = 0, MarginBottom = 0;
@@ -154,7 +159,7 @@ struct TFieldRec {
   int32_t PrevField = -1;
   int32_t NextField = -1;
   uint8_t KeepAspect = 0;
-  std::vector<TLineRec> Lines;
+  LineList Lines;
   uint8_t Visited = 0;
   uint8_t ObjSelected = 0;
   uint8_t LineFlip = 0;

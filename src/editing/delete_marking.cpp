@@ -31,7 +31,7 @@ class CellEraser {
 // Takes the emptied line `pos` of a table out of its row group: the group's
 // other lines count one cell less and the later ones move one column left.
 void removeTableLine(Document& doc, const TextPos& pos) {
-  std::vector<TLineRec>& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
+  LineList& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
   const TLineRec& gone = lines[static_cast<size_t>(pos.line)];
   if (!gone.InTable || !gone.Chars.empty()) return;
   const int32_t first = pos.line - std::max(gone.CellIndex, 0);
@@ -47,7 +47,7 @@ void removeTableLine(Document& doc, const TextPos& pos) {
 
 // After lines were removed the caret may stand past its frame's end.
 void keepPositionInFrame(Document& doc, TextPos& pos) {
-  std::vector<TLineRec>& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
+  LineList& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
   if (lines.empty()) Document::InitNewLine(lines, 0);
   pos.line = std::clamp(pos.line, 0, static_cast<int32_t>(lines.size()) - 1);
   pos.cell = std::clamp(pos.cell, 0, lines[static_cast<size_t>(pos.line)].CharCount());

@@ -100,7 +100,7 @@ void Editor::deleteForward() {
       line->LineEnd = kLineEndSoft;
     } else if (line->Chars.empty()) {
       // An empty paragraph before a table goes away.
-      std::vector<TLineRec>& lines = doc_.Fields[static_cast<size_t>(doc_.CurField)].Lines;
+      LineList& lines = doc_.Fields[static_cast<size_t>(doc_.CurField)].Lines;
       if (lines.size() > 1 && doc_.CurLine + 1 < static_cast<int32_t>(lines.size())) {
         lines.erase(lines.begin() + doc_.CurLine);
         doc_.CurChar = 0;

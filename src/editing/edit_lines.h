@@ -13,8 +13,12 @@
 
 namespace vendaro {
 
-// The line record at `pos` for changing; null outside the records.
-inline TLineRec* editLine(Document& doc, const TextPos& pos) { return const_cast<TLineRec*>(lineAt(doc, pos)); }
+// The line record at `pos` for changing (a line an undo step shares is
+// copied first); null outside the records.
+inline TLineRec* editLine(Document& doc, const TextPos& pos) {
+  if (lineAt(doc, pos) == nullptr) return nullptr;
+  return &doc.Fields[static_cast<size_t>(pos.field)].Lines[static_cast<size_t>(pos.line)];
+}
 
 // One line group up or down in the column of `pos` (a table cell's text runs
 // down its column through the row's groups); false at the ends of the flow.

@@ -106,6 +106,7 @@ class Editor {
   void FreeBildInListeIfNotNeeded();
   const UndoHistory& undoHistory() const { return undo_; }
   void setMaxUndoSteps(int32_t steps) { undo_.MaxUndoSteps = steps; }
+  void setUndoMemoryLimit(size_t bytes) { undo_.MemoryLimit = bytes; }
 
   // --- keyboard editing (keyboard_editing.cpp, navigation_keys.cpp,
   // typing.cpp, deleting.cpp, delete_marking.cpp, line_breaks.cpp) -------

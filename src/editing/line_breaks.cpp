@@ -30,7 +30,7 @@ TLineRec continuationOf(const TLineRec& model, int32_t rowCells, int32_t column)
 TextPos splitLineAt(Document& doc, const TextPos& pos, int32_t kind) {
   TLineRec* caretLine = editLine(doc, pos);
   if (!caretLine) return pos;
-  std::vector<TLineRec>& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
+  LineList& lines = doc.Fields[static_cast<size_t>(pos.field)].Lines;
   const bool inGroup = caretLine->RowCells > 1 && caretLine->CellIndex >= 0 && caretLine->CellIndex < caretLine->RowCells &&
                        pos.line - caretLine->CellIndex >= 0 &&
                        pos.line - caretLine->CellIndex + caretLine->RowCells <= static_cast<int32_t>(lines.size());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/caret_moves.h"
+#include "editing/edit_lines.h"
 #include "spelling/suggestions.h"
 #include "spelling/wrapped_words.h"
 
@@ -33,7 +34,7 @@ std::optional<MisspeltWord> misspeltPieceAt(const Document& doc, const TextPos& 
 // Marks the word's line for layout and every line for a fresh check, so
 // that the word's marks go wherever it stands.
 void relayout(Editor& editor, const MisspeltWord& word) {
-  if (const TLineRec* line = lineAt(editor.doc(), word.start)) const_cast<TLineRec*>(line)->Dirty = 1;
+  if (TLineRec* line = editLine(editor.doc(), word.start)) line->Dirty = 1;
   editor.recheckSpelling();
   editor.RefreshDirtyContent();
 }

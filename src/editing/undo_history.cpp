@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <numeric>
+
+#include "document/shared_lines.h"
 
 namespace vendaro {
 namespace {
@@ -24,16 +27,19 @@ UndoControl control(std::string_view label, const TUndoRec* step) {
 bool UndoHistory::record(const Document& doc, std::string_view caption, bool original) {
   bool freed = pos_ < UndoCount();
   steps_.erase(steps_.begin() + pos_, steps_.end());
+  held_.resize(steps_.size());
   // A loop rather than a single step, so that a lowered setting takes
   // effect with the next command instead of never.
   if (!original) {
     const int32_t excess = std::clamp(pos_ - std::max(MaxUndoSteps, 0), 0, pos_);
     if (excess > 0) {
-      steps_.erase(steps_.begin(), steps_.begin() + excess);
-      pos_ -= excess;
+      dropOldest(excess);
       freed = true;
     }
   }
+  // What the step before holds alone is now settled: the lines the
+  // document changed since.
+  if (!steps_.empty()) held_.back() = bytesNotShared(steps_.back().Fields, doc.Fields);
 
   TUndoRec& rec = steps_.emplace_back();
   rec.Caption = boundedCaption(caption);
@@ -48,9 +54,27 @@ bool UndoHistory::record(const Document& doc, std::string_view caption, bool ori
   rec.CurFont = doc.CurFont;
   rec.PageWidth = doc.PageWidth;
   rec.PageHeight = doc.PageHeight;
+  held_.push_back(bytesNotShared(rec.Fields, doc.Fields));
   pos_ = UndoCount();
+  if (!original && keepWithinMemoryLimit()) freed = true;
   return freed;
 }
+
+void UndoHistory::dropOldest(int32_t count) {
+  steps_.erase(steps_.begin(), steps_.begin() + count);
+  held_.erase(held_.begin(), held_.begin() + count);
+  pos_ = std::max(pos_ - count, 0);
+}
+
+bool UndoHistory::keepWithinMemoryLimit() {
+  int32_t dropped = 0;
+  size_t held = heldBytes();
+  while (dropped + 1 < UndoCount() && held > MemoryLimit) held -= held_[static_cast<size_t>(dropped++)];
+  if (dropped > 0) dropOldest(dropped);
+  return dropped > 0;
+}
+
+size_t UndoHistory::heldBytes() const { return std::accumulate(held_.begin(), held_.end(), size_t{0}); }
 
 void UndoHistory::load(int32_t index, Document& doc) const {
   const TUndoRec& rec = step(index);
@@ -78,11 +102,16 @@ void UndoHistory::setPos(int32_t pos) {
 void UndoHistory::FreeUndoCopy(int32_t index) {
   if (index < 0 || index >= UndoCount()) return;
   steps_.erase(steps_.begin() + index);
+  held_.erase(held_.begin() + index);
+  // The step before now hands on to the one after the freed step.
+  if (index > 0 && index < UndoCount())
+    held_[static_cast<size_t>(index - 1)] = bytesNotShared(steps_[static_cast<size_t>(index - 1)].Fields, steps_[static_cast<size_t>(index)].Fields);
   if (index < pos_) --pos_;
 }
 
 void UndoHistory::FreeAllUndoCops() {
   steps_.clear();
+  held_.clear();
   pos_ = 0;
   UndoMergeOpen = false;
 }

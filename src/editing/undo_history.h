@@ -1,6 +1,8 @@
 // undo_history.h — the undo steps of one document: whole-document snapshots
 // in a list with a current position, how they are taken, trimmed and loaded,
-// and the captions the undo and redo controls show.
+// and the captions the undo and redo controls show. Snapshots share every
+// line that did not change with the document and with each other, so a step
+// costs what changed since the one before; the steps' memory is bounded.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +32,9 @@ struct TUndoRec {
 
 inline constexpr size_t kMaxUndoCaptionBytes = 255;
 inline constexpr int32_t kDefaultMaxUndoSteps = 10;
+// Beyond this many bytes held by the steps alone (not shared with the
+// document), the oldest steps go, however many MaxUndoSteps allows.
+inline constexpr size_t kDefaultUndoMemoryLimit = size_t{512} << 20;
 // The drop-down lists of the undo and redo buttons show at most this many.
 inline constexpr size_t kMaxUndoPopupEntries = 20;
 // The internal step that keeps the state from before the first undo.
@@ -45,8 +50,9 @@ class UndoHistory {
   const TUndoRec& step(int32_t index) const { return steps_.at(static_cast<size_t>(index)); }
 
   // Appends a snapshot of `doc` at the current position after discarding the
-  // redo part and, unless `original`, the oldest steps beyond MaxUndoSteps.
-  // Answers whether any earlier snapshot was freed on the way.
+  // redo part and, unless `original`, the oldest steps beyond MaxUndoSteps
+  // or the memory limit. Answers whether any earlier snapshot was freed on
+  // the way.
   bool record(const Document& doc, std::string_view caption, bool original);
   // Puts snapshot `index` into `doc`, which keeps its own fonts and pictures.
   void load(int32_t index, Document& doc) const;
@@ -57,6 +63,9 @@ class UndoHistory {
   void FreeAllUndoCops();
   // The frame arrays of all snapshots, for the picture clean-up.
   std::vector<const std::vector<TFieldRec>*> snapshotFrames() const;
+  // Bytes the steps hold that the document does not share, as measured when
+  // the newest step was taken (the document's later changes not counted).
+  size_t heldBytes() const;
 
   // Tool bar buttons: enabled state and hint.
   UndoControl undoButton() const;
@@ -73,12 +82,20 @@ class UndoHistory {
   // Whether the newest snapshot may absorb the next edit, and of which kind.
   bool UndoMergeOpen = false;
   int32_t UndoMergeKind = kMergeTyping;
+  size_t MemoryLimit = kDefaultUndoMemoryLimit;
 
  private:
   const TUndoRec* undoStep() const;  // null when nothing can be undone
   const TUndoRec* redoStep() const;  // null when nothing can be redone
+  void dropOldest(int32_t count);
+  // Drops the oldest steps while the steps hold more than MemoryLimit,
+  // keeping the newest; answers whether it dropped any.
+  bool keepWithinMemoryLimit();
 
   std::vector<TUndoRec> steps_;
+  // Per step: what it holds that the step after it (for the newest: the
+  // document when it was taken) does not share.
+  std::vector<size_t> held_;
   int32_t pos_ = 0;
 };
 

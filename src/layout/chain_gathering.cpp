@@ -1,7 +1,6 @@
 // chain_gathering.cpp — before wrapping, the text of every chain of linked
 // frames goes back into the chain's first frame; pagination hands the part
 // that does not fit on to the following frames again.
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -35,13 +34,13 @@ void gatherFrame(LayoutRun& run, int32_t head, int32_t index) {
     // that repeated runs do not pile up empty lines in the first frame.
     // When an edit emptied it, the paragraph that ran into it ends
     // earlier now and is wrapped again.
-    if (!frame.Lines.empty() && frame.Lines[0].Dirty && !first.Lines.empty()) first.Lines.back().Dirty = 1;
+    if (!frame.Lines.empty() && std::as_const(frame.Lines)[0].Dirty && !first.Lines.empty()) first.Lines.back().Dirty = 1;
     if (keepsALine) {
       if (frame.Lines.empty()) frame.Lines.push_back(placeholderLine());
       return;
     }
     const TextPos end{head, first.LineCount() > 0 ? first.LineCount() - 1 : 0,
-                      first.LineCount() > 0 ? first.Lines.back().CharCount() : 0};
+                      first.LineCount() > 0 ? std::as_const(first.Lines).back().CharCount() : 0};
     run.positions.forEach([&](TextPos& p) {
       if (p.field == index) p = end;
     });
@@ -50,9 +49,7 @@ void gatherFrame(LayoutRun& run, int32_t head, int32_t index) {
   }
 
   const int32_t offset = first.LineCount();
-  first.Lines.insert(first.Lines.end(), std::make_move_iterator(frame.Lines.begin()),
-                     std::make_move_iterator(frame.Lines.end()));
-  frame.Lines.clear();
+  first.Lines.append(std::move(frame.Lines));
   run.positions.forEach([&](TextPos& p) {
     if (p.field != index) return;
     p.field = head;

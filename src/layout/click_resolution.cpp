@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "document/caret_moves.h"
 
@@ -48,7 +49,7 @@ bool sameChain(const Document& doc, int32_t a, int32_t b) {
 
 void recordDropCaret(PaintContext& ctx, const ClickTarget& t, const FramePlacement& place) {
   const LineGeometry& g = *t.line;
-  const TLineRec& line = ctx.doc.Fields[static_cast<size_t>(t.pos.field)].Lines[static_cast<size_t>(t.pos.line)];
+  const TLineRec& line = std::as_const(ctx.doc).Fields[static_cast<size_t>(t.pos.field)].Lines[static_cast<size_t>(t.pos.line)];
   const size_t cell = static_cast<size_t>(t.pos.cell);
   const double x = cell < line.Chars.size() ? g.cellX[cell] : g.cellX.back();
   ctx.state.dropCaret = {place.x(x), place.y(g.top), 2, place.y(g.bottom()) - place.y(g.top)};

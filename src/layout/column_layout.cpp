@@ -110,8 +110,8 @@ SpaltenInfo SectionColumns::lineInfo(size_t line, double available) {
   return info;
 }
 
-SpaltenInfo getspalteninfo(const std::vector<TLineRec>& lines, size_t line, double available) {
-  SectionColumns sections(lines);
+SpaltenInfo getspalteninfo(const LineList& lines, size_t line, double available) {
+  SectionColumns sections(LineRange(lines, 0));
   return sections.lineInfo(line, available);
 }
 

@@ -44,16 +44,28 @@ struct SpaltenInfo {
   bool columnBottom = false;  // at the bottom of a column of a section that ends the frame
 };
 
+// The lines of a frame from `first` on, read only.
+class LineRange {
+ public:
+  LineRange(const LineList& lines, size_t first) : lines_(&lines), first_(first) {}
+  size_t size() const { return lines_->size() - first_; }
+  const TLineRec& operator[](size_t i) const { return (*lines_)[first_ + i]; }
+
+ private:
+  const LineList* lines_;
+  size_t first_;
+};
+
 // Column sections of one frame's lines, each split once per available height.
 class SectionColumns {
  public:
-  explicit SectionColumns(std::span<const TLineRec> lines) : lines_(lines) {}
+  explicit SectionColumns(LineRange lines) : lines_(lines) {}
   SpaltenInfo lineInfo(size_t line, double available);
 
  private:
   void findSection(size_t line);
 
-  std::span<const TLineRec> lines_;
+  LineRange lines_;
   size_t first_ = 1, last_ = 0;  // none yet
   bool startsFrame_ = false, endsFrame_ = false;
   std::vector<ColumnEntry> entries_;
@@ -63,6 +75,6 @@ class SectionColumns {
 };
 
 // The column layout of `line` in its section for the available height.
-SpaltenInfo getspalteninfo(const std::vector<TLineRec>& lines, size_t line, double available);
+SpaltenInfo getspalteninfo(const LineList& lines, size_t line, double available);
 
 }  // namespace vendaro

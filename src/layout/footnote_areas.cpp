@@ -4,6 +4,7 @@
 // in the order the references are met.
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "layout/layout_run.h"
 
@@ -17,9 +18,14 @@ double areaHeight(const LayoutRun& run, int32_t index) {
   return area.Top - area.Bottom;
 }
 
-void showNumber(Document& doc, TCharRec& mark, int32_t number) {
-  mark.ShownNumber = static_cast<uint16_t>(number);
-  doc.RenderChar(mark, true, std::to_string(number));
+// Numbers mark `cell` of line `line`; the line is written only when the
+// mark changes, so that an unchanged line stays shared with undo steps.
+void showNumber(Document& doc, LineList& lines, size_t line, size_t cell, int32_t number) {
+  const TCharRec& mark = std::as_const(lines)[line].Chars[cell];
+  TCharRec shown = mark;
+  shown.ShownNumber = static_cast<uint16_t>(number);
+  doc.RenderChar(shown, true, std::to_string(number));
+  if (!(shown == mark)) lines[line].Chars[cell] = std::move(shown);
 }
 
 }  // namespace
@@ -35,7 +41,7 @@ void sizeFootnoteAreas(LayoutRun& run) {
     if (!isFootnoteArea(area)) continue;
     area.LayoutMark = 1;
     double height = 0;
-    for (const TLineRec& line : area.Lines)
+    for (const TLineRec& line : std::as_const(area.Lines))
       if (line.CellIndex == 0) height += line.LineHeight;
     height = std::min(height, doc.PageHeight / 2);
     area.Top = area.Bottom + height;  // both measured from the paper's bottom edge
@@ -53,10 +59,12 @@ double footnoteHeight(const LayoutRun& run, const TLineRec& line) {
   return height;
 }
 
-void placeFootnotes(LayoutRun& run, int32_t field, TLineRec& line, double& available) {
+void placeFootnotes(LayoutRun& run, int32_t field, size_t line, double& available) {
   Document& doc = run.doc;
   const int32_t page = doc.Fields[static_cast<size_t>(field)].PageNo;
-  for (TCharRec& reference : line.Chars) {
+  LineList& lines = doc.Fields[static_cast<size_t>(field)].Lines;
+  for (size_t cell = 0; cell < std::as_const(lines)[line].Chars.size(); ++cell) {
+    const TCharRec& reference = std::as_const(lines)[line].Chars[cell];
     if (reference.Kind != kCellNoteRef) continue;
     const int32_t index = doc.GetFootNoteField(reference.NoteID);
     // A reference whose area is gone has nothing to place or number.
@@ -66,7 +74,7 @@ void placeFootnotes(LayoutRun& run, int32_t field, TLineRec& line, double& avail
       // A second reference to an area already placed in this run (a copied
       // mark) shows the same number and takes no more room.
       const auto placed = run.footnoteNumbers.find(index);
-      if (placed != run.footnoteNumbers.end()) showNumber(doc, reference, placed->second);
+      if (placed != run.footnoteNumbers.end()) showNumber(doc, lines, line, cell, placed->second);
       continue;
     }
     const double height = areaHeight(run, index);
@@ -81,10 +89,13 @@ void placeFootnotes(LayoutRun& run, int32_t field, TLineRec& line, double& avail
 
     const int32_t number = run.nextFootnoteNumber++;
     run.footnoteNumbers[index] = number;
-    showNumber(doc, reference, number);
-    for (TLineRec& areaLine : area.Lines)
-      for (TCharRec& mark : areaLine.Chars)
-        if (mark.Kind == kCellNoteNumber && mark.ShownNumber != number) showNumber(doc, mark, number);
+    showNumber(doc, lines, line, cell, number);
+    const LineList& areaLines = area.Lines;
+    for (size_t areaLine = 0; areaLine < areaLines.size(); ++areaLine)
+      for (size_t k = 0; k < areaLines[areaLine].Chars.size(); ++k) {
+        const TCharRec& mark = areaLines[areaLine].Chars[k];
+        if (mark.Kind == kCellNoteNumber && mark.ShownNumber != number) showNumber(doc, area.Lines, areaLine, k, number);
+      }
 
     for (int32_t earlier : onPage.areas) {
       doc.Fields[static_cast<size_t>(earlier)].Top += height;

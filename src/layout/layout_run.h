@@ -163,6 +163,6 @@ double footnoteHeight(const LayoutRun& run, const TLineRec& line);
 // Places the area of every footnote reference in `line` at the bottom of
 // the page of frame `field` (the newest lowest), numbers reference and
 // area, and takes the area's height from `available`.
-void placeFootnotes(LayoutRun& run, int32_t field, TLineRec& line, double& available);
+void placeFootnotes(LayoutRun& run, int32_t field, size_t line, double& available);
 
 }  // namespace vendaro

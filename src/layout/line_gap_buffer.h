@@ -1,7 +1,8 @@
 // line_gap_buffer.h — a frame's lines seen through a movable gap, so that
 // the insertions and removals of one pass over a frame, which move steadily
 // forward (wrapping) or backward (joining), cost time in proportion to the
-// frame instead of its square.
+// frame instead of its square. Lines are read freely; `edit` gives a line
+// for changing, which copies it first while an undo step still shares it.
 #pragma once
 
 #include <cstddef>
@@ -13,27 +14,34 @@ namespace vendaro {
 
 class LineGapBuffer {
  public:
-  // While the buffer is open the frame's vector holds the gap; every access
+  // While the buffer is open the frame's list holds the gap; every access
   // to the lines goes through the buffer until close().
-  explicit LineGapBuffer(std::vector<TLineRec>& lines) : lines_(lines) {}
+  explicit LineGapBuffer(LineList& lines) : shares_(lines.shares_) {}
   ~LineGapBuffer() { close(); }
   LineGapBuffer(const LineGapBuffer&) = delete;
   LineGapBuffer& operator=(const LineGapBuffer&) = delete;
 
-  size_t size() const { return lines_.size() - gapLength(); }
-  TLineRec& operator[](size_t i) { return lines_[i < gapStart_ ? i : i + gapLength()]; }
-  const TLineRec& operator[](size_t i) const { return lines_[i < gapStart_ ? i : i + gapLength()]; }
+  size_t size() const { return shares_.size() - gapLength(); }
+  const TLineRec& operator[](size_t i) const { return shares_[slot(i)].read(); }
+  TLineRec& edit(size_t i) { return shares_[slot(i)].write(); }
+  // Gives line `i` a value of one of its fields; a line that has it already
+  // is left alone (and stays shared).
+  template <typename Field, typename Value>
+  void set(size_t i, Field TLineRec::*field, const Value& value) {
+    if ((*this)[i].*field != value) edit(i).*field = value;
+  }
 
   void insert(size_t at, TLineRec line);
   void erase(size_t at);
-  // Removes the gap: the frame's vector holds exactly the lines again.
+  // Removes the gap: the frame's list holds exactly the lines again.
   void close();
 
  private:
+  size_t slot(size_t i) const { return i < gapStart_ ? i : i + gapLength(); }
   size_t gapLength() const { return gapEnd_ - gapStart_; }
   void moveGapTo(size_t at);
 
-  std::vector<TLineRec>& lines_;
+  LineList::Shares& shares_;
   size_t gapStart_ = 0;
   size_t gapEnd_ = 0;
 };

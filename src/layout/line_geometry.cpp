@@ -35,7 +35,7 @@ RowEdges normalisedRow(const TLineRec& line, double columnWidth) {
 }
 
 // Left and right edge of the line's table cell, mm from the column's left.
-std::pair<double, double> cellEdges(const std::vector<TLineRec>& lines, size_t index, double columnWidth) {
+std::pair<double, double> cellEdges(const LineList& lines, size_t index, double columnWidth) {
   const TLineRec& line = lines[index];
   const RowEdges row = normalisedRow(line, columnWidth);
   const RowGroup group = rowGroupOf(lines, index);
@@ -173,7 +173,7 @@ class GeometryBuilder {
   // Moves the cell right of every object the text flows around; a changed
   // shift sends the line back to layout, which wraps with it.
   double flowAround(size_t index, size_t cellIndex, double x, const LineGeometry& g) {
-    TCharRec& cell = doc_->Fields[static_cast<size_t>(field_)].Lines[index].Chars[cellIndex];
+    const TCharRec& cell = frame_.Lines[index].Chars[cellIndex];
     FlowCell test;
     test.page = page_;
     test.anchorCandidate = g.paragraphStart;
@@ -187,9 +187,11 @@ class GeometryBuilder {
     test.height = g.height;
     iscolladingwithfield(*doc_, test);
     const auto shift = static_cast<float>(test.x - (textLeft_ + x));
+    // Only a changed line is written: it may be shared with undo steps.
     if (std::fabs(shift - cell.FlowShift) > 1e-4f) {
-      cell.FlowShift = shift;
-      doc_->Fields[static_cast<size_t>(field_)].Lines[index].Dirty = 1;
+      TLineRec& line = doc_->Fields[static_cast<size_t>(field_)].Lines[index];
+      line.Chars[cellIndex].FlowShift = shift;
+      line.Dirty = 1;
       effects_->flowShiftChanged = true;
     }
     return x + shift;
@@ -226,10 +228,12 @@ class GeometryBuilder {
   // each would never end, so such a field keeps the width it was laid out
   // with.
   void updatePageFields(size_t index) {
-    TLineRec& line = doc_->Fields[static_cast<size_t>(field_)].Lines[index];
     const std::string number = std::to_string(page_ + 1);
-    for (TCharRec& cell : line.Chars) {
-      if (cell.Kind != kCellField || textOf(cell.Code) != "page" || textOf(cell.Text) == number) continue;
+    for (size_t k = 0; k < frame_.Lines[index].Chars.size(); ++k) {
+      const TCharRec& shown = frame_.Lines[index].Chars[k];
+      if (shown.Kind != kCellField || textOf(shown.Code) != "page" || textOf(shown.Text) == number) continue;
+      // Written only when the number changes: the line may be shared with undo steps.
+      TCharRec& cell = doc_->Fields[static_cast<size_t>(field_)].Lines[index].Chars[k];
       SetPCharText(cell.Text, number);
       if (frame_.ShowOn != kShowOnOnePage && frame_.FieldType != kFieldBody) continue;
       const double before = cell.CharWidth;

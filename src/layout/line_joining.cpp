@@ -52,7 +52,7 @@ size_t markRunToWrapAgain(LineGapBuffer& lines, size_t bottom) {
     if (lines[top].Dirty) firstDirty = top;
   }
   if (firstDirty == SIZE_MAX) return top;
-  for (size_t line = firstDirty; line <= bottom; ++line) lines[line].Dirty = 1;
+  for (size_t line = firstDirty; line <= bottom; ++line) lines.set(line, &TLineRec::Dirty, 1);
   // From the line above the edit up to the run's start: the earliest line
   // whose break can see the edited text.
   size_t first = firstDirty > top ? firstDirty - 1 : top;
@@ -61,7 +61,7 @@ size_t markRunToWrapAgain(LineGapBuffer& lines, size_t bottom) {
     wordRunsOn = wordRunsOn && !endsTheWordFromAbove(lines[line]);
     if (wordRunsOn || looksFarAhead(lines[line - 1])) first = line - 1;
   }
-  for (size_t line = first; line < firstDirty; ++line) lines[line].Dirty = 1;
+  for (size_t line = first; line < firstDirty; ++line) lines.set(line, &TLineRec::Dirty, 1);
   return top;
 }
 
@@ -79,8 +79,8 @@ void markColumnToWrapAgain(LineGapBuffer& lines, size_t bottom) {
     dirty = dirty || lines[top].Dirty;
   }
   if (!dirty) return;
-  for (size_t line = bottom; line != top; line = lineAbove(line)) lines[line].Dirty = 1;
-  lines[top].Dirty = 1;
+  for (size_t line = bottom; line != top; line = lineAbove(line)) lines.set(line, &TLineRec::Dirty, 1);
+  lines.set(top, &TLineRec::Dirty, 1);
 }
 
 // The break cell that keeps a hard line end inside a joined table cell. A
@@ -98,8 +98,8 @@ TCharRec breakCellFor(const TLineRec& upper, const TLineRec& lower) {
 }
 
 void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperIndex, size_t lowerIndex) {
-  TLineRec& upper = lines[upperIndex];
-  TLineRec& lower = lines[lowerIndex];
+  TLineRec& upper = lines.edit(upperIndex);
+  const TLineRec& lower = lines[lowerIndex];
   if (upper.LineEnd != kLineEndSoft) upper.Chars.push_back(breakCellFor(upper, lower));
   // A position marked at the start of the lower line is now the position
   // after the upper line's last cell (a break cell hands it back on split).
@@ -112,8 +112,8 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
   upper.LineEnd = lower.LineEnd;
   upper.CellLastLine = lower.CellLastLine;
   if (upper.AnchorID == 0) upper.AnchorID = lower.AnchorID;
-  upper.Chars.insert(upper.Chars.end(), std::make_move_iterator(lower.Chars.begin()),
-                     std::make_move_iterator(lower.Chars.end()));
+  // Copied, not moved: an undo step may still hold the lower line.
+  upper.Chars.insert(upper.Chars.end(), lower.Chars.begin(), lower.Chars.end());
   const int32_t length = upper.CharCount();
   run.positions.forEach([&](TextPos& p) {
     if (p.field != field || p.line != static_cast<int32_t>(lowerIndex)) return;
@@ -145,13 +145,15 @@ void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
     if (!inCell && continuesSoftly(above, line)) {
       if (step > 1) markColumnToWrapAgain(lines, lower);
       else if (lower - 1 < markedDownTo) markedDownTo = markRunToWrapAgain(lines, lower);
-      // A run without an edit is not joined: on to the line above it.
-      if (step == 1 && !line.Dirty) {
+      // A run without an edit is not joined: on to the line above it. (The
+      // marks went into the lines themselves: `line` and `above` may be the
+      // undo steps' records, which marking does not change.)
+      if (step == 1 && !lines[lower].Dirty) {
         lower = markedDownTo + 1;
         continue;
       }
     }
-    if (!joinsOnto(above, line)) continue;
+    if (!joinsOnto(lines[lower - step], lines[lower])) continue;
     if (step > 1) {
       joinOnto(run, field, lines, lower - step, lower);
       continue;

@@ -25,14 +25,14 @@ bool startsParagraph(const TLineRec& line, const TLineRec* above) {
 
 // Numbered paragraphs count per table column, across all frames; any other
 // paragraph starts that column's count again.
-void numberParagraph(LayoutRun& run, TLineRec& line) {
+// Answers the number the paragraph starting with `line` shows.
+int32_t numberParagraph(LayoutRun& run, const TLineRec& line) {
   int32_t& counter = run.listCounters.try_emplace(line.CellIndex, 1).first->second;
-  if (line.Para.ListKind == 2) {
-    line.Para.ListNumber = counter;
-    counter = line.Para.ListNumber + 1;
-  } else {
+  if (line.Para.ListKind != 2) {
     counter = 1;
+    return line.Para.ListNumber;
   }
+  return counter++;
 }
 
 double availableWidth(double textWidth, const LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
@@ -66,19 +66,22 @@ void equaliseRow(LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
     after = std::max(after, lines[group.start + k].Para.SpaceAfter);
   }
   for (size_t k = 0; k < group.count; ++k) {
-    lines[group.start + k].Para.SpaceBefore = before;
-    lines[group.start + k].Para.SpaceAfter = after;
+    const TParaFormat& para = lines[group.start + k].Para;
+    if (para.SpaceBefore == before && para.SpaceAfter == after) continue;
+    TLineRec& cell = lines.edit(group.start + k);
+    cell.Para.SpaceBefore = before;
+    cell.Para.SpaceAfter = after;
   }
   if (line.CellIndex + 1 != line.RowCells) return;
   double height = -std::numeric_limits<double>::infinity();
   for (size_t k = 0; k < group.count; ++k) height = std::max(height, lines[group.start + k].LineHeight);
-  for (size_t k = 0; k < group.count; ++k) lines[group.start + k].LineHeight = height;
+  for (size_t k = 0; k < group.count; ++k) lines.set(group.start + k, &TLineRec::LineHeight, height);
 }
 
 // The height of the cells that stay on the line; an empty line is as high
 // as a space in the font last used for measuring.
 void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t index, std::span<const TCharRec> kept) {
-  TLineRec& line = lines[index];
+  TLineRec& line = lines.edit(index);
   double tallest = 0;
   for (const TCharRec& cell : kept) tallest = std::max(tallest, cell.CharHeight);
   double height = tallest > 0 ? tallest : run.measuringFontHeightMm();
@@ -90,7 +93,7 @@ void setLineHeight(LayoutRun& run, LineGapBuffer& lines, RowGroup group, size_t 
 void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index, double textWidth, bool paragraphStart) {
   const size_t skipped = run.takeRemainder(index);
   const RowGroup group = rowGroupOf(lines, index);
-  TLineRec& line = lines[index];
+  TLineRec& line = lines.edit(index);
   const std::span<TCharRec> cells = std::span(line.Chars).subspan(skipped);
   const double limit = availableWidth(textWidth, lines, group, line) - line.Para.RightIndent;
   line.LineHeight = -1.0;
@@ -142,11 +145,11 @@ void layOutWholeRowWhenAnyCellIsDirty(LineGapBuffer& lines, RowGroup group) {
   // An empty line is as high as the font measured last before it, which an
   // edit above it may change: it is always laid out again (it costs nothing).
   for (size_t k = 0; k < group.count; ++k)
-    if (lines[group.start + k].Chars.empty()) lines[group.start + k].Dirty = 1;
+    if (lines[group.start + k].Chars.empty()) lines.set(group.start + k, &TLineRec::Dirty, 1);
   bool dirty = false;
   for (size_t k = 0; k < group.count; ++k) dirty = dirty || lines[group.start + k].Dirty;
   if (!dirty) return;
-  for (size_t k = 0; k < group.count; ++k) lines[group.start + k].Dirty = 1;
+  for (size_t k = 0; k < group.count; ++k) lines.set(group.start + k, &TLineRec::Dirty, 1);
 }
 
 }  // namespace
@@ -161,22 +164,22 @@ void wrapLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
   const bool waitsForText = frame.PrevField >= 0 && frame.PrevField < run.doc.FieldCount() && frame.PrevField != field;
   size_t lastCleanText = SIZE_MAX;
   for (size_t index = 0; index < lines.size(); ++index) {
-    TLineRec& line = lines[index];
-    const RowGroup group = line.RowCells < 2 ? RowGroup{index, 1} : rowGroupOf(lines, index);
+    // Read only: a line is written when something in it changes, so that
+    // the lines an undo step shares stay shared.
+    const RowGroup group = lines[index].RowCells < 2 ? RowGroup{index, 1} : rowGroupOf(lines, index);
     if (group.count == 1) {
-      if (line.Chars.empty()) line.Dirty = 1;  // see layOutWholeRowWhenAnyCellIsDirty
+      if (lines[index].Chars.empty()) lines.set(index, &TLineRec::Dirty, 1);  // see layOutWholeRowWhenAnyCellIsDirty
     } else if (index == group.start) {
       layOutWholeRowWhenAnyCellIsDirty(lines, group);
     }
     const TLineRec* above = index >= group.count ? &lines[index - group.count] : nullptr;
-    const bool start = startsParagraph(line, above);
-    if (waitsForText) {
-      // nothing to number
-    } else if (start) {
-      numberParagraph(run, line);
-    } else {
-      line.Para.ListNumber = above->Para.ListNumber;  // every line of a paragraph shows its number
+    const bool start = startsParagraph(lines[index], above);
+    if (!waitsForText) {
+      // Every line of a paragraph shows its number.
+      const int32_t number = start ? numberParagraph(run, lines[index]) : above->Para.ListNumber;
+      if (lines[index].Para.ListNumber != number) lines.edit(index).Para.ListNumber = number;
     }
+    const TLineRec& line = lines[index];
     run.multiColumnLines = run.multiColumnLines || line.ColumnCount >= 2;
     if (line.Dirty) {
       if (lastCleanText != SIZE_MAX) run.measuringFont = lines[lastCleanText].Chars.back().FontIndex;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 #include <string>
 
 #include "document/floating_objects.h"
@@ -278,14 +279,15 @@ void PagePainter::updateAnchors() {
     if (object.AnchorDist < 0 || object.AnchorFieldIdx < 0 || object.AnchorFieldIdx >= doc_.FieldCount()) continue;
     TFieldRec& host = doc_.Fields[static_cast<size_t>(object.AnchorFieldIdx)];
     if (object.AnchorLineIdx < 0 || object.AnchorLineIdx >= host.LineCount()) continue;
-    TLineRec& line = host.Lines[static_cast<size_t>(object.AnchorLineIdx)];
-    if (line.AnchorID < kFirstAnchorId) {
+    const auto lineIndex = static_cast<size_t>(object.AnchorLineIdx);
+    // The line is written only when it gets an id: it may be shared with undo steps.
+    if (std::as_const(host.Lines)[lineIndex].AnchorID < kFirstAnchorId) {
       int32_t id = getFreeAnkerID(doc_);
       while (lineIds.count(id)) ++id;
-      line.AnchorID = id;
+      host.Lines[lineIndex].AnchorID = id;
       lineIds.insert(id);
     }
-    object.AnchorID = line.AnchorID;
+    object.AnchorID = std::as_const(host.Lines)[lineIndex].AnchorID;
     object.AnchorDX = object.NewAnchorDX;
     object.AnchorDY = object.NewAnchorDY;
   }

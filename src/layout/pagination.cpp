@@ -2,8 +2,7 @@
 // sections are split into columns, footnote areas go to the bottom of the
 // page, and what does not fit a linked text box moves on to the next box of
 // its chain. Other frames keep what does not fit (it is drawn clipped).
-#include <iterator>
-#include <span>
+#include <utility>
 #include <vector>
 
 #include "document/paragraph_format.h"
@@ -13,17 +12,56 @@
 namespace vendaro {
 namespace {
 
-void applyColumnInfo(TLineRec& line, const SpaltenInfo& info, double textWidth) {
+// The fields that place a line in its column section.
+struct ColumnFields {
+  int32_t ColumnIndex = 0;
+  int32_t ColumnBreaks = 0;
+  double ColumnX = 0;
+  double SepLeftX = 0;
+  double SepRightX = 0;
+  uint8_t ColumnTop = 0;
+  uint8_t ColumnBottom = 0;
+  double ColumnBackY = 0;
+  double ColumnRestY = 0;
+  bool operator==(const ColumnFields&) const = default;
+};
+
+ColumnFields columnFieldsOf(const TLineRec& line) {
+  return {line.ColumnIndex, line.ColumnBreaks, line.ColumnX,   line.SepLeftX,   line.SepRightX,
+          line.ColumnTop,   line.ColumnBottom, line.ColumnBackY, line.ColumnRestY};
+}
+
+void writeColumnFields(TLineRec& line, const ColumnFields& fields) {
+  line.ColumnIndex = fields.ColumnIndex;
+  line.ColumnBreaks = fields.ColumnBreaks;
+  line.ColumnX = fields.ColumnX;
+  line.SepLeftX = fields.SepLeftX;
+  line.SepRightX = fields.SepRightX;
+  line.ColumnTop = fields.ColumnTop;
+  line.ColumnBottom = fields.ColumnBottom;
+  line.ColumnBackY = fields.ColumnBackY;
+  line.ColumnRestY = fields.ColumnRestY;
+}
+
+// Every layout run places every line: a line is written only when its place
+// changed, so that the lines undo steps share stay shared.
+void placeInColumn(LineList& lines, size_t index, const ColumnFields& fields) {
+  if (columnFieldsOf(std::as_const(lines)[index]) != fields) writeColumnFields(lines[index], fields);
+}
+
+ColumnFields columnFieldsFor(const TLineRec& line, const SpaltenInfo& info, double textWidth) {
   const double width = columnWidth(textWidth, line);
-  line.ColumnIndex = info.slot.columnIndex;
-  line.ColumnBreaks = info.breaks;
-  line.ColumnX = (width + line.ColumnGap) * line.ColumnIndex;
-  line.SepLeftX = line.ColumnX - line.ColumnGap / 2;
-  line.SepRightX = (width + line.ColumnGap) * (line.ColumnIndex + 1) - line.ColumnGap / 2;
-  line.ColumnTop = info.columnTop ? 1 : 0;
-  line.ColumnBottom = info.columnBottom ? 1 : 0;
-  line.ColumnBackY = info.slot.backY;
-  line.ColumnRestY = info.slot.restY;
+  ColumnFields fields;
+  fields.ColumnIndex = info.slot.columnIndex;
+  fields.ColumnBreaks = info.breaks;
+  fields.ColumnX = (width + line.ColumnGap) * fields.ColumnIndex;
+  fields.SepLeftX = fields.ColumnX - line.ColumnGap / 2;
+  fields.SepRightX = (width + line.ColumnGap) * (fields.ColumnIndex + 1) - line.ColumnGap / 2;
+  fields.ColumnTop = info.columnTop ? 1 : 0;
+  fields.ColumnBottom = info.columnBottom ? 1 : 0;
+  fields.ColumnBackY = info.slot.backY;
+  fields.ColumnRestY = info.slot.restY;
+  return fields;
 }
 
 // The frame a linked text box passes its overflow to, −1 when it keeps it.
@@ -36,19 +74,18 @@ int32_t overflowTarget(const Document& doc, int32_t field) {
 
 // Lines before `skipped` went to the boxes before this one: the frame keeps
 // a vector of its own lines only.
-void dropSkippedLines(std::vector<TLineRec>& lines, size_t skipped) {
+void dropSkippedLines(LineList& lines, size_t skipped) {
   if (skipped == 0) return;
-  lines = std::vector<TLineRec>(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(skipped)),
-                                std::make_move_iterator(lines.end()));
+  lines = lines.takeFrom(skipped);
 }
 
 // Moves lines `from`… of `field` (counted after its `skipped` lines) to the
 // front of `target`; an empty box gives up its placeholder line first, and
 // then takes the whole vector (see LayoutRun::skippedLines).
 void passOverflow(LayoutRun& run, int32_t field, size_t skipped, size_t from, int32_t target) {
-  std::vector<TLineRec>& source = run.doc.Fields[static_cast<size_t>(field)].Lines;
-  std::vector<TLineRec>& dest = run.doc.Fields[static_cast<size_t>(target)].Lines;
-  if (dest.size() == 1 && dest[0].Chars.empty() && dest[0].LineEnd == kLineEndSoft) {
+  LineList& source = run.doc.Fields[static_cast<size_t>(field)].Lines;
+  LineList& dest = run.doc.Fields[static_cast<size_t>(target)].Lines;
+  if (dest.size() == 1 && std::as_const(dest)[0].Chars.empty() && std::as_const(dest)[0].LineEnd == kLineEndSoft) {
     dest.clear();
     run.positions.forEach([&](TextPos& p) {
       if (p.field == target) p = {field, static_cast<int32_t>(from), 0};  // lands on the first line passed
@@ -56,16 +93,14 @@ void passOverflow(LayoutRun& run, int32_t field, size_t skipped, size_t from, in
   }
   const auto moved = static_cast<int32_t>(source.size() - skipped - from);
   run.positions.linesInserted(target, 0, moved);
-  const auto at = [](std::vector<TLineRec>& lines, size_t index) {
-    return std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(index));
-  };
   if (dest.empty()) {
+    // The lines the box keeps stay in the taken list too, skipped, until
+    // the box is stacked; meanwhile both lists share them.
     dest = std::move(source);
-    source = std::vector<TLineRec>(at(dest, skipped), at(dest, skipped + from));
+    source = dest.slice(skipped, skipped + from);
     run.skippedLines[target] = skipped + from;
   } else {
-    dest.insert(dest.begin(), at(source, skipped + from), std::make_move_iterator(source.end()));
-    source.erase(source.begin() + static_cast<std::ptrdiff_t>(skipped + from), source.end());
+    dest.prepend(source.takeFrom(skipped + from));
     dropSkippedLines(source, skipped);
   }
   run.positions.forEach([&](TextPos& p) {
@@ -88,22 +123,23 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
   double sectionTop = 0;
   int32_t previousEnd = kLineEndParagraph;
   const size_t skipped = run.takeSkippedLines(field);
-  const std::span<TLineRec> lines = std::span(frame.Lines).subspan(skipped);
+  const LineRange lines(frame.Lines, skipped);
   SectionColumns sections(lines);
 
   for (size_t index = 0; index < lines.size(); ++index) {
-    TLineRec& line = lines[index];
-    y += line.Para.SpaceBefore;
+    const TLineRec& unplaced = lines[index];
+    y += unplaced.Para.SpaceBefore;
     bool beyondLastColumn = false;
-    if (line.ColumnCount >= 2) {
-      if (index == 0 || !sameSection(lines[index - 1], line)) sectionTop = y;
+    ColumnFields place;
+    if (unplaced.ColumnCount >= 2) {
+      if (index == 0 || !sameSection(lines[index - 1], unplaced)) sectionTop = y;
       const SpaltenInfo info = sections.lineInfo(index, available - 1 - sectionTop);
-      applyColumnInfo(line, info, textWidth);
-      y = y - line.ColumnBackY + line.ColumnRestY;
+      place = columnFieldsFor(unplaced, info, textWidth);
+      y = y - place.ColumnBackY + place.ColumnRestY;
       beyondLastColumn = info.slot.beyondLastColumn;
-    } else {
-      clearColumnFields(line);
     }
+    placeInColumn(frame.Lines, skipped + index, place);
+    const TLineRec& line = lines[index];  // placing it may have copied it
     // The cells of a table row share one height: only the first counts.
     if (isLaterRowCell(line)) y -= line.Para.SpaceBefore;
     else y += line.LineHeight + line.Para.SpaceAfter;
@@ -121,16 +157,16 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
           passOverflow(run, field, skipped, index, target);
           return target;
         }
-        if (footnotesExist) placeFootnotes(run, field, line, available);
+        if (footnotesExist) placeFootnotes(run, field, skipped + index, available);
         // The lines kept below the frame's end stand in no column; clearing
         // them keeps the result independent of where they stood before.
         if (run.multiColumnLines)
-          for (size_t below = index; below < lines.size(); ++below) clearColumnFields(lines[below]);
+          for (size_t below = index; below < lines.size(); ++below) placeInColumn(frame.Lines, skipped + below, {});
         dropSkippedLines(frame.Lines, skipped);
         return -1;
       }
     }
-    if (footnotesExist) placeFootnotes(run, field, line, available);
+    if (footnotesExist) placeFootnotes(run, field, skipped + index, available);
     previousEnd = line.LineEnd;
   }
   dropSkippedLines(frame.Lines, skipped);
@@ -139,17 +175,7 @@ int32_t stackFrame(LayoutRun& run, int32_t field, bool footnotesExist) {
 
 }  // namespace
 
-void clearColumnFields(TLineRec& line) {
-  line.ColumnIndex = 0;
-  line.ColumnBreaks = 0;
-  line.ColumnX = 0;
-  line.SepLeftX = 0;
-  line.SepRightX = 0;
-  line.ColumnTop = 0;
-  line.ColumnBottom = 0;
-  line.ColumnBackY = 0;
-  line.ColumnRestY = 0;
-}
+void clearColumnFields(TLineRec& line) { writeColumnFields(line, {}); }
 
 void paginate(LayoutRun& run) {
   Document& doc = run.doc;

@@ -15,13 +15,12 @@ namespace {
 bool isEmptySoftLine(const TLineRec& line) { return line.Chars.empty() && line.LineEnd == kLineEndSoft; }
 
 // A new line of a row group takes its cell line's settings; the end of the
-// row moves down to it.
-TLineRec continuationOf(TLineRec& source) {
+// row moves down to it (the caller takes it from the source).
+TLineRec continuationOf(const TLineRec& source) {
   TLineRec line = lineSettingsOf(source);
   line.LineEnd = kLineEndSoft;
   line.CellFirstLine = 0;
   line.CellLastLine = source.CellLastLine;
-  source.CellLastLine = 0;
   // Every line of the new group is laid out, so that the padding lines of
   // the other cells get a height and the row is equalised.
   line.Dirty = 1;
@@ -89,14 +88,17 @@ void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index
     const size_t at = group.start + group.count;
     std::vector<TLineRec> added;
     added.reserve(group.count);
-    for (size_t k = 0; k < group.count; ++k) added.push_back(continuationOf(lines[group.start + k]));
+    for (size_t k = 0; k < group.count; ++k) {
+      added.push_back(continuationOf(lines[group.start + k]));
+      lines.set(group.start + k, &TLineRec::CellLastLine, 0);
+    }
     for (size_t k = 0; k < group.count; ++k) lines.insert(at + k, std::move(added[k]));
     run.positions.linesInserted(field, static_cast<int32_t>(at), static_cast<int32_t>(group.count));
     next = at + (index - group.start);
   }
 
-  TLineRec& line = lines[index];
-  TLineRec& following = lines[next];
+  TLineRec& line = lines.edit(index);
+  TLineRec& following = lines.edit(next);
   // The end of the whole line belongs to its last piece.
   if (newGroup || isEmptySoftLine(following)) following.LineEnd = line.LineEnd;
   if (atBreakCell) {

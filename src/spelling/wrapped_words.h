@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/caret_moves.h"
@@ -22,13 +23,19 @@ namespace vendaro {
 // table the same cell's line in the next row group), continues its text.
 bool continuesOverSoftEnd(const TLineRec& line, const TLineRec& next);
 
-// A frame's lines by index: a std::vector<TLineRec> or the layout's buffer.
+// A frame's lines by index: a line vector or the layout's buffer. Lines are
+// read through `line` and changed through `editLine`, which copies a line
+// an undo step shares.
 template <typename Lines>
 class IndexedLines {
  public:
   using LineId = size_t;
   explicit IndexedLines(Lines& lines) : lines_(lines) {}
-  auto* line(size_t id) const { return id < lines_.size() ? &lines_[id] : nullptr; }
+  const TLineRec* line(size_t id) const { return id < std::as_const(lines_).size() ? &std::as_const(lines_)[id] : nullptr; }
+  TLineRec& editLine(size_t id) const {
+    if constexpr (requires { lines_.edit(id); }) return lines_.edit(id);
+    else return lines_[id];
+  }
   // The line one text step before (`direction` < 0) or after `id`.
   std::optional<size_t> step(size_t id, int direction) const {
     const auto by = static_cast<size_t>(rowStep(lines_[id]));
@@ -145,6 +152,14 @@ std::vector<WrappedWord<typename Flow::LineId>> wrappedWordsOfLine(const Flow& f
   return words;
 }
 
+// Gives a cell the misspelled mark or takes it; its line is written only
+// when the mark changes.
+template <typename Flow>
+void setMisspelled(const Flow& flow, const typename Flow::LineId& id, size_t cell, bool marked) {
+  if (GettingOpsB(flow.line(id)->Chars[cell].CharFlags, kFlagMisspelled) == marked) return;
+  SettingOpsB(flow.editLine(id).Chars[cell].CharFlags, kFlagMisspelled, marked);
+}
+
 // Gives each cell of `word` the misspelled mark when its piece is rejected,
 // and takes it from the others.
 template <typename Flow>
@@ -154,7 +169,7 @@ void markWrappedWord(const Flow& flow, const WrappedWord<typename Flow::LineId>&
   forEachCellOf(flow, word, [&](const typename Flow::LineId& id, int32_t cell, size_t index) {
     while (piece < rejected.size() && index >= rejected[piece].offset + rejected[piece].length) ++piece;
     const bool marked = piece < rejected.size() && index >= rejected[piece].offset;
-    SettingOpsB(flow.line(id)->Chars[static_cast<size_t>(cell)].CharFlags, kFlagMisspelled, marked);
+    setMisspelled(flow, id, static_cast<size_t>(cell), marked);
   });
 }
 
@@ -171,9 +186,8 @@ void markWordAt(const Flow& flow, const typename Flow::LineId& id, int32_t cell,
 template <typename Flow>
 void markLineWords(const Flow& flow, const typename Flow::LineId& id, const WordJudge& isCorrect,
                    bool leaveEarlierWords) {
-  TLineRec& line = *flow.line(id);
-  for (TCharRec& cell : line.Chars) {
-    if (!isWordCell(cell)) SettingOpsB(cell.CharFlags, kFlagMisspelled, false);
+  for (size_t cell = 0; cell < flow.line(id)->Chars.size(); ++cell) {
+    if (!isWordCell(flow.line(id)->Chars[cell])) setMisspelled(flow, id, cell, false);
   }
   for (const auto& word : wrappedWordsOfLine(flow, id)) {
     if (leaveEarlierWords && !(word.line == id)) continue;

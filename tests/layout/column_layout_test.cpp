@@ -13,7 +13,7 @@ namespace {
 // The column layout of one line recomputed from nothing: walk to the ends of
 // its section, then try column heights from 1 mm (or the available height
 // when the section ends the frame) in steps of 1 mm.
-SpaltenInfo referenceInfo(const std::vector<TLineRec>& lines, size_t line, double available) {
+SpaltenInfo referenceInfo(const LineList& lines, size_t line, double available) {
   size_t first = line, last = line;
   while (first > 0 && sameSection(lines[first - 1], lines[first])) --first;
   while (last + 1 < lines.size() && sameSection(lines[last + 1], lines[last])) ++last;
@@ -59,8 +59,8 @@ SpaltenInfo referenceInfo(const std::vector<TLineRec>& lines, size_t line, doubl
 }
 
 // Sections of 1 to 4 columns with plain lines and table rows.
-std::vector<TLineRec> randomLines(std::mt19937& random) {
-  std::vector<TLineRec> lines;
+LineList randomLines(std::mt19937& random) {
+  LineList lines;
   for (int s = std::uniform_int_distribution<int>(1, 3)(random); s > 0; --s) {
     const int32_t columns = std::uniform_int_distribution<int32_t>(1, 4)(random);
     for (int i = std::uniform_int_distribution<int>(1, 40)(random); i > 0;) {
@@ -96,15 +96,15 @@ void expectSame(const SpaltenInfo& a, const SpaltenInfo& b, size_t line) {
 TEST(ColumnLayout, OneSplitPerSectionEqualsTheSplitForEachLine) {
   std::mt19937 random(2024);
   for (int round = 0; round < 60 && !HasFailure(); ++round) {
-    const std::vector<TLineRec> lines = randomLines(random);
-    SectionColumns sections(lines);
+    const LineList lines = randomLines(random);
+    SectionColumns sections(LineRange(lines, 0));
     for (size_t i = 0; i < lines.size(); ++i) {
       const double available = random() % 2 ? 60.5 : 250.0;
       if (lines[i].ColumnCount >= 2) expectSame(sections.lineInfo(i, available), referenceInfo(lines, i, available), i);
     }
   }
   // A line taller than the available height, and no height at all.
-  std::vector<TLineRec> lines(3);
+  LineList lines(3);
   for (TLineRec& line : lines) {
     line.ColumnCount = 2;
     line.LineHeight = 30;

@@ -53,14 +53,14 @@ class Generator {
     return l;
   }
 
-  void paragraphs(std::vector<TLineRec>& lines, int count) {
+  void paragraphs(LineList& lines, int count) {
     for (int i = 0; i < count; ++i) {
       if (chance(15)) lines.push_back(line(between(1, 10), kLineEndSoft));  // an old wrap
       lines.push_back(line(between(0, 60), chance(10) ? kLineEndManual : chance(5) ? kLineEndPage : kLineEndParagraph));
     }
   }
 
-  void tableRow(std::vector<TLineRec>& lines) {
+  void tableRow(LineList& lines) {
     const int32_t cells = between(2, 3);
     for (int32_t c = 0; c < cells; ++c) {
       TLineRec l = line(between(0, 30), chance(70) ? kLineEndParagraph : kLineEndSoft);
@@ -78,7 +78,7 @@ class Generator {
 
 // Frames 1 and 2 are linked text boxes of equal width; frame 3 a footnote.
 void buildDocument(LayoutFixture& f, Generator& g) {
-  std::vector<TLineRec>& body = f.body().Lines;
+  LineList& body = f.body().Lines;
   g.paragraphs(body, g.between(3, 10));
   for (int rows = g.between(0, 2); rows > 0; --rows) g.tableRow(body);
   g.paragraphs(body, g.between(0, 5));
