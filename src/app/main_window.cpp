@@ -20,6 +20,7 @@
 #include "app/page_printing.h"
 #include "app/page_setup_dialog.h"
 #include "app/paper_formats.h"
+#include "app/search_form.h"
 #include "app/spell_check_form.h"
 #include "app/user_dictionary_form.h"
 #include "editing/spelling_check.h"
@@ -93,6 +94,11 @@ PageSetupDialog& MainWindow::pageSetupDialog() {
 OptionsDialog& MainWindow::optionsDialog() {
   if (!optionsDialog_) optionsDialog_ = new OptionsDialog(this);
   return *optionsDialog_;
+}
+
+SearchForm& MainWindow::searchForm() {
+  if (!searchForm_) searchForm_ = new SearchForm(this);
+  return *searchForm_;
 }
 
 SpellCheckForm& MainWindow::spellCheckForm() {

@@ -27,6 +27,7 @@ class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
+class SearchForm;
 class SpellCheckForm;
 class UserDictionaryForm;
 
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   // Shared dialogs, made on first use and kept with their state.
   PageSetupDialog& pageSetupDialog();
   OptionsDialog& optionsDialog();
+  SearchForm& searchForm();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
@@ -107,6 +109,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;
   OptionsDialog* optionsDialog_ = nullptr;
+  SearchForm* searchForm_ = nullptr;
   SpellCheckForm* spellCheckForm_ = nullptr;
   UserDictionaryForm* userDictionaryForm_ = nullptr;
 };
