@@ -115,6 +115,7 @@ class SearchReplace : public ::testing::Test {
   void findAll(const SearchOptions& first, int times) {
     SearchOptions later = first;
     later.fromStart = false;
+    host.selectionsShown.clear();
     host.steps = {find(first)};
     for (int i = 1; i < times; ++i) host.steps.push_back(find(later));
     editor.SuchenErsetzen(0);
@@ -131,7 +132,6 @@ TEST_F(SearchReplace, WithoutCaseMatchingLettersFoldUmlautsIncluded) {
   EXPECT_EQ(foundInTurn(), (std::vector<std::string>{"Haus", "HAUS", "haus"}));
   EXPECT_TRUE(finishedWithMessage());
 
-  host.selectionsShown.clear();
   findAll(fromStart("\xe4PFEL"), 3);
   EXPECT_EQ(foundInTurn(), (std::vector<std::string>{"\xc4pfel", "\xe4pfel"}));
 
@@ -153,7 +153,6 @@ TEST_F(SearchReplace, WholeWordsStandBetweenBlanksOrParagraphEdges) {
   const TextPos found = caretPos(editor.doc());
   EXPECT_EQ(found, (TextPos{0, 3, 22}));
   // A search text with a blank is found as it is.
-  host.selectionsShown.clear();
   findAll(wholeWords(fromStart("s st")), 2);
   EXPECT_EQ(foundInTurn(), (std::vector<std::string>{"s st"}));
 }
@@ -185,6 +184,24 @@ TEST_F(SearchReplace, NoMatchAcrossFieldsParagraphsCellsOrFrames) {
   EXPECT_EQ(caretPos(editor.doc()).field, 1);
 }
 
+// Text flowing on into the next frame of a chain is another frame all
+// the same.
+TEST_F(SearchReplace, NoMatchIntoTheNextFrameOfAChain) {
+  Document& doc = editor.doc();
+  write(0, "vor Ha", kLineEndSoft);
+  TFieldRec next = doc.Fields[0];
+  next.Lines.clear();
+  next.PageNo = 1;
+  next.PrevField = 0;
+  doc.Fields.push_back(next);
+  doc.Fields[0].NextField = doc.FieldCount() - 1;
+  write(doc.FieldCount() - 1, "us nach");
+  findAll(fromStart("haus"), 2);
+  EXPECT_EQ(foundInTurn(), std::vector<std::string>{});
+  findAll(fromStart("nach"), 2);
+  EXPECT_EQ(foundInTurn(), std::vector<std::string>{"nach"});
+}
+
 TEST_F(SearchReplace, BackwardsFromTheEndTheCaretStandsBeforeTheMatch) {
   write(0, "eins Haus zwei Haus drei");
   SearchOptions back = fromStart("haus");
@@ -193,7 +210,6 @@ TEST_F(SearchReplace, BackwardsFromTheEndTheCaretStandsBeforeTheMatch) {
   editor.SuchenErsetzen(0);
   EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 15}));
   EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 19}));
-  host.selectionsShown.clear();
   findAll(back, 3);
   EXPECT_EQ(foundInTurn(), (std::vector<std::string>{"Haus", "Haus"}));
   EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 0, 5}));
