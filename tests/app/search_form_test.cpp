@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +19,10 @@
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
+#include "document/caret_moves.h"
+#include "document/page_setup.h"
+#include "support/recording_host.h"
+#include "support/sample_documents.h"
 #include "app/search_form.h"
 #include "app_test_support.h"
 #include "support/keyboard_driver.h"
@@ -144,6 +149,66 @@ TEST(SearchFormDialog, OptionsOfThePagePressedComeBack) {
 
   answers.add([](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
   EXPECT_EQ(form.ask(values), kSearchCancel);
+}
+
+// A view host that finds "Ziel" once and shows the match as the window does.
+class ViewSearchHost : public test::RecordingHost {
+ public:
+  explicit ViewSearchHost(PageView& view) : view_(view) {}
+  void requestRepaint() override { view_.requestRepaint(); }
+  void scrollCaretIntoView() override { view_.requestCaretInView(); }
+  int showSearchForm(TSearchForm& form) override {
+    if (searched_) return kSearchCancel;
+    searched_ = true;
+    form.search.text = "Ziel";
+    form.search.fromStart = true;
+    return kSearchFindNext;
+  }
+
+ private:
+  PageView& view_;
+  bool searched_ = false;
+};
+
+TEST(SearchFormView, TheMatchOnATenMetrePageAt250PercentIsScrolledIntoView) {
+  PageView view;
+  ViewSearchHost host(view);
+  Editor editor(host);
+  editor.FormCreate();
+  Document& doc = editor.doc();
+  PageSetupValues tenMetres = currentPageSetup(doc);
+  tenMetres.PageHeight = 10000.0;
+  applyPageSetup(doc, tenMetres, true);
+  doc.ZoomPercent = 250.0;
+  for (int i = 0; i < 400; ++i) test::appendTextLine(doc, 0, "Zeile " + std::to_string(i));
+  test::appendTextLine(doc, 0, "am Ende das Ziel");
+  setCaret(doc, {0, 0, 0});
+  setAnchor(doc, {0, 0, 0});
+  editor.CompleteRefresh();
+  view.resize(700, 500);
+  view.setEditor(&editor);
+  view.setActiveDocument(true);
+  view.show();
+  view.paintNow();
+  ASSERT_EQ(view.verticalScrollBar()->value(), 0);
+  editor.SuchenErsetzen(0);
+  // The last paragraph wraps in the template's big font: the match ends a line.
+  const TextPos caret = caretPos(doc);
+  ASSERT_GE(caret.cell, 4);
+  std::string found;
+  for (int32_t c = caret.cell - 4; c < caret.cell; ++c) found.push_back(static_cast<char>(lineAt(doc, caret)->Chars[static_cast<size_t>(c)].Ch));
+  EXPECT_EQ(found, "Ziel");
+  // The caret's whole line shows once the view has painted and scrolled.
+  const auto caretLineVisible = [&] {
+    const CaretRect& c = editor.paintState().caret;
+    const int top = view.verticalScrollBar()->value();
+    return c.y >= top && c.y + c.height <= top + view.viewport()->height();
+  };
+  EXPECT_TRUE(waitUntil([&] { return view.verticalScrollBar()->value() > 10000; }))
+      << view.verticalScrollBar()->value() << " of " << view.verticalScrollBar()->maximum() << ", caret at "
+      << editor.paintState().caret.y;
+  EXPECT_TRUE(caretLineVisible()) << editor.paintState().caret.y << "+" << editor.paintState().caret.height << " in "
+                                  << view.verticalScrollBar()->value() << "+" << view.viewport()->height();
 }
 
 }  // namespace
