@@ -11,6 +11,7 @@
 #include "app/format_toolbar.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
+#include "app/search_form.h"
 #include "app/message_boxes.h"
 #include "app/numbering_dialog.h"
 #include "app/page_printing.h"
@@ -212,6 +213,8 @@ bool EditorWindow::showSaveDialog(FileDialogState& dialog) { return runSaveDialo
 SpellCheckAnswer EditorWindow::showSpellCheckDialog(SpellCheckDialog& dialog) {
   return main_.spellCheckForm().ask(dialog);
 }
+
+int EditorWindow::showSearchForm(TSearchForm& form) { return main_.searchForm().ask(form); }
 
 bool EditorWindow::showUserDictionaryDialog(UserDictionaryDialog& dialog) {
   return main_.userDictionaryForm().edit(dialog);

@@ -65,6 +65,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   bool showSaveDialog(FileDialogState& dialog) override;
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
   SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& dialog) override;
+  int showSearchForm(TSearchForm& form) override;
   bool showUserDictionaryDialog(UserDictionaryDialog& dialog) override;
   void toolbarFontChanged(const ToolbarFontState& state) override;
   bool showSonderzeichenDialog(SonderzeichenDialog& dialog) override;

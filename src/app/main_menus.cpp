@@ -67,6 +67,16 @@ void MainMenus::buildEditMenu() {
   deleteSelectionAction->setShortcut(QKeySequence(Qt::Key_Delete));
   selectAllAction = editMenu->addAction(QStringLiteral("&Alles markieren"), this, [this] { sendKey(kKeyA, kCtrl); });
   selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  editMenu->addSeparator();
+  searchAction = editMenu->addAction(QStringLiteral("&Suchen..."), this,
+                                     [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(0); }); });
+  searchAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  replaceAction = editMenu->addAction(QStringLiteral("&Ersetzen..."), this,
+                                      [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(1); }); });
+  replaceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  goToAction = editMenu->addAction(QStringLiteral("&Gehe zu..."), this,
+                                   [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(2); }); });
+  goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
   connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
 }
 
@@ -195,6 +205,7 @@ void MainMenus::Edit1Click() {
   redoAction->setEnabled(document && redo.enabled);
   deleteSelectionAction->setEnabled(document != nullptr);
   selectAllAction->setEnabled(document != nullptr);
+  for (QAction* action : {searchAction, replaceAction, goToAction}) action->setEnabled(document != nullptr);
 }
 
 void MainMenus::Format1Click() {

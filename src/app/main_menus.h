@@ -54,6 +54,9 @@ class MainMenus : public QObject {
   QAction* redoAction = nullptr;
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
+  QAction* searchAction = nullptr;
+  QAction* replaceAction = nullptr;
+  QAction* goToAction = nullptr;
   QAction* rulerAction = nullptr;
   QAction* specialCharacterAction = nullptr;
   QAction* characterAction = nullptr;

@@ -22,6 +22,7 @@
 #include "app/page_setup_dialog.h"
 #include "app/paper_formats.h"
 #include "app/poster_print_dialog.h"
+#include "app/search_form.h"
 #include "app/spell_check_form.h"
 #include "app/user_dictionary_form.h"
 #include "editing/spelling_check.h"
@@ -105,6 +106,11 @@ QPrinter& MainWindow::printer() {
 OptionsDialog& MainWindow::optionsDialog() {
   if (!optionsDialog_) optionsDialog_ = new OptionsDialog(this);
   return *optionsDialog_;
+}
+
+SearchForm& MainWindow::searchForm() {
+  if (!searchForm_) searchForm_ = new SearchForm(this);
+  return *searchForm_;
 }
 
 SpellCheckForm& MainWindow::spellCheckForm() {

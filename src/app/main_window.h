@@ -29,6 +29,7 @@ class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
 class PosterPrintDialog;
+class SearchForm;
 class SpellCheckForm;
 class UserDictionaryForm;
 
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   // Shared dialogs, made on first use and kept with their state.
   PageSetupDialog& pageSetupDialog();
   OptionsDialog& optionsDialog();
+  SearchForm& searchForm();
   SpellCheckForm& spellCheckForm();
   UserDictionaryForm& userDictionaryForm();
   PosterPrintDialog& posterPrintDialog();
@@ -118,6 +120,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;
   OptionsDialog* optionsDialog_ = nullptr;
+  SearchForm* searchForm_ = nullptr;
   SpellCheckForm* spellCheckForm_ = nullptr;
   UserDictionaryForm* userDictionaryForm_ = nullptr;
   PosterPrintDialog* posterPrintDialog_ = nullptr;

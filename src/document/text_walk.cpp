@@ -1,6 +1,7 @@
 #include "document/text_walk.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "document/caret_moves.h"
 #include "document/line_cells.h"
@@ -14,6 +15,14 @@ void TextWalk::start(const TextPos& at) {
   pos = at;
   if (pos.field >= 0 && pos.field < doc_.FieldCount()) doc_.Fields[static_cast<size_t>(pos.field)].Visited = 1;
   budgetMode_ = -1;
+}
+
+void TextWalk::restart(const TextPos& at) {
+  std::vector<uint8_t> visited;
+  visited.reserve(doc_.Fields.size());
+  for (const TFieldRec& frame : doc_.Fields) visited.push_back(frame.Visited);
+  start(at);
+  for (size_t i = 0; i < visited.size() && i < doc_.Fields.size(); ++i) doc_.Fields[i].Visited |= visited[i];
 }
 
 void TextWalk::startAtSelection() {

@@ -28,6 +28,10 @@ class TextWalk {
   // Starts at `at`: every frame's Visited flag is cleared, the start
   // frame's set.
   void start(const TextPos& at);
+  // Moves to `at` after the text changed under the walk: the frames
+  // visited so far stay visited, so that a walk over every frame still
+  // ends.
+  void restart(const TextPos& at);
   // Starts at the start of the normalised selection, which the marked steps
   // then follow.
   void startAtSelection();

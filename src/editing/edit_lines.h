@@ -20,6 +20,14 @@ inline TLineRec* editLine(Document& doc, const TextPos& pos) {
   return &doc.Fields[static_cast<size_t>(pos.field)].Lines[static_cast<size_t>(pos.line)];
 }
 
+// Typing goes into page text, headers, footers and text boxes, but not into
+// a text box that is selected as an object.
+inline bool caretInTypingFrame(const Document& doc) {
+  if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return false;
+  const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
+  return frame.FieldType <= kFieldFooter || (frame.FieldType == kFieldTextBox && !frame.ObjSelected);
+}
+
 // One line group up or down in the column of `pos` (a table cell's text runs
 // down its column through the row's groups); false at the ends of the flow.
 inline bool lineAbove(const Document& doc, TextPos& pos) {

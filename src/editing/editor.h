@@ -206,6 +206,11 @@ class Editor {
   void AddVorlage(const TStyleRec& style);
   void FreeVorlagen();
 
+  // --- search and replace (search_replace.cpp) -----------------------------
+  // The dialog "Suchen und ersetzen" on page 0 ("&Suchen"), 1 ("Erset&zen")
+  // or 2 ("&Gehe zu"), shown until cancelled or nothing more is found.
+  void SuchenErsetzen(int page);
+
   // --- painting (editor_painting.cpp) ---------------------------------------
   // Paints the pages the viewport shows (screen) or one page (print); shows
   // the status texts and runs the layout pass a paint asks for.

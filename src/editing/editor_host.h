@@ -182,6 +182,34 @@ struct UserDictionaryDialog {
   std::vector<std::string> words;  // code page 1252
 };
 
+// The dialog "Suchen und ersetzen" with its pages "&Suchen" (0),
+// "Erset&zen" (1) and "&Gehe zu" (2). The host shows `page` and returns the
+// code of the button pressed (cancel when the window is closed), leaving
+// what the user entered in the struct. Texts are code page 1252.
+struct SearchOptions {
+  std::string text;        // "Suchen nach:"
+  bool matchCase = false;  // "Groß-/ und &Kleinschreibung beachten"
+  bool wholeWords = false; // "Nur ganze Wörter suchen"
+  bool fromStart = false;  // "Ab &Dokumentanfang suchen"
+  bool backwards = false;  // "&Rückwärts suchen"
+  bool allFrames = false;  // "Alle &Felder durchsuchen"
+};
+enum SearchFormResult : int {
+  kSearchFindNext = 1,     // "&Weitersuchen" of "&Suchen"
+  kSearchCancel = 2,       // "A&bbrechen"
+  kSearchReplace = 4,      // "&Ersetzen"
+  kSearchGoToPage = 5,     // "&Gehe zu Seite"
+  kSearchReplaceNext = 6,  // "&Weitersuchen" of "Erset&zen"
+  kSearchReplaceAll = 8,   // "&Alle ersetzen"
+};
+struct TSearchForm {
+  int page = 0;
+  SearchOptions search;     // the "&Suchen" page
+  SearchOptions replace;    // the "Erset&zen" page
+  std::string replacement;  // "Ersetzen durch:"
+  int32_t pageNumber = 1;   // "Seite Nr:", 1 to 100000
+};
+
 class EditorHost {
  public:
   virtual ~EditorHost() = default;
@@ -223,6 +251,8 @@ class EditorHost {
   virtual bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& /*dialog*/) { return false; }
   // Shown modally for each unknown word of the document check.
   virtual SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& /*dialog*/) { return SpellCheckAnswer::cancel; }
+  // Shows the search dialog modally; returns a SearchFormResult.
+  virtual int showSearchForm(TSearchForm& /*form*/) { return kSearchCancel; }
   // True when the user confirmed the (possibly shortened) list.
   virtual bool showUserDictionaryDialog(UserDictionaryDialog& /*dialog*/) { return false; }
   // The file dialogs; true on OK.

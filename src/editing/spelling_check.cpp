@@ -26,15 +26,6 @@ struct Verdict {
 
 TextPos lineOfPos(const TextPos& p) { return {p.field, p.line, 0}; }
 
-// A word goes on over a soft line end (in a table cell down its column, in
-// a chain into the next frame), but not into a new paragraph or table cell.
-bool continuesWord(const Document& doc, const TextPos& last, const TextPos& next) {
-  if (next.field == last.field && next.line == last.line) return next.cell == last.cell + 1;
-  const TLineRec* before = lineAt(doc, last);
-  if (!before || last.cell != before->CharCount() - 1 || next.cell != 0) return false;
-  return nextTextLine(DocumentLines(doc), lineOfPos(last)) == lineOfPos(next);
-}
-
 // The first cell of the word at or just before `p`, or `p` itself.
 TextPos wordStartAround(const Document& doc, const TextPos& p) {
   const DocumentLines flow(doc);
@@ -64,7 +55,7 @@ class DocumentCheck {
     while (more) {
       const TextPos here = walk_.pos;
       const bool wordCell = walk_.cell() && isWordCell(*walk_.cell());
-      if (!word_.empty() && (!wordCell || !continuesWord(doc_, last_, here))) {
+      if (!word_.empty() && (!wordCell || !cellFollowsInText(doc_, last_, here))) {
         if (!judge()) return;
         if (restarted_) {
           restarted_ = false;
@@ -146,12 +137,9 @@ class DocumentCheck {
   // The replacement changes the text and its layout: the walk goes on from
   // the caret behind it, with the frames it has visited still visited.
   void replace(const MisspeltWord& word, const std::string& replacement) {
-    std::vector<uint8_t> visited;
-    for (const TFieldRec& frame : doc_.Fields) visited.push_back(frame.Visited);
     CorrectActualWord(editor_, word, replacement);
     const TextPos after = caretPos(doc_);
-    walk_.start(after);
-    for (size_t i = 0; i < visited.size() && i < doc_.Fields.size(); ++i) doc_.Fields[i].Visited |= visited[i];
+    walk_.restart(after);
     restarted_ = true;
     if (!walk_.cell() && !walk_.getnextchar()) walk_.pos = after;
   }

@@ -10,14 +10,6 @@
 namespace vendaro {
 namespace {
 
-// Typing goes into page text, headers, footers and text boxes, but not into
-// a text box that is selected as an object.
-bool caretInTypingFrame(const Document& doc) {
-  if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return false;
-  const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
-  return frame.FieldType <= kFieldFooter || (frame.FieldType == kFieldTextBox && !frame.ObjSelected);
-}
-
 // Whether a cell can go in at the caret (a line one past the frame's last
 // is appended by NewChar).
 bool caretCanTakeCell(const Document& doc) {

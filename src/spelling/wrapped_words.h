@@ -77,6 +77,11 @@ std::optional<typename Flow::LineId> previousTextLine(const Flow& flow, const ty
   return std::nullopt;
 }
 
+// Whether the cell at `later` comes straight after the one at `earlier` in
+// the text: the next cell of its line, or over a soft line end (down a
+// table cell's column, on into a chained frame) the first of the next line.
+bool cellFollowsInText(const Document& doc, const TextPos& earlier, const TextPos& later);
+
 template <typename LineId>
 struct WrappedWord {
   LineId line;       // where its first cell stands

@@ -7,7 +7,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -21,6 +25,25 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   clock.start();
   while (!done() && clock.elapsed() < timeoutMs) QApplication::processEvents(QEventLoop::AllEvents, 10);
   return done();
+}
+
+// Without a window manager a closed dialog leaves no window active.
+inline void reactivate(QWidget& window) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// Clicks the shown button captioned `text`, or reports its absence and
+// closes the dialog.
+inline void clickButton(QWidget& dialog, const QString& text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == text && button->isVisible()) {
+      button->click();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no button " << text.toStdString();
+  dialog.close();
 }
 
 // Answers the modal dialogs that show, in order: each answer gets the

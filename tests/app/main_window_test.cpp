@@ -30,19 +30,10 @@
 namespace vendaro {
 namespace {
 
+using test::clickButton;
 using test::DialogAnswerer;
+using test::reactivate;
 using test::waitUntil;
-
-void clickButton(QWidget& dialog, const QString& text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text) {
-      button->click();
-      return;
-    }
-  }
-  ADD_FAILURE() << "no button " << text.toStdString();
-  dialog.close();
-}
 
 DialogAnswerer::Answer chooseFile(const std::filesystem::path& path) {
   return [path](QWidget& dialog) {
@@ -63,12 +54,6 @@ void typeText(QWidget& widget, const QString& text) {
     if (ch.unicode() < 128) QTest::keyClick(&widget, ch.toLatin1());
     else QTest::sendKeyEvent(QTest::Click, &widget, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), {});
   }
-}
-
-// Without a window manager a closed dialog leaves no window active.
-void reactivate(QWidget& window) {
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 std::string panel(MainWindow& window, int index) { return window.statusPanel(index).text().toStdString(); }
