@@ -5,11 +5,6 @@
 // again in a process that has read it before (warm).
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,26 +15,21 @@
 #include <vector>
 
 #include "bench_documents.h"
+#include "bench_process.h"
 #include "formats/lpx_file.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
 #include "spelling/spe_file.h"
 
-extern char** environ;
-
 namespace vendaro {
 namespace {
 
 namespace fs = std::filesystem;
+using bench::runQuietly;
+using bench::scratchFolder;
 using Clock = std::chrono::steady_clock;
 
 constexpr char kLoadChild[] = "--load-word-list-child";
-
-fs::path scratchFolder() {
-  std::string pattern = (fs::temp_directory_path() / "vendaro-headless-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) std::abort();
-  return pattern;
-}
 
 fs::path writeOneLineDocument(const fs::path& folder) {
   Document doc;
@@ -50,23 +40,6 @@ fs::path writeOneLineDocument(const fs::path& folder) {
   const fs::path path = folder / "zeile.lpx";
   if (!writeFileAtomically(path, encodeLpx(doc))) std::abort();
   return path;
-}
-
-// Runs the program with standard output and error on /dev/null; false when
-// it could not be started or did not succeed.
-bool runQuietly(std::vector<std::string> args) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  int status = 0;
-  const bool started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&actions);
-  return started && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void DumpOneLineDocumentFromProcessStart(benchmark::State& state) {

@@ -36,6 +36,7 @@ void MainMenus::buildFileMenu() {
   saveAction = fileMenu->addAction(QStringLiteral("&Speichern"), &main_, &MainWindow::FileSave1Execute);
   saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   saveAsAction = fileMenu->addAction(QStringLiteral("Speichern &unter..."), &main_, &MainWindow::FileSaveAs1Execute);
+  pdfExportAction = fileMenu->addAction(QStringLiteral("PDF-Export..."), &main_, &MainWindow::PDFExport1Execute);
   fileMenu->addSeparator();
   pageSetupAction = fileMenu->addAction(QStringLiteral("Seite ein&richten..."), &main_, &MainWindow::SeiteeinrichtenM1Click);
   fileMenu->addSeparator();
@@ -155,6 +156,7 @@ void MainMenus::File1Click() {
   const bool open = document != nullptr;
   closeAction->setEnabled(open);
   saveAsAction->setEnabled(open);
+  pdfExportAction->setEnabled(open);
   pageSetupAction->setEnabled(open);
   saveAction->setEnabled(open && (document->editor().doc().DocFileName.empty() || document->editor().doc().Modified));
 

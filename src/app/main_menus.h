@@ -44,6 +44,7 @@ class MainMenus : public QObject {
   QAction* closeAction = nullptr;
   QAction* saveAction = nullptr;
   QAction* saveAsAction = nullptr;
+  QAction* pdfExportAction = nullptr;
   QAction* pageSetupAction = nullptr;
   QAction* exitAction = nullptr;
   QAction* undoAction = nullptr;

@@ -115,6 +115,8 @@ void MainWindow::FileSave1Execute() { shell_.SaveFileClick(activeDocument()); }
 
 void MainWindow::FileSaveAs1Execute() { shell_.SaveAsClick(activeDocument()); }
 
+void MainWindow::PDFExport1Execute() { shell_.PDFExport1Click(activeDocument()); }
+
 void MainWindow::SeiteeinrichtenM1Click() {
   if (EditorWindow* window = activeEditorWindow()) {
     window->PageSetup();

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   void FileOpen1Execute();
   void FileSave1Execute();
   void FileSaveAs1Execute();
+  void PDFExport1Execute();
   void SeiteeinrichtenM1Click();
   void Optionen1Click();
   void openRecentFile(size_t index);

@@ -10,6 +10,7 @@
 
 #include "app/offscreen_gui.h"
 #include "app/qt_canvas.h"
+#include "editing/settle_layout.h"
 #include "platform/file_io.h"
 
 namespace vendaro {
@@ -44,14 +45,13 @@ bool renderPagePng(Editor& editor, double zoomPercent, const std::filesystem::pa
     error = "Nicht genügend Speicher für das Bild.";
     return false;
   }
-  // A paint may finish the layout (page numbers, text flow): paint again
-  // until it asks for nothing more.
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    image.fill(Qt::white);
+  // The paint below starts no layout pass: the document is settled first.
+  settleLayout(editor);
+  image.fill(Qt::white);
+  {
     QPainter painter(&image);
     QtCanvas canvas(painter, doc.fontEngine(), paintDpi, CanvasRect{0, 0, image.width(), image.height()});
-    const PaintOutcome outcome = editor.DrawPages(canvas, true, 0, 0, 0);
-    if (!outcome.fieldWidthChanged && !outcome.layoutNeeded) break;
+    editor.DrawPages(canvas, true, 0, 0, 0);
   }
   if (image.width() != static_cast<int>(width) || image.height() != static_cast<int>(height))
     image = image.scaled(static_cast<int>(width), static_cast<int>(height), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

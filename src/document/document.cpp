@@ -163,7 +163,8 @@ void Document::CreateHeaderFooter() {
 
 int32_t Document::GetAnzPages() const {
   int32_t last = 0;
-  for (const TFieldRec& f : Fields) last = std::max(last, f.PageNo);
+  for (const TFieldRec& f : Fields)
+    if (f.PageNo >= 0 && f.PageNo <= kLastPageNo) last = std::max(last, f.PageNo);
   return last + 1;
 }
 

@@ -27,6 +27,7 @@ struct FrameBounds {
 
 inline constexpr int kDocPropCount = 8;
 inline constexpr int32_t kNoPrinterDPI = 600;
+inline constexpr int32_t kLastPageNo = 9999;
 
 class Document {
  public:
@@ -81,6 +82,8 @@ class Document {
   void FreeFields();
   void DeleteField(int32_t index);
   void CreateHeaderFooter();
+  // One more than the largest PageNo of a frame; a frame whose PageNo lies
+  // outside 0…kLastPageNo (a damaged file) makes no pages.
   int32_t GetAnzPages() const;
   int32_t GetFieldofPage(int32_t page) const;
   int32_t GetFootNoteField(int32_t id) const;

@@ -6,14 +6,6 @@
 #include "layout/page_painter.h"
 
 namespace vendaro {
-namespace {
-
-// Text flow and anchored objects feed back into the layout; should they
-// keep asking for another pass (a line that wraps differently each time),
-// the paints stop asking after this many in a row.
-constexpr int kMaxLayoutRequestsInARow = 8;
-
-}  // namespace
 
 PaintOutcome Editor::DrawPages(Canvas& canvas, bool printMode, int originY, int originX, int page) {
   const PaintOutcome out = vendaro::DrawPages(doc_, canvas, viewOptions_, paintState_, printMode, originY, originX, page);
@@ -25,7 +17,7 @@ PaintOutcome Editor::DrawPages(Canvas& canvas, bool printMode, int originY, int 
     host_.setStatusText(kPanelPage, out.pageStatus);
     host_.setStatusText(kPanelLine, out.lineStatus);
   }
-  const bool wantsLayout = out.fieldWidthChanged || out.layoutNeeded;
+  const bool wantsLayout = out.wantsLayout();
   if (wantsLayout && layoutRequestsInARow_ < kMaxLayoutRequestsInARow) {
     ++layoutRequestsInARow_;
     MakeSoftEnters();

@@ -14,16 +14,7 @@ bool isTextFrame(const TFieldRec& frame) { return frame.FieldType <= kFieldTextB
 
 void paintShape(PaintContext& ctx, const TFieldRec& frame, const CanvasRect& r) {
   Canvas& canvas = ctx.canvas;
-  CanvasBrush brush;
-  brush.color = rgbOf(frame.BackColor);
-  if (frame.Transparent && brush.color == kWhite) brush.style = BrushStyle::clear;
-  CanvasPen pen;
-  pen.color = rgbOf(frame.BorderColor);
-  pen.width = ctx.scale.penWidth(frame.BorderWidth);
-  if (pen.width == 0) {
-    pen.style = PenStyle::clear;
-    pen.width = 1;
-  }
+  const auto [pen, brush] = frameTools(frame, ctx.scale);
   canvas.setBrush(brush);
   canvas.setPen(pen);
   switch (frame.FieldType) {
@@ -34,29 +25,10 @@ void paintShape(PaintContext& ctx, const TFieldRec& frame, const CanvasRect& r) 
       break;
     case kFieldHorizontalLine: canvas.line(r.left, (r.top + r.bottom) / 2, r.right, (r.top + r.bottom) / 2); break;
     case kFieldVerticalLine: canvas.line((r.left + r.right) / 2, r.top, (r.left + r.right) / 2, r.bottom); break;
-    case kFieldPicture: {
-      if (frame.Lines.empty() || frame.Lines[0].Chars.empty()) break;
-      const TCharRec& cell = frame.Lines[0].Chars[0];
-      if (cell.Kind != kCellPicture || cell.PictureIndex >= ctx.doc.Pictures.size()) break;
-      const TPictureRec& picture = ctx.doc.Pictures[cell.PictureIndex];
-      if (!picture.hasPixels() || picture.width() <= 0 || picture.height() <= 0) break;
-      CanvasRect dest = r;
-      if (frame.KeepAspect) {
-        // Full width, or full height when the width would make it too tall;
-        // the picture stays at the top left of its frame.
-        const long long w = r.right - r.left, h = r.bottom - r.top;
-        long long height = w * picture.height() / picture.width();
-        long long width = w;
-        if (height > h) {
-          height = h;
-          width = picture.width() * height / picture.height();
-        }
-        dest.right = dest.left + static_cast<int>(width);
-        dest.bottom = dest.top + static_cast<int>(height);
-      }
-      canvas.drawPicture(dest, picture);
+    case kFieldPicture:
+      if (const TPictureRec* picture = framePicture(ctx.doc, frame))
+        canvas.drawPicture(pictureArea(r, *picture, frame.KeepAspect), *picture);
       break;
-    }
     default:
       if (brush.style != BrushStyle::clear) canvas.fillRect(r, brush.color);
       if (pen.style != PenStyle::clear) {
@@ -117,6 +89,42 @@ bool isCurrentObject(const PaintContext& ctx, int32_t field, const TFieldRec& fr
 
 }  // namespace
 
+FrameTools frameTools(const TFieldRec& frame, const ViewScale& scale) {
+  FrameTools tools;
+  tools.brush.color = rgbOf(frame.BackColor);
+  if (frame.Transparent && tools.brush.color == kWhite) tools.brush.style = BrushStyle::clear;
+  tools.pen.color = rgbOf(frame.BorderColor);
+  tools.pen.width = scale.penWidth(frame.BorderWidth);
+  if (tools.pen.width == 0) {
+    tools.pen.style = PenStyle::clear;
+    tools.pen.width = 1;
+  }
+  return tools;
+}
+
+const TPictureRec* framePicture(const Document& doc, const TFieldRec& frame) {
+  if (frame.Lines.empty() || frame.Lines[0].Chars.empty()) return nullptr;
+  const TCharRec& cell = frame.Lines[0].Chars[0];
+  if (cell.Kind != kCellPicture || cell.PictureIndex >= doc.Pictures.size()) return nullptr;
+  const TPictureRec& picture = doc.Pictures[cell.PictureIndex];
+  if (!picture.hasPixels() || picture.width() <= 0 || picture.height() <= 0) return nullptr;
+  return &picture;
+}
+
+// Full width, or full height when the width would make it too tall; the
+// picture stays at the top left of its frame.
+CanvasRect pictureArea(const CanvasRect& r, const TPictureRec& picture, bool keepAspect) {
+  if (!keepAspect) return r;
+  const long long w = r.right - r.left, h = r.bottom - r.top;
+  long long height = w * picture.height() / picture.width();
+  long long width = w;
+  if (height > h) {
+    height = h;
+    width = picture.width() * height / picture.height();
+  }
+  return {r.left, r.top, r.left + static_cast<int>(width), r.top + static_cast<int>(height)};
+}
+
 CanvasRect grown(const CanvasRect& r, int by) { return {r.left - by, r.top - by, r.right + by, r.bottom + by}; }
 
 std::array<CanvasRect, 8> handleRects(const CanvasRect& g, int corner) {
@@ -138,22 +146,25 @@ void paintHandles(PaintContext& ctx, const CanvasRect& rect, int cornerSize) {
   for (const CanvasRect& h : handleRects(grown(rect, kGripRing), cornerSize)) ctx.canvas.rectangle(h);
 }
 
-FramePlacement placeFrame(const PaintContext& ctx, const TFieldRec& frame) {
-  const ViewScale& s = ctx.scale;
-  const int sx = ctx.printMode ? 0 : 1;
-  const int sy = ctx.printMode ? 0 : 2;
-  const int ox = ctx.pageLeft, oy = ctx.pageTop;
+FramePlacement placeFrameOnPage(const ViewScale& s, const TFieldRec& frame, int ox, int oy) {
   FramePlacement place;
   CanvasRect& r = place.rect;
-  r.left = s.px(frame.Left) + ox + sx;
-  r.right = frame.RightFromRight ? ox + s.pageWidth - s.px(frame.Right) - 1 + sx : s.px(frame.Right) + ox + sx;
-  r.top = frame.TopFromBottom && frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Top) - 1 + sy
-                                                         : s.px(frame.Top) + oy + sy;
-  r.bottom = frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Bottom) - 1 + sy : s.px(frame.Bottom) + oy + sy;
+  r.left = s.px(frame.Left) + ox;
+  r.right = frame.RightFromRight ? ox + s.pageWidth - s.px(frame.Right) - 1 : s.px(frame.Right) + ox;
+  r.top = frame.TopFromBottom && frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Top) - 1 : s.px(frame.Top) + oy;
+  r.bottom = frame.BottomFromBottom ? oy + s.pageHeight - s.px(frame.Bottom) - 1 : s.px(frame.Bottom) + oy;
   place.textLeft = r.left + s.px(frame.MarginLeft);
   place.top = r.top;
   place.mmPerPixel = s.mmPerPixel;
+  place.nearest = s.nearest;
   return place;
+}
+
+// On screen the page's outline takes a pixel on the left and two at the top.
+FramePlacement placeFrame(const PaintContext& ctx, const TFieldRec& frame) {
+  const int sx = ctx.printMode ? 0 : 1;
+  const int sy = ctx.printMode ? 0 : 2;
+  return placeFrameOnPage(ctx.scale, frame, ctx.pageLeft + sx, ctx.pageTop + sy);
 }
 
 FrameGeometry paintFrame(PaintContext& ctx, int32_t field, const FrameFocus& focus) {

@@ -20,6 +20,19 @@ FramePlacement placeFrame(const PaintContext& ctx, const TFieldRec& frame);
 std::array<CanvasRect, 8> handleRects(const CanvasRect& grip, int cornerSize);
 CanvasRect grown(const CanvasRect& r, int by);
 
+// The frame's fill (clear when transparent and white) and border (clear
+// when it has no width).
+struct FrameTools {
+  CanvasPen pen;
+  CanvasBrush brush;
+};
+FrameTools frameTools(const TFieldRec& frame, const ViewScale& scale);
+
+// The picture a picture frame shows: its first cell's, when that has pixels.
+const TPictureRec* framePicture(const Document& doc, const TFieldRec& frame);
+// Where the picture stands in its frame's rectangle.
+CanvasRect pictureArea(const CanvasRect& frameRect, const TPictureRec& picture, bool keepAspect);
+
 struct FrameFocus {
   bool anyObjectSelected = false;  // on this page
   int32_t hitFrame = -1;           // the frame a pending click landed in

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/cell_measurer.h"
+#include "layout/cell_drawing.h"
 #include "layout/layout_run.h"
 
 namespace vendaro {
@@ -16,25 +17,7 @@ constexpr uint8_t kTabMark = 174;         // an arrow in "Symbol"
 constexpr uint8_t kLineBreakMark = 191;   // a return arrow in "Symbol"
 constexpr uint8_t kParagraphMark = 182;   // "¶"
 constexpr uint8_t kSpaceMark = 0xB7;      // "·"
-constexpr double kBulletPoints = 12.0;
 constexpr int kColumnEdgeGrip = 2;        // half the width of a column-resize strip
-
-bool hasUnderline(const TFontRec& font) {
-  return GettingOpsB(font.Style, 2) || GettingOps(font.Attr, kAttrUnderline) ||
-         GettingOps(font.Attr, kAttrWordUnderline) || GettingOps(font.Attr, kAttrDoubleUnderline);
-}
-
-bool isPlainCharacter(const TCharRec& cell) { return cell.Kind == kCellChar && !isTabCell(cell); }
-
-TFontRec markFont(std::string_view face, double points) {
-  TFontRec font = defaultCurFont();
-  SetPCharText(font.Name, face);
-  font.Size = points;
-  font.Style = 0;
-  font.Attr = 0;
-  font.Color = 0;
-  return font;
-}
 
 }  // namespace
 
@@ -44,9 +27,8 @@ LinePainter::LinePainter(PaintContext& ctx, const FrameGeometry& geometry, const
       text_(ctx.canvas, ctx.doc.fontEngine(), ctx.scale) {}
 
 LinePainter::CellBox LinePainter::cellBox(const LineGeometry& g, size_t cell) const {
-  const TCharRec& c = frame_.Lines[static_cast<size_t>(g.line)].Chars[cell];
-  const double extra = isSpaceCell(c) && cell + 1 < g.cellX.size() - 1 ? g.spaceExtra : 0.0;
-  return {place_.x(g.cellX[cell]), place_.x(g.cellX[cell] + c.CharWidth + extra)};
+  const TLineRec& line = frame_.Lines[static_cast<size_t>(g.line)];
+  return {place_.x(g.cellX[cell]), place_.x(cellEndMm(g, line, cell))};
 }
 
 void LinePainter::paint(const LineGeometry& g) {
@@ -106,7 +88,7 @@ void LinePainter::paintTableBorder(int x1, int y1, int x2, int y2, int side, con
 }
 
 void LinePainter::paintColumnSeparator(const LineGeometry& g, const TLineRec& line) {
-  if (line.ColumnCount < 2 || !line.ColumnLines || line.ColumnIndex >= line.ColumnBreaks) return;
+  if (!hasColumnSeparator(line)) return;
   CanvasPen pen;
   pen.width = std::max(1, static_cast<int>(std::trunc(0.75 * ctx_.scale.pixelsPerPoint)));
   ctx_.canvas.setPen(pen);
@@ -117,22 +99,9 @@ void LinePainter::paintColumnSeparator(const LineGeometry& g, const TLineRec& li
 // --- bullets and numbers -------------------------------------------------
 
 void LinePainter::paintListMark(const LineGeometry& g, const TLineRec& line) {
-  const Document& doc = ctx_.doc;
-  const TFontRec* first = line.Chars.empty() ? nullptr : &doc.Fonts[line.Chars.front().FontIndex];
-  std::string text;
-  TFontRec font;
-  if (line.Para.ListKind == 1) {
-    font = markFont(line.Para.BulletFont.isNull() ? std::string_view("Wingdings") : textOf(line.Para.BulletFont), kBulletPoints);
-    if (first != nullptr) font.Color = first->Color;
-    text.assign(1, static_cast<char>(line.Para.BulletChar));
-  } else {
-    font = first != nullptr ? *first : doc.CurFont;
-    font.Attr = 0;
-    font.Style = static_cast<uint8_t>(font.Style & 0x3);
-    text = std::to_string(line.Para.ListNumber) + ".";
-  }
-  text_.useFont(font, font.Size);
-  text_.drawPlain(place_.x(g.bulletX), baseline(g) - text_.metrics().height, text, rgbOf(font.Color));
+  const ListMark mark = listMarkOf(ctx_.doc, line);
+  text_.useFont(mark.font, mark.font.Size);
+  text_.drawPlain(place_.x(g.bulletX), baseline(g) - text_.metrics().height, mark.text, rgbOf(mark.font.Color));
 }
 
 // --- character cells ---------------------------------------------------------
@@ -153,12 +122,8 @@ void LinePainter::paintCells(const LineGeometry& g, const TLineRec& line) {
 }
 
 int LinePainter::textTop(const LineGeometry& g, const TCharRec& cell, const TFontRec& font) {
-  const bool super = GettingOps(font.Attr, kAttrSuperscript);
-  const bool lowered = !super && (GettingOps(font.Attr, kAttrSubscript) || GettingOps(font.Attr, kAttrSmallCaps));
-  if (lowered) return baseline(g) - text_.metrics().height;
-  // A tab cell has no height of its own (−1): the line's applies.
-  const double height = cell.CharHeight >= 0 ? cell.CharHeight : g.height;
-  return baseline(g) - static_cast<int>(std::lround(height / ctx_.scale.mmPerPixel));
+  if (drawsLowered(font)) return baseline(g) - text_.metrics().height;
+  return baseline(g) - static_cast<int>(std::lround(cellTextHeightMm(cell, g) / ctx_.scale.mmPerPixel));
 }
 
 void LinePainter::paintCellBackground(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {
@@ -172,15 +137,7 @@ void LinePainter::paintCellBackground(const LineGeometry& g, const TCharRec& cel
 size_t LinePainter::paintTextRun(const LineGeometry& g, const TLineRec& line, size_t first) {
   const TCharRec& head = line.Chars[first];
   const TFontRec& font = ctx_.doc.Fonts[head.FontIndex];
-  const bool wordsOnly = GettingOps(font.Attr, kAttrWordUnderline);
-  const bool headIsSpace = isSpaceCell(head);
-  size_t end = first + 1;
-  while (end < line.Chars.size()) {
-    const TCharRec& c = line.Chars[end];
-    if (!isPlainCharacter(c) || c.FontIndex != head.FontIndex || c.CharHeight != head.CharHeight) break;
-    if (wordsOnly && isSpaceCell(c) != headIsSpace) break;
-    ++end;
-  }
+  const size_t end = textRunEnd(line, first, GettingOps(font.Attr, kAttrWordUnderline));
   std::string raw;
   std::vector<int> advances;
   raw.reserve(end - first + 1);
@@ -208,7 +165,7 @@ size_t LinePainter::paintTextRun(const LineGeometry& g, const TLineRec& line, si
   run.text = shown;
   run.advances = advances;
   run.width = right - left;
-  run.underline = hasUnderline(font) && !(wordsOnly && headIsSpace);
+  run.underline = runIsUnderlined(font, head);
   text_.draw(run);
 
   for (size_t i = first; i < end; ++i) {
@@ -244,16 +201,13 @@ void LinePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& line, 
     paintTabCell(g, cell, box);
     return;
   }
-  std::string shown;
+  const std::string shown = specialCellText(cell, font);
   std::vector<int> advances;
   if (cell.Kind == kCellField) {
-    shown = displayText(font, textOf(cell.Text));
     // The characters are spread evenly across the cell.
     const int width = box.right - box.left;
     const int n = static_cast<int>(shown.size());
     for (int k = 0; k < n; ++k) advances.push_back(width * (k + 1) / n - width * k / n);
-  } else {
-    shown = std::to_string(cell.ShownNumber);
   }
   if (shown.empty()) return;
   TextRun run;
@@ -262,23 +216,21 @@ void LinePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& line, 
   run.text = shown;
   run.advances = advances;
   run.width = box.right - box.left;
-  run.underline = hasUnderline(font);
+  run.underline = carriesUnderline(font);
   text_.draw(run);
 }
 
 void LinePainter::paintTabCell(const LineGeometry& g, const TCharRec& cell, const CellBox& box) {
   const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
-  static constexpr char kLeaders[] = {0, '-', '.', '_'};
   const int top = textTop(g, cell, font);
-  if (cell.TabLeader >= 1 && cell.TabLeader <= 3) {
-    const char leader = kLeaders[cell.TabLeader];
+  if (const char leader = tabLeaderChar(cell)) {
     const int step = ctx_.doc.fontEngine().charWidth(text_.spec(), static_cast<uint8_t>(leader));
     // Only whole copies of the leader fit.
     const int copies = step > 0 ? (box.right - box.left) / step : 0;
     if (copies > 0) text_.drawPlain(box.left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
   }
   if (ctx_.showsMarks() && (ctx_.options.ShowTabs || ctx_.options.ShowAllMarks)) {
-    const TFontRec mark = markFont("Symbol", font.Size);
+    const TFontRec mark = plainFont("Symbol", font.Size);
     text_.useFont(mark, mark.Size);
     text_.drawPlain(box.left, top, std::string(1, static_cast<char>(kTabMark)), kBlack);
   }
@@ -288,7 +240,7 @@ void LinePainter::paintSpaceMark(const LineGeometry& g, const TCharRec& cell, co
   if (!ctx_.showsMarks() || !(ctx_.options.ShowSpaces || ctx_.options.ShowAllMarks)) return;
   const TFontRec& font = ctx_.doc.Fonts[cell.FontIndex];
   const int top = textTop(g, cell, font);
-  const TFontRec mark = markFont("Times New Roman", font.Size);
+  const TFontRec mark = plainFont("Times New Roman", font.Size);
   text_.useFont(mark, mark.Size);
   text_.drawPlain(box.left, top, std::string(1, static_cast<char>(kSpaceMark)), kBlack);
 }
@@ -324,7 +276,7 @@ void LinePainter::paintLineEndMark(const LineGeometry& g, const TLineRec& line) 
   const int top = place_.y(g.top);
   const int height = baseline(g) - top;
   if (height <= 0) return;
-  const TFontRec font = markFont(face, height * 72.0 / ctx_.scale.dpi * 100.0 / ctx_.scale.zoom);
+  const TFontRec font = plainFont(face, height * 72.0 / ctx_.scale.dpi * 100.0 / ctx_.scale.zoom);
   text_.useFont(font, font.Size);
   text_.drawPlain(place_.x(g.cellX.back()), top, std::string(1, static_cast<char>(mark)), kBlack);
 }

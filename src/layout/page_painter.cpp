@@ -7,7 +7,9 @@
 
 #include "document/floating_objects.h"
 #include "layout/frame_painter.h"
+#include "layout/frame_passes.h"
 #include "layout/paint_context.h"
+#include "platform/null_canvas.h"
 
 namespace vendaro {
 namespace {
@@ -17,41 +19,7 @@ constexpr int kBoxMargin = 36;   // paint box beyond the page: origin 16 and 20 
 constexpr int kOrigin = 16;
 constexpr int kHandle = 7;
 
-// The surface of a paint that only computes: nothing is drawn.
-class NullCanvas : public Canvas {
- public:
-  explicit NullCanvas(int dpi) : dpi_(dpi) {}
-  int dpi() const override { return dpi_; }
-  CanvasRect visibleRect() const override { return {}; }
-  void setPen(const CanvasPen&) override {}
-  void setBrush(const CanvasBrush&) override {}
-  void setFont(const FontSpec&, bool) override {}
-  void setTextColor(uint32_t) override {}
-  void line(int, int, int, int) override {}
-  void rectangle(const CanvasRect&) override {}
-  void ellipse(const CanvasRect&) override {}
-  void fillRect(const CanvasRect&, uint32_t) override {}
-  void textOut(int, int, std::string_view, std::span<const int>) override {}
-  void drawPicture(const CanvasRect&, const TPictureRec&) override {}
-  void setClip(const CanvasRect&) override {}
-  void clearClip() override {}
-  void invertRect(const CanvasRect&) override {}
-
- private:
-  int dpi_;
-};
-
 bool contains(const CanvasRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
-
-bool shownOnPage(const TFieldRec& frame, int32_t page) {
-  if (frame.FieldType == kFieldBody) return frame.PageNo == page;
-  return istOnAllPagesGedeckt(frame.ShowOn, frame.PageNo, page);
-}
-
-int passOf(const TFieldRec& frame) {
-  if (frame.FieldType == kFieldBody) return 0;
-  return frame.FieldType <= kFieldFooter ? 1 : 2;
-}
 
 // The page a caret in this frame is shown on: headers and footers are on
 // several pages, so theirs is the page it was last painted on.
@@ -262,7 +230,7 @@ void PagePainter::paintFrames() {
   for (const TFieldRec& frame : doc_.Fields)
     if (isObject(frame) && frame.ObjSelected && shownOnPage(frame, ctx_.page)) focus.anyObjectSelected = true;
   const bool everyPage = state_.fullLayout && !printMode_;
-  for (int pass = 0; pass < 3; ++pass) {
+  for (int pass = 0; pass < kFramePasses; ++pass) {
     for (int32_t i = 0; i < doc_.FieldCount(); ++i) {
       const TFieldRec& frame = doc_.Fields[static_cast<size_t>(i)];
       if (passOf(frame) != pass) continue;

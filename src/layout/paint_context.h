@@ -3,6 +3,7 @@
 // selection and the page being painted.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "document/document.h"
@@ -58,9 +59,18 @@ struct FramePlacement {
   int textLeft = 0;     // pixel of the text area's left edge
   int top = 0;          // pixel of the frame's top edge (lines count from it)
   double mmPerPixel = 0;
+  bool nearest = false; // rounds millimetres to the nearest pixel
 
-  int x(double mmFromTextArea) const { return textLeft + static_cast<int>(mmFromTextArea / mmPerPixel); }
-  int y(double mmFromTop) const { return top + static_cast<int>(mmFromTop / mmPerPixel); }
+  int x(double mmFromTextArea) const { return textLeft + toPixels(mmFromTextArea); }
+  int y(double mmFromTop) const { return top + toPixels(mmFromTop); }
+  int toPixels(double mm) const {
+    const double pixels = mm / mmPerPixel;
+    return static_cast<int>(nearest ? std::nearbyint(pixels) : std::trunc(pixels));
+  }
 };
+
+// Where a frame stands on a page whose top-left corner is at (ox, oy), as
+// printed: its rectangle from the page's edges and its text area.
+FramePlacement placeFrameOnPage(const ViewScale& scale, const TFieldRec& frame, int ox, int oy);
 
 }  // namespace vendaro

@@ -121,6 +121,11 @@ struct PaintState {
   bool fullLayout = false;    // set after reading a foreign format
 };
 
+// Text flow and anchored objects feed back into the layout; should they
+// keep asking for another pass (a line that wraps differently each time),
+// paints stop asking after this many in a row.
+inline constexpr int kMaxLayoutRequestsInARow = 8;
+
 // What one paint asks of the editor afterwards.
 struct PaintOutcome {
   bool resized = false;        // the paint box took a new size; paint again
@@ -129,6 +134,8 @@ struct PaintOutcome {
   bool completeRefresh = false;    // the full-layout paint is over
   std::string pageStatus, lineStatus;  // empty when the status bar is not ours
   int32_t caretPage = 0;
+
+  bool wantsLayout() const { return fieldWidthChanged || layoutNeeded; }
 };
 
 }  // namespace vendaro

@@ -42,23 +42,29 @@ void TextPainter::setColor(uint32_t color) {
   colorSet_ = true;
 }
 
-void TextPainter::draw(const TextRun& run) {
-  const TFontRec& font = *font_;
-  const int p = static_cast<int>(std::trunc(scale_.pixelsPerPoint));
+TextPasses textPasses(const TFontRec& font, int unit) {
+  TextPasses out;
   const bool shadow = GettingOps(font.Attr, kAttrShadow);
   const bool outline = GettingOps(font.Attr, kAttrOutline);
+  const auto add = [&out](int dx, int dy, int32_t color) { out.passes[out.count++] = {dx, dy, rgbOf(color)}; };
   if (shadow) {
-    const int offset = (outline ? 3 : 2) * p;
-    setColor(rgbOf(font.ShadowColor));
-    canvas_.textOut(run.x + offset, run.y + offset, run.text, run.advances);
+    const int offset = (outline ? 3 : 2) * unit;
+    add(offset, offset, font.ShadowColor);
   }
   if (outline) {
-    setColor(rgbOf(font.OutlineColor));
     static constexpr int kOffsets[4][2] = {{-1, -1}, {-1, 0}, {0, -1}, {0, 0}};
-    for (const auto& o : kOffsets) canvas_.textOut(run.x + o[0] * p, run.y + o[1] * p, run.text, run.advances);
+    for (const auto& o : kOffsets) add(o[0] * unit, o[1] * unit, font.OutlineColor);
   }
-  setColor(rgbOf(font.Color));
-  canvas_.textOut(run.x, run.y, run.text, run.advances);
+  add(0, 0, font.Color);
+  return out;
+}
+
+void TextPainter::draw(const TextRun& run) {
+  const int unit = static_cast<int>(std::trunc(scale_.pixelsPerPoint));
+  for (const TextPass& pass : textPasses(*font_, unit)) {
+    setColor(pass.color);
+    canvas_.textOut(run.x + pass.dx, run.y + pass.dy, run.text, run.advances);
+  }
   if (run.underline) drawUnderlines(run);
 }
 

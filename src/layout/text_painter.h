@@ -3,6 +3,8 @@
 // and chooses the surface font for a font entry at the paint's scale.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -21,6 +23,21 @@ FontSpec surfaceFont(const TFontRec& font, double points, const ViewScale& scale
 double drawnPointSize(const TFontRec& font);
 
 inline uint32_t rgbOf(int32_t color) { return static_cast<uint32_t>(color) & 0xFFFFFFu; }
+
+// The copies of a run that make up its appearance, in drawing order: the
+// shadow, the four strokes of the outline, the text itself, each offset by
+// (dx, dy) and in its colour. `unit` is one point on the surface.
+struct TextPass {
+  int dx = 0, dy = 0;
+  uint32_t color = 0;
+};
+struct TextPasses {
+  std::array<TextPass, 6> passes;
+  size_t count = 0;
+  const TextPass* begin() const { return passes.data(); }
+  const TextPass* end() const { return passes.data() + count; }
+};
+TextPasses textPasses(const TFontRec& font, int unit);
 
 struct TextRun {
   int x = 0, y = 0;            // top-left of the text line

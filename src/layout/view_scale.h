@@ -11,7 +11,9 @@
 namespace vendaro {
 
 struct ViewScale {
-  ViewScale(const Document& doc, int dpi, double zoomPercent);
+  // Screens and printers truncate millimetres to pixels; a PDF page rounds
+  // them to the nearest point (`nearest`).
+  ViewScale(const Document& doc, int dpi, double zoomPercent, bool nearest = false);
 
   int dpi = 96;
   double zoom = 100.0;
@@ -19,9 +21,13 @@ struct ViewScale {
   double pixelsPerPoint = 0;
   int pageWidth = 0;   // PW
   int pageHeight = 0;  // PH
+  bool nearest = false;
 
-  // Millimetres as a pixel distance from an origin (truncated).
-  int px(double mm) const { return static_cast<int>(std::trunc(mm / mmPerPixel)); }
+  // Millimetres as a pixel distance from an origin.
+  int px(double mm) const { return toPixels(mm / mmPerPixel); }
+  int toPixels(double pixels) const {
+    return static_cast<int>(nearest ? std::nearbyint(pixels) : std::trunc(pixels));
+  }
   // Line widths: points rounded to whole pixels, a visible width never below 1.
   int penWidth(double points) const;
   // The em height in pixels of a font of `points` size.

@@ -11,6 +11,7 @@
 #include "shell/document_files.h"
 #include "shell/file_dispatch.h"
 #include "shell/headless_host.h"
+#include "shell/pdf_export.h"
 
 namespace vendaro {
 namespace {
@@ -71,20 +72,32 @@ bool prepareOutputFolder(const fs::path& folder) {
   return false;
 }
 
-int convertOne(HeadlessHost& host, const fs::path& source, const fs::path& target) {
+// The writers of --convert-to, by the format named on the command line.
+using CommandWriter = bool (*)(Editor& editor, const fs::path& target);
+
+bool writeNative(Editor& editor, const fs::path& target) { return saveNativeFile(editor, target, false); }
+
+CommandWriter commandWriterFor(const std::string& format) {
+  if (format == "lpx") return writeNative;
+  if (format == "pdf") return SavePDFFile;
+  return nullptr;
+}
+
+int convertOne(HeadlessHost& host, CommandWriter write, const fs::path& source, const fs::path& target) {
   if (sameFile(source, target)) {
     return failure("Die Umwandlung von " + source.string() +
                    " würde die Datei selbst überschreiben; bitte mit --outdir einen anderen Ordner wählen.");
   }
   Editor editor(host);
-  if (!openForCommand(editor, source) || !saveNativeFile(editor, target, false)) return kExitFailure;
+  if (!openForCommand(editor, source) || !write(editor, target)) return kExitFailure;
   return 0;
 }
 
 int convert(const std::vector<std::string>& args) {
   if (args.size() < 3) return usageError("--convert-to erwartet ein Format und mindestens eine Datei.");
   const std::string format = args[1];
-  if (format != "lpx") return usageError("Dieses Zielformat wird nicht unterstützt: " + format);
+  const CommandWriter write = commandWriterFor(format);
+  if (write == nullptr) return usageError("Dieses Zielformat wird nicht unterstützt: " + format);
   fs::path outdir;
   size_t first = 2;
   if (args[first] == "--outdir") {
@@ -102,7 +115,7 @@ int convert(const std::vector<std::string>& args) {
     const fs::path source = args[i];
     fs::path target = (outdir.empty() ? source.parent_path() : outdir) / source.filename();
     target.replace_extension("." + format);
-    if (convertOne(host, source, target) != 0) status = kExitFailure;
+    if (convertOne(host, write, source, target) != 0) status = kExitFailure;
   }
   return status;
 }
@@ -157,7 +170,7 @@ std::string usageText() {
   return "Aufruf:\n"
          "  vendaro [DATEI…] [/P DATEI…]        Programm starten, Dateien öffnen (nach /P: drucken)\n"
          "  vendaro --dump DATEI                Dokumentmodell als JSON ausgeben\n"
-         "  vendaro --convert-to lpx [--outdir ORDNER] DATEI…\n"
+         "  vendaro --convert-to lpx|pdf [--outdir ORDNER] DATEI…\n"
          "                                      Dateien umwandeln (der Ordner wird bei Bedarf angelegt)\n"
          "  vendaro --render-png BILD.png [--zoom N] DATEI\n"
          "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n"

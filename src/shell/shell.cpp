@@ -7,6 +7,7 @@
 #include "formats/lpx_file.h"
 #include "platform/paths.h"
 #include "shell/document_files.h"
+#include "shell/pdf_export.h"
 #include "shell/recent_files.h"
 #include "shell/recovery_files.h"
 #include "spelling/spelling_service.h"
@@ -195,6 +196,15 @@ bool Shell::SaveAsClick(ShellDocument* document) {
   if (document == nullptr) return false;
   const fs::path proposed = fs::path(document->editor().doc().DocFileName).replace_extension();
   return saveUnderChosenName(*document, proposed.string(), LastSaveFilter);
+}
+
+bool Shell::PDFExport1Click(ShellDocument* document) {
+  if (document == nullptr) return false;
+  fs::path proposed = document->editor().doc().DocFileName;
+  if (!proposed.empty()) proposed.replace_extension(".pdf");
+  FileDialogState dialog{pdfDialogFilters(), 1, proposed.string(), true};
+  if (!document->window().showSaveDialog(dialog) || dialog.fileName.empty()) return false;
+  return SavePDFFile(document->editor(), withPdfExtension(dialog.fileName));
 }
 
 bool Shell::saveUnderChosenName(ShellDocument& document, const std::string& proposedName, int32_t filterIndex) {

@@ -105,6 +105,9 @@ class Shell {
   bool SaveFileClick(ShellDocument* document);
   // "Speichern &unter...".
   bool SaveAsClick(ShellDocument* document);
+  // "PDF-Export...": the PDF save dialog, then the document as a PDF file.
+  // False without a document, on cancel and when the file was not written.
+  bool PDFExport1Click(ShellDocument* document);
   // May the document's window close? Asks to save a modified document.
   bool FormCloseQuery(ShellDocument& document);
   // Frees the document's editor and lets the host close its window.

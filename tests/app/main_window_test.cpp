@@ -300,5 +300,31 @@ TEST(MdiArrangement, TilesShareTheAreaAndIconsLineUpAtTheBottom) {
   EXPECT_LT(windows[0]->geometry().left(), windows[1]->geometry().left());
 }
 
+TEST_F(MainWindowTest, PdfExportAsksForTheFileAndWritesIt) {
+  answers.add(press(QStringLiteral("Abbrechen")));
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(waitUntil([&] { return answers.allAnswered() && !QApplication::activeModalWidget(); }));
+  Editor& editor = *window.activeEditorWindow()->editor();
+  test::typeKeys(editor, "Plakat");
+  window.menus().File1Click();
+  EXPECT_TRUE(window.menus().pdfExportAction->isEnabled());
+  EXPECT_EQ(window.menus().pdfExportAction->text(), QStringLiteral("PDF-Export..."));
+
+  const std::filesystem::path file = config.file("plakat.pdf");
+  answers.add([&file](QWidget& dialog) {
+    auto& files = dynamic_cast<QFileDialog&>(dialog);
+    EXPECT_TRUE(files.nameFilters().join(QLatin1Char('|')).contains(QStringLiteral("PDF-Dateien (*.pdf)")));
+    files.selectFile(QString::fromStdString(file.string()));
+    static_cast<QDialog&>(files).accept();
+  });
+  window.menus().pdfExportAction->trigger();
+  ASSERT_TRUE(waitUntil([&] { return answers.allAnswered(); }));
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_TRUE(test::readFileBytes(file).starts_with("%PDF-"));
+  answers.add(press(QStringLiteral("&Nein")));
+  EXPECT_TRUE(window.close());
+}
+
 }  // namespace
 }  // namespace vendaro

@@ -1,9 +1,10 @@
 # The command line from outside: --version, unknown options, the window
 # without a display, conversions that must not write over their source or
-# that need their output folder made, and files that are no documents at
+# that need their output folder made, PDF files checked by qpdf and poppler
+# (and the message when they cannot be written), and files that are no documents at
 # all (a named pipe, a sparse file of 200 GB). Each check runs the program
 # through tests/cli/checks/command_line_check.cmake.
-set(cli_checks version unknown_option convert_onto_itself outdir_created named_pipe huge_sparse_file)
+set(cli_checks version unknown_option convert_onto_itself outdir_created named_pipe huge_sparse_file convert_to_pdf)
 # Without the front end there is no window to start.
 if(VENDARO_BUILD_APP)
   list(APPEND cli_checks no_display)

@@ -31,6 +31,16 @@ TEST(DocumentStore, NewWindowHasBodyAndThreeHeaderFooterPairs) {
   EXPECT_NEAR(footer.y1, doc.paperHeightMm() - 24.5, 1e-9);
 }
 
+TEST(DocumentStore, DamagedPageNumbersMakeNoPages) {
+  Document doc = test::newWindowDocument();
+  doc.NewPage(true).PageNo = 9999;
+  EXPECT_EQ(doc.GetAnzPages(), 10000);
+  doc.Fields.back().PageNo = 2000000000;
+  EXPECT_EQ(doc.GetAnzPages(), 1);
+  doc.Fields.back().PageNo = -5;
+  EXPECT_EQ(doc.GetAnzPages(), 1);
+}
+
 TEST(DocumentStore, EqualFormatsShareOneFontEntry) {
   Document doc = test::newWindowDocumentWithoutStyles();
   test::appendTextLine(doc, 0, "ab");
