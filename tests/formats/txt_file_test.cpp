@@ -71,12 +71,9 @@ TEST(TextImport, TabsBecomeTabCellsAndOtherControlCodesAreDropped) {
 
 TEST(TextImport, CaretAndAnchorStartAtTheBeginning) {
   const Document doc = read("erste\r\nzweite Zeile");
-  EXPECT_EQ(doc.CurField, 0);
-  EXPECT_EQ(doc.CurLine, 0);
-  EXPECT_EQ(doc.CurChar, 0);
-  EXPECT_EQ(doc.MarkField, 0);
-  EXPECT_EQ(doc.MarkLine, 0);
-  EXPECT_EQ(doc.MarkChar, 0);
+  const std::vector<int32_t> caretAndAnchor{doc.CurField, doc.CurLine, doc.CurChar,
+                                            doc.MarkField, doc.MarkLine, doc.MarkChar};
+  EXPECT_EQ(caretAndAnchor, std::vector<int32_t>(6, 0));
 }
 
 TEST(TextImport, DosUmlautsBecomeTheirAnsiLetters) {
