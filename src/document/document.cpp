@@ -27,7 +27,7 @@ Document::Document(const Document& other)
       FootnoteCounter(other.FootnoteCounter), DocProps(other.DocProps), PageWidth(other.PageWidth),
       PageHeight(other.PageHeight), PrinterDPI(other.PrinterDPI), PageWidthPx(other.PageWidthPx),
       PageHeightPx(other.PageHeightPx), CurFont(other.CurFont), DocFileName(other.DocFileName),
-      DocTitle(other.DocTitle), Modified(other.Modified), fonts_(other.fonts_),
+      DocTitle(other.DocTitle), Modified(other.Modified), TextEncoding(other.TextEncoding), fonts_(other.fonts_),
       measurer_(std::make_unique<CellMeasurer>(*other.fonts_)) {}
 
 Document& Document::operator=(const Document& other) {

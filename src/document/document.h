@@ -25,6 +25,10 @@ struct FrameBounds {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// How a plain text file held its characters, so that saving it again as
+// text writes them back the same way.
+enum class TextFileEncoding : uint8_t { codePage, utf8, utf8WithMark };
+
 inline constexpr int kDocPropCount = 8;
 inline constexpr int32_t kNoPrinterDPI = 600;
 inline constexpr int32_t kLastPageNo = 9999;
@@ -61,6 +65,7 @@ class Document {
   TFontRec CurFont = defaultCurFont();
   std::string DocFileName, DocTitle;
   uint8_t Modified = 0;
+  TextFileEncoding TextEncoding = TextFileEncoding::codePage;
 
   int32_t FieldCount() const { return static_cast<int32_t>(Fields.size()); }
   int32_t FontCount() const { return Fonts.size(); }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formats/lpx_file.h"
+#include "formats/txt_file.h"
 #include "platform/paths.h"
 
 namespace vendaro {
@@ -31,12 +32,14 @@ void takeFileName(Editor& editor, const std::filesystem::path& path) {
 
 }  // namespace
 
-bool openNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+// Runs a reader of the formats layer with the activity text shown; on
+// success the document is laid out and, unless quiet, takes the file name.
+bool openWith(Editor& editor, const std::filesystem::path& path, bool quiet, const CoreReader& read) {
   std::string message;
   bool ok;
   {
     ActivityText activity(editor.host(), "Öffne Datei...");
-    ok = OpenLPXFile(editor.doc(), path, message);
+    ok = read(editor.doc(), path, message);
   }
   if (!ok) {
     editor.host().showMessage(message, MessageIcon::error);
@@ -47,12 +50,12 @@ bool openNativeFile(Editor& editor, const std::filesystem::path& path, bool quie
   return true;
 }
 
-bool saveNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+bool saveWith(Editor& editor, const std::filesystem::path& path, bool quiet, const CoreWriter& write) {
   std::string message;
   bool ok;
   {
     ActivityText activity(editor.host(), "Speichere Datei...");
-    ok = SaveLPXFile(editor.doc(), path, message);
+    ok = write(editor.doc(), path, message);
   }
   if (!ok) {
     editor.host().showMessage(message, MessageIcon::error);
@@ -60,6 +63,38 @@ bool saveNativeFile(Editor& editor, const std::filesystem::path& path, bool quie
   }
   if (!quiet) takeFileName(editor, path);
   return true;
+}
+
+bool openNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return openWith(editor, path, quiet, OpenLPXFile);
+}
+
+bool saveNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return saveWith(editor, path, quiet, SaveLPXFile);
+}
+
+bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return openWith(editor, path, quiet, [](Document& doc, const std::filesystem::path& file, std::string& message) {
+    return OpenTXTFile(doc, file, false, message);
+  });
+}
+
+bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return openWith(editor, path, quiet, [](Document& doc, const std::filesystem::path& file, std::string& message) {
+    return OpenTXTFile(doc, file, true, message);
+  });
+}
+
+bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return saveWith(editor, path, quiet, [](const Document& doc, const std::filesystem::path& file, std::string& message) {
+    return SaveTXTFile(doc, file, false, message);
+  });
+}
+
+bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  return saveWith(editor, path, quiet, [](const Document& doc, const std::filesystem::path& file, std::string& message) {
+    return SaveTXTFile(doc, file, true, message);
+  });
 }
 
 void createNewDocument(Editor& editor) {

@@ -1,10 +1,13 @@
-// document_files.h — opening and saving the native format for an editor
-// window: the activity panel of the status bar, the German messages, and
-// the file name and modified state (left alone for quiet operations such as
-// the start template and recovery files).
+// document_files.h — opening and saving documents for an editor window, in
+// every format the formats layer reads or writes: the activity panel of the
+// status bar, the German messages, and the file name and modified state
+// (left alone for quiet operations such as the start template and recovery
+// files).
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "editing/editor.h"
 
@@ -12,8 +15,27 @@ namespace vendaro {
 
 inline constexpr char kStartTemplate[] = "normal.lpw";
 
+// A reader or writer of the formats layer: false with the message for the
+// user; it leaves file name, title and modified state alone.
+using CoreReader = std::function<bool(Document& doc, const std::filesystem::path& path, std::string& message)>;
+using CoreWriter = std::function<bool(const Document& doc, const std::filesystem::path& path, std::string& message)>;
+
+// Shows "Öffne Datei..." while `read` works, reports its failure, lays the
+// document out and, unless quiet, gives the window the file's name.
+bool openWith(Editor& editor, const std::filesystem::path& path, bool quiet, const CoreReader& read);
+// Shows "Speichere Datei..." while `write` works and reports its failure; a
+// successful save that is not quiet names the window after the file and
+// clears Modified.
+bool saveWith(Editor& editor, const std::filesystem::path& path, bool quiet, const CoreWriter& write);
+
 bool openNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveNativeFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Plain text in code page 1252 (or UTF-8, recognised by its bytes) and in
+// the DOS code page 850.
+bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 
 // A new document: the empty document of a new window, then the start
 // template from the program folder, read quietly when it is there.

@@ -150,6 +150,10 @@ bool makeBackup(const fs::path& file) {
 DocumentFormats::DocumentFormats() {
   setReader(DocumentFormat::native, openNativeFile);
   setWriter(DocumentFormat::native, saveNativeFile);
+  setReader(DocumentFormat::ansiText, openAnsiTextFile);
+  setWriter(DocumentFormat::ansiText, saveAnsiTextFile);
+  setReader(DocumentFormat::dosText, openDosTextFile);
+  setWriter(DocumentFormat::dosText, saveDosTextFile);
 }
 
 void DocumentFormats::setReader(DocumentFormat format, DocumentReader reader) {
@@ -163,17 +167,21 @@ void DocumentFormats::setWriter(DocumentFormat format, DocumentWriter writer) {
 
 std::optional<DocumentFormat> openDocumentFile(Editor& editor, const DocumentFormats& formats, const fs::path& path,
                                                int32_t openType, bool quiet) {
+  DocumentFormat format = openFormatFor(openType, path);
+  if (!formats.reader(format)) format = DocumentFormat::native;
   switch (regularFileStatus(path)) {
     case FileOpenResult::opened: break;
     case FileOpenResult::cannotOpen:
       editor.host().showMessage(cannotOpenMessage(path), MessageIcon::error);
       return std::nullopt;
     case FileOpenResult::notRegularFile:
-      editor.host().showMessage(kNotAnLpxDocument, MessageIcon::error);
+      // Any file at all may be text, so for text the file simply cannot be
+      // opened; the native reader says what it says of every non-document.
+      editor.host().showMessage(format == DocumentFormat::native ? std::string(kNotAnLpxDocument)
+                                                                 : cannotOpenMessage(path),
+                                MessageIcon::error);
       return std::nullopt;
   }
-  DocumentFormat format = openFormatFor(openType, path);
-  if (!formats.reader(format)) format = DocumentFormat::native;
   if (!formats.reader(format)(editor, path, quiet)) return std::nullopt;
   return format;
 }

@@ -7,6 +7,7 @@
 
 #include <csignal>
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace vendaro {
@@ -21,26 +22,6 @@ size_t filesIn(const fs::path& folder) {
 }
 
 fs::perms permissionsOf(const fs::path& path) { return fs::status(path).permissions(); }
-
-// Makes writes beyond `bytes` fail with EFBIG for the life of the object.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
 
 TEST(FileIo, NewFilesGetTheUsualPermissionsAndReadBack) {
   test::TempDir dir;
@@ -155,7 +136,7 @@ TEST(FileIo, AFailedOrAbandonedWriteLeavesTheTargetAlone) {
   const auto target = dir.file("alt.dat");
   writeFileBytes(target, "die alte Datei");
   {
-    FileSizeLimit limit(16 * 1024);
+    test::FileSizeLimit limit(16 * 1024);
     AtomicFileWriter direct(target);  // a block beyond the limit fails at once
     EXPECT_FALSE(direct.write(std::string(2 << 20, 'x')));
     EXPECT_EQ(direct.error(), std::errc::file_too_large);

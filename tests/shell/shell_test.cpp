@@ -151,6 +151,16 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
     return found;
   };
   DocumentFormats formats;
+  // The program's own files and plain text, which any unknown extension is.
+  EXPECT_EQ(indices(offeredOpenFilters(formats)),
+            (std::vector<int32_t>{kOpenNative, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
+  EXPECT_EQ(offeredOpenFilters(formats)[3].patterns, "*.lpx;*.htm;*.html;*.txt");
+  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveAnsiText, kSaveDosText}));
+
+  for (DocumentFormat text : {DocumentFormat::ansiText, DocumentFormat::dosText}) {
+    formats.setReader(text, {});
+    formats.setWriter(text, {});
+  }
   const std::vector<FileDialogFilter> open = offeredOpenFilters(formats);
   EXPECT_EQ(indices(open), (std::vector<int32_t>{kOpenNative, kOpenAllDocuments, kOpenAllFiles}));
   EXPECT_EQ(open[1].patterns, "*.lpx");
@@ -213,7 +223,8 @@ TEST_F(ShellWithLetter, BackupsKeepThePreviousFile) {
 }
 
 // The window's open path refuses what is not a file before any reader
-// sees it, with the message the command line gives.
+// sees it, with the message the command line gives: a native file is no
+// document, a text file cannot be opened.
 TEST(Shell, APipeOrAFolderIsNoDocument) {
   test::TempDir dir;
   ASSERT_EQ(::mkfifo(dir.file("rohr.lpx").c_str(), 0600), 0);
@@ -222,11 +233,12 @@ TEST(Shell, APipeOrAFolderIsNoDocument) {
   Shell shell(host);
   EXPECT_EQ(shell.openDocument(dir.file("rohr.lpx"), kOpenByExtension), nullptr);
   EXPECT_EQ(shell.openDocument(dir.file("ordner.txt"), kOpenAnsiText), nullptr);
-  ASSERT_EQ(host.windows.size(), 2u);
-  for (const auto& window : host.windows) {
-    EXPECT_TRUE(window->destroyed);
-    EXPECT_EQ(window->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
-  }
+  EXPECT_EQ(shell.openDocument(dir.file("rohr.lpx"), kOpenDosText), nullptr);
+  ASSERT_EQ(host.windows.size(), 3u);
+  for (const auto& window : host.windows) EXPECT_TRUE(window->destroyed);
+  EXPECT_EQ(host.windows[0]->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
+  EXPECT_EQ(host.windows[1]->messages.at(0).text, "Konnte Datei ordner.txt nicht öffnen!");
+  EXPECT_EQ(host.windows[2]->messages.at(0).text, "Konnte Datei rohr.lpx nicht öffnen!");
   EXPECT_TRUE(shell.settings().RecentFiles.empty());
 }
 
