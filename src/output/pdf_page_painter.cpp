@@ -371,14 +371,13 @@ void PdfPagePainter::drawWithEffects(const std::vector<TextPiece>& pieces, int l
     canvas_.Font.color = pass.color;
     for (const TextPiece& piece : pieces) canvas_.TextOut(piece.x + pass.dx, top + pass.dy, piece.text);
   }
-  const int textHeight = canvas_.TextHeight("");
+  const int baseline = canvas_.TextBaseline(top);
   const int penWidth = std::max(1, static_cast<int>(std::nearbyint(points_ / 12.0)));
   if (underline) {
-    strokeAcross(left, top + textHeight + penWidth + 1, width, penWidth);
-    if (GettingOps(font_->Attr, kAttrDoubleUnderline))
-      strokeAcross(left, top + textHeight - penWidth + 1, width, penWidth);
+    strokeAcross(left, baseline + penWidth + 1, width, penWidth);
+    if (GettingOps(font_->Attr, kAttrDoubleUnderline)) strokeAcross(left, baseline - penWidth + 1, width, penWidth);
   }
-  if (GettingOpsB(font_->Style, 3)) strokeAcross(left, top + textHeight - canvas_.Font.size / 4, width, penWidth);
+  if (GettingOpsB(font_->Style, 3)) strokeAcross(left, baseline - canvas_.Font.size / 4, width, penWidth);
   canvas_.Pen.width = 1;
 }
 
