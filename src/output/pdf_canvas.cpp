@@ -425,13 +425,13 @@ void TPDFCanvas::ResetClip() {
 
 void TPDFCanvas::TextOut(int x, int y, std::string_view text) {
   if (!open_) return;
-  const int height = fontHeight();
+  const int baseline = TextBaseline(y);
   content_ += "BT\n";
   applyFont();
   applyTextRendering();
   PdfFontEntry& font = fonts_.entry(numberedFont_);
   for (char ch : text) font.used[static_cast<uint8_t>(ch)] = true;
-  appendTextPosition(x, flipY(y) - height);
+  appendTextPosition(x, flipY(baseline));
   content_ += " (";
   appendEscapedText(content_, text);
   content_ += ") Tj\nET\n";
@@ -475,14 +475,17 @@ int TPDFCanvas::TextWidth(std::string_view text) {
   return engine_.textWidth(measuringSpec(Font), text);
 }
 
-int TPDFCanvas::TextHeight(std::string_view /*text*/) { return fontHeight(); }
+int TPDFCanvas::TextHeight(std::string_view /*text*/) { return fontMetrics().height; }
 
-int TPDFCanvas::fontHeight() {
-  if (measuredHeight_ < 0 || !measuresAlike(Font, measuredFont_)) {
-    measuredHeight_ = engine_.metrics(measuringSpec(Font)).height;
+int TPDFCanvas::TextBaseline(int top) { return top + fontMetrics().ascent; }
+
+const FontMetrics& TPDFCanvas::fontMetrics() {
+  if (!measured_ || !measuresAlike(Font, measuredFont_)) {
+    measuredMetrics_ = engine_.metrics(measuringSpec(Font));
     measuredFont_ = Font;
+    measured_ = true;
   }
-  return measuredHeight_;
+  return measuredMetrics_;
 }
 
 void TPDFCanvas::DrawDib(int x, int y, int width, int height, const TPictureRec& bitmap) {

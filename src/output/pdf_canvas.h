@@ -17,10 +17,9 @@
 #include "output/pdf_objects.h"
 #include "platform/dib.h"
 #include "platform/drawing_tools.h"
+#include "platform/font_engine.h"
 
 namespace vendaro {
-
-class FontEngine;
 
 class TPDFCanvas {
  public:
@@ -61,7 +60,10 @@ class TPDFCanvas {
   // Ends the clip. Pen, brush and font are written anew by the next call
   // that uses them, since the clip's saved graphics state is restored.
   void ResetClip();
-  void TextOut(int x, int y, std::string_view text);  // code page 1252
+  // Writes the text (code page 1252) with the top of its cell at y: the
+  // baseline lies at TextBaseline(y), one ascent down, as on screen.
+  void TextOut(int x, int y, std::string_view text);
+  int TextBaseline(int top);
   int TextWidth(std::string_view text);
   int TextHeight(std::string_view text);
   // Draws the bitmap scaled into width × height points at (x, y). A picture
@@ -106,7 +108,7 @@ class TPDFCanvas {
   void invalidateState();
   // Page y of a point given from the top edge.
   int flipY(int y) const { return PageHeightPt - y; }
-  int fontHeight();
+  const FontMetrics& fontMetrics();
 
   FontEngine& engine_;
   PdfFile file_;
@@ -138,10 +140,11 @@ class TPDFCanvas {
   int penX_ = 0;
   int penY_ = 0;
 
-  // The font last measured for its height, and the font last looked up in
-  // the font list: TextOut needs both for every run.
+  // The font last measured, and the font last looked up in the font list:
+  // TextOut needs both for every run.
   CanvasFont measuredFont_;
-  int measuredHeight_ = -1;
+  FontMetrics measuredMetrics_;
+  bool measured_ = false;
   std::string numberedFace_;
   uint8_t numberedStyles_ = 0;
   int numberedFont_ = 0;

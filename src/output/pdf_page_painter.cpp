@@ -26,9 +26,18 @@ CanvasRect intersected(const CanvasRect& a, const CanvasRect& b) {
   return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-// Text drawn at one x: a word of a run, or one character of a field.
+// Whether `a`, whichever way round its corners are given, and the ordered
+// rectangle `b` share no point.
+bool disjoint(const CanvasRect& a, const CanvasRect& b) {
+  return std::max(a.left, a.right) <= b.left || b.right <= std::min(a.left, a.right) ||
+         std::max(a.top, a.bottom) <= b.top || b.bottom <= std::min(a.top, a.bottom);
+}
+
+// Text drawn at one x: a word of a run, or one character of a field. It
+// takes the room up to `right` on the page.
 struct TextPiece {
   int x = 0;
+  int right = 0;
   std::string text;
 };
 
@@ -62,6 +71,8 @@ class PdfPagePainter {
   void strokeAcross(int x, int y, int width, int penWidth);
   void fill(const CanvasRect& r, uint32_t color);
   void restoreLimit();
+  bool outsideLimit(const CanvasRect& r, int reach = 0) const;
+  bool textOutsideLimit(int left, int right);
 
   int x(double mm) const { return place_.x(mm); }
   int baseline(const LineGeometry& g) const { return place_.y(g.bottom()); }
@@ -100,9 +111,26 @@ void PdfPagePainter::restoreLimit() {
   else canvas_.ResetClip();
 }
 
+// A poster sheet carries only what it shows: drawing wholly outside the
+// limit would be clipped away, yet fill the sheet's file with every other
+// sheet's text and pictures.
+bool PdfPagePainter::outsideLimit(const CanvasRect& r, int reach) const {
+  return limit_ && disjoint(r, grown(*limit_, reach));
+}
+
+// Glyphs reach a little beyond their cells (slant, accents, shadow and
+// outline offsets): an em either side covers that.
+bool PdfPagePainter::textOutsideLimit(int left, int right) {
+  if (!limit_) return false;
+  const int em = canvas_.Font.size;
+  return right + em <= limit_->left || limit_->right <= left - em;
+}
+
 void PdfPagePainter::paintFrame(int32_t field) {
   const TFieldRec& frame = doc_.Fields[static_cast<size_t>(field)];
   const FramePlacement place = placeFrameOnPage(scale_, frame, originX_, originY_);
+  // Borders are stroked about the frame's edge, half their width outside.
+  if (outsideLimit(place.rect, frameTools(frame, scale_).pen.width + 1)) return;
   paintShape(frame, place.rect);
   if (frame.FieldType > kFieldTextBox) return;
   paintFootnoteSeparator(frame, place.rect);
@@ -199,6 +227,7 @@ void PdfPagePainter::paintLine(const LineGeometry& g, const TLineRec& line) {
 }
 
 void PdfPagePainter::fill(const CanvasRect& r, uint32_t color) {
+  if (outsideLimit(r)) return;
   canvas_.Brush = {BrushStyle::solid, color};
   canvas_.FillRect(r);
 }
@@ -259,8 +288,9 @@ size_t PdfPagePainter::paintTextRun(const LineGeometry& g, const TLineRec& line,
   std::vector<TextPiece> pieces;
   std::string raw;
   int wordLeft = 0;
+  int wordRight = 0;
   const auto endWord = [&] {
-    if (!raw.empty()) pieces.push_back({wordLeft, displayText(font, raw)});
+    if (!raw.empty()) pieces.push_back({wordLeft, wordRight, displayText(font, raw)});
     raw.clear();
   };
   for (size_t i = first; i < end; ++i) {
@@ -271,14 +301,16 @@ size_t PdfPagePainter::paintTextRun(const LineGeometry& g, const TLineRec& line,
       continue;
     }
     if (raw.empty()) wordLeft = x(g.cellX[i]);
+    wordRight = x(cellEndMm(g, line, i));
     raw.push_back(static_cast<char>(cell.Ch));
   }
+  useFont(font, drawnPointSize(font));
   if (line.Hyphenated && end == line.Chars.size()) {
     if (raw.empty()) wordLeft = x(cellEndMm(g, line, end - 1));
     raw.push_back('-');
+    wordRight = wordLeft + static_cast<int>(std::ceil(pageWidthOf(displayText(font, raw))));
   }
   endWord();
-  useFont(font, drawnPointSize(font));
   const int left = x(g.cellX[first]);
   drawWithEffects(pieces, left, textTop(g, head, font), x(cellEndMm(g, line, end - 1)) - left,
                   runIsUnderlined(font, head));
@@ -293,6 +325,7 @@ void PdfPagePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& lin
   if (cell.Kind == kCellPicture) {
     if (cell.PictureIndex < doc_.Pictures.size() && doc_.Pictures[cell.PictureIndex].hasPixels()) {
       const int height = scale_.px(cell.CharHeight);
+      if (outsideLimit({left, baseline(g) - height, right + 1, baseline(g) + 1})) return;
       canvas_.DrawDib(left, baseline(g) - height, right - left + 1, height + 1, doc_.Pictures[cell.PictureIndex]);
     }
     return;
@@ -304,7 +337,8 @@ void PdfPagePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& lin
     const char leader = tabLeaderChar(cell);
     const double step = leader != 0 ? pageWidthOf(std::string(1, leader)) : 0.0;
     const int copies = step > 0 ? static_cast<int>((right - left) / step) : 0;
-    if (copies > 0) drawPlain(left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
+    if (copies > 0 && !textOutsideLimit(left, right))
+      drawPlain(left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
     return;
   }
   const std::string shown = specialCellText(cell, font);
@@ -318,11 +352,12 @@ void PdfPagePainter::paintSpecialCell(const LineGeometry& g, const TLineRec& lin
     double before = 0;
     for (int k = 0; k < n; ++k) {
       const std::string ch(1, shown[static_cast<size_t>(k)]);
-      pieces.push_back({left + static_cast<int>(std::nearbyint(before + room * k / n)), ch});
+      const int at = left + static_cast<int>(std::nearbyint(before + room * k / n));
       before += pageWidthOf(ch);
+      pieces.push_back({at, at + static_cast<int>(std::ceil(pageWidthOf(ch))), ch});
     }
   } else {
-    pieces.push_back({left, shown});
+    pieces.push_back({left, right, shown});
   }
   drawWithEffects(pieces, left, top, right - left, carriesUnderline(font));
 }
@@ -367,18 +402,19 @@ void PdfPagePainter::strokeAcross(int left, int y, int width, int penWidth) {
 void PdfPagePainter::drawWithEffects(const std::vector<TextPiece>& pieces, int left, int top, int width,
                                      bool underline) {
   if (pieces.empty() && !underline) return;
+  if (textOutsideLimit(left, left + width)) return;
   for (const TextPass& pass : textPasses(*font_, 1)) {
     canvas_.Font.color = pass.color;
-    for (const TextPiece& piece : pieces) canvas_.TextOut(piece.x + pass.dx, top + pass.dy, piece.text);
+    for (const TextPiece& piece : pieces)
+      if (!textOutsideLimit(piece.x, piece.right)) canvas_.TextOut(piece.x + pass.dx, top + pass.dy, piece.text);
   }
-  const int textHeight = canvas_.TextHeight("");
+  const int baseline = canvas_.TextBaseline(top);
   const int penWidth = std::max(1, static_cast<int>(std::nearbyint(points_ / 12.0)));
   if (underline) {
-    strokeAcross(left, top + textHeight + penWidth + 1, width, penWidth);
-    if (GettingOps(font_->Attr, kAttrDoubleUnderline))
-      strokeAcross(left, top + textHeight - penWidth + 1, width, penWidth);
+    strokeAcross(left, baseline + penWidth + 1, width, penWidth);
+    if (GettingOps(font_->Attr, kAttrDoubleUnderline)) strokeAcross(left, baseline - penWidth + 1, width, penWidth);
   }
-  if (GettingOpsB(font_->Style, 3)) strokeAcross(left, top + textHeight - canvas_.Font.size / 4, width, penWidth);
+  if (GettingOpsB(font_->Style, 3)) strokeAcross(left, baseline - canvas_.Font.size / 4, width, penWidth);
   canvas_.Pen.width = 1;
 }
 

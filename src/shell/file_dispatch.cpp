@@ -27,7 +27,8 @@ std::string readablePatterns(const std::string& patterns, const DocumentFormats&
   std::string kept;
   std::istringstream list(patterns);
   for (std::string pattern; std::getline(list, pattern, ';');) {
-    const fs::path example = "x" + fs::path(pattern).extension().string();
+    fs::path example = "x";
+    example += fs::path(pattern).extension();
     if (!formats.reader(openFormatFor(kOpenAllDocuments, example))) continue;
     if (!kept.empty()) kept += ';';
     kept += pattern;

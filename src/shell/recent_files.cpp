@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace vendaro {
 namespace {
@@ -58,7 +59,11 @@ std::vector<std::string> recentFileMenuCaptions(const std::vector<std::string>& 
   std::vector<std::string> captions;
   captions.reserve(list.size());
   for (size_t i = 0; i < list.size(); ++i) {
-    captions.push_back("&" + std::to_string(i + 1) + " " + escapeMenuText(recentFileShortName(list[i])));
+    std::string caption = "&";
+    caption += std::to_string(i + 1);
+    caption += ' ';
+    caption += escapeMenuText(recentFileShortName(list[i]));
+    captions.push_back(std::move(caption));
   }
   return captions;
 }

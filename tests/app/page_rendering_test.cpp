@@ -273,8 +273,9 @@ TEST_F(PageRendering, ThePdfPageLooksLikeThePrintedPage) {
   ASSERT_FALSE(exported.isNull());
   EXPECT_NEAR(exported.width(), printed.width(), 1);
   EXPECT_NEAR(exported.height(), printed.height(), 1);
-  EXPECT_LT(unmatchedShare(exported, printed), 0.02);
-  EXPECT_LT(unmatchedShare(printed, exported), 0.02);
+  // Text one descent off its baseline already makes about 0.9 % differ.
+  EXPECT_LT(unmatchedShare(exported, printed), 0.007);
+  EXPECT_LT(unmatchedShare(printed, exported), 0.007);
 }
 
 }  // namespace

@@ -210,7 +210,7 @@ TEST_F(PdfCanvasFonts, MissingStylesAreSynthesisedAsTheEngineMeasuresThem) {
   EXPECT_EQ(countOf(content, "0 Tr\n"), 2) << content;
   EXPECT_EQ(countOf(content, "0.5 w\n"), 3) << content;
   EXPECT_EQ(countOf(content, "\n1 w\n"), 1) << content;
-  EXPECT_NE(content.find("1 0 0.213 1 20 " + std::to_string(842 - 140 - canvas.TextHeight("a")) + " Tm (a) Tj"),
+  EXPECT_NE(content.find("1 0 0.213 1 20 " + std::to_string(842 - canvas.TextBaseline(140)) + " Tm (a) Tj"),
             std::string::npos)
       << content;
   const std::string& descriptor =

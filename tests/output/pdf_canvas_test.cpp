@@ -34,7 +34,10 @@ TEST_F(PdfCanvasTest, OnePageWithTextHasItsObjectsInOrder) {
   ASSERT_TRUE(canvas.BeginDoc(target));
   canvas.Font.name = "Arial";
   canvas.Font.size = 12;
-  const int height = canvas.TextHeight("Hallo");
+  // The baseline lies one ascent below the given top, above the descent.
+  const int baseline = canvas.TextBaseline(20);
+  EXPECT_GT(baseline, 20);
+  EXPECT_LT(baseline, 20 + canvas.TextHeight("Hallo"));
   canvas.TextOut(10, 20, "Hallo Welt");
   const test::PdfFileView pdf = finish();
 
@@ -45,7 +48,7 @@ TEST_F(PdfCanvasTest, OnePageWithTextHasItsObjectsInOrder) {
   EXPECT_EQ(pdf.size, 11);
   ASSERT_EQ(pdf.objects.size(), 10u);
   EXPECT_EQ(pdf.objects.at(3), std::to_string(test::streamData(pdf.objects.at(2)).size() - 1) + "\n");
-  EXPECT_EQ(pageContent(pdf, 1), "BT\n0 0 0 rg\n/F1 12 Tf\n10 " + std::to_string(842 - 20 - height) +
+  EXPECT_EQ(pageContent(pdf, 1), "BT\n0 0 0 rg\n/F1 12 Tf\n10 " + std::to_string(842 - baseline) +
                                      "  Td (Hallo Welt) Tj\nET\n");
   EXPECT_TRUE(pdf.objects.at(4).starts_with("<< /Length ")) << pdf.objects.at(4);
   EXPECT_NE(pdf.objects.at(5).find("/FontFile2 4 0 R"), std::string::npos) << pdf.objects.at(5);

@@ -204,5 +204,36 @@ TEST_F(PdfPagePainting, EllipsesAreDrawnWithoutAMessageAndPostersSeeAPart) {
   EXPECT_EQ(countOf(sheet, " c\n"), 4) << sheet;
 }
 
+TEST_F(PdfPagePainting, APosterSheetCarriesOnlyWhatItShows) {
+  type("Aaa Bbb Ccc Ddd Eee Fff Ggg Hhh Iii Jjj");
+  TFieldRec& box = test::appendFrame(doc(), kFieldRectangle, 20, 200, 60, 240);
+  box.BorderWidth = 1;
+  box.Transparent = 0;
+  box.BackColor = 0x00FF00;
+  const std::string page = pageContent(exportPages(), 1);
+  const auto wordX = [&page](const std::string& word) {
+    std::smatch at;
+    EXPECT_TRUE(std::regex_search(page, at, std::regex("(\\d+) \\d+  Td \\(" + word + "\\) Tj"))) << page;
+    return at.empty() ? 0 : std::stoi(at[1]);
+  };
+  // A sheet whose left edge cuts through "Eee" and which ends before "Jjj".
+  const int left = wordX("Eee") + 5, right = wordX("Hhh");
+  ASSERT_LT(wordX("Aaa") + 40 + 20, left);  // "Aaa" ends more than an em before the sheet
+  ASSERT_GT(wordX("Jjj"), right + 20);
+  TPDFCanvas canvas(doc().fontEngine());
+  canvas.PageWidthPt = right - left;
+  canvas.PageHeightPt = 842;
+  ASSERT_TRUE(canvas.BeginDoc(target));
+  DrawPagesPDF(canvas, doc(), 0, -left, 0, CanvasRect{0, 0, right - left, 842});
+  ASSERT_TRUE(canvas.EndDoc());
+  const std::string sheet = pageContent(test::readPdf(target), 1);
+  EXPECT_NE(sheet.find("(Eee) Tj"), std::string::npos) << sheet;  // crosses the edge
+  EXPECT_NE(sheet.find("(Fff) Tj"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find("(Aaa) Tj"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find("(Jjj) Tj"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find("0 1 0 rg"), std::string::npos) << "the frame left of the sheet was written";
+  EXPECT_NE(page.find("0 1 0 rg"), std::string::npos) << page;
+}
+
 }  // namespace
 }  // namespace vendaro
