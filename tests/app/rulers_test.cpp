@@ -66,10 +66,11 @@ TEST_F(RulersTest, MouseOnTheRulerSetsStopsAndDragsTheLeftIndent) {
 
   // A click in the lower part sets a left stop on the nearest tick.
   QTest::mouseClick(&ruler, Qt::LeftButton, {}, QPoint(rulerX(g, 20) + 1, 15));
-  const TParaFormat& para = editor.doc().Fields[0].Lines[0].Para;
-  ASSERT_EQ(para.Tabs.size(), 1u);
-  EXPECT_EQ(para.Tabs[0].Pos, 20);
-  EXPECT_EQ(para.Tabs[0].TabAlign, 0);
+  // Read afresh after each edit: a line changed after an undo step is a new record.
+  const auto para = [&editor]() -> const TParaFormat& { return editor.doc().Fields[0].Lines[0].Para; };
+  ASSERT_EQ(para().Tabs.size(), 1u);
+  EXPECT_EQ(para().Tabs[0].Pos, 20);
+  EXPECT_EQ(para().Tabs[0].TabAlign, 0);
 
   // The left indent's lower part dragged to 30 mm; the guide line shows
   // over the page view meanwhile, drawn over the composed image.
@@ -86,8 +87,8 @@ TEST_F(RulersTest, MouseOnTheRulerSetsStopsAndDragsTheLeftIndent) {
   for (int y = 0; y < shown.height(); ++y) dark += qGray(shown.pixel(rulerX(g, 30), y)) < 64;
   EXPECT_GT(dark, shown.height() / 4) << "the dotted guide line";
   QTest::mouseRelease(&ruler, Qt::LeftButton, {}, QPoint(rulerX(g, 30) + 2, 20));
-  EXPECT_EQ(para.LeftIndent, 30);
-  EXPECT_EQ(para.FirstLineIndent, 0);
+  EXPECT_EQ(para().LeftIndent, 30);
+  EXPECT_EQ(para().FirstLineIndent, 0);
   EXPECT_TRUE(editor.paintState().overlay.empty());
   window.menus().Edit1Click();
   EXPECT_EQ(window.menus().undoAction->text(), QStringLiteral("&Rückgängig: Absatzformat"));
@@ -99,9 +100,9 @@ TEST_F(RulersTest, MouseOnTheRulerSetsStopsAndDragsTheLeftIndent) {
                        Qt::NoButton, Qt::RightButton, Qt::NoModifier);
   QApplication::sendEvent(&ruler, &freeMove);
   QTest::mouseRelease(&ruler, Qt::RightButton, {}, QPoint(rulerX(g, 20) + 3, 15));
-  ASSERT_EQ(para.Tabs.size(), 1u);
-  EXPECT_GT(para.Tabs[0].Pos, 20.5);
-  EXPECT_LT(para.Tabs[0].Pos, 21.5);
+  ASSERT_EQ(para().Tabs.size(), 1u);
+  EXPECT_GT(para().Tabs[0].Pos, 20.5);
+  EXPECT_LT(para().Tabs[0].Pos, 21.5);
   answers.add([](QWidget& dialog) {
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
       if (button->text() == QStringLiteral("&Nein")) return button->click();
