@@ -20,6 +20,8 @@ namespace fs = std::filesystem;
 
 constexpr char kEntryResource[] = ":/desktop/vendaro.desktop";
 constexpr char kMimeResource[] = ":/desktop/vendaro.xml";
+constexpr char kProgramIconResource[] = ":/desktop/vendaro.svg";
+constexpr char kDocumentIconResource[] = ":/desktop/application-x-lumen-praxiva.svg";
 constexpr char kProgramExec[] = "Exec=vendaro";
 constexpr char kDefaultsSection[] = "[Default Applications]";
 
@@ -129,6 +131,14 @@ DesktopRegistration registerDesktopIntegration(const DesktopFolders& folders, co
   const fs::path mimeType = fs::path("mime/packages") / kMimePackageName;
   done.entryWritten = provide(folders, entry, desktopEntryFor(resourceText(kEntryResource), executable));
   done.mimeTypeWritten = provide(folders, mimeType, resourceText(kMimeResource));
+  // An installed entry comes with its icons. Scalable icons need no cache:
+  // desktops find them in hicolor's folders.
+  if (!existsIn(folders.dataDirs, entry)) {
+    const fs::path icons = "icons/hicolor/scalable";
+    done.iconsWritten = provide(folders, icons / "apps/vendaro.svg", resourceText(kProgramIconResource));
+    done.iconsWritten |= provide(folders, icons / "mimetypes/application-x-lumen-praxiva.svg",
+                                 resourceText(kDocumentIconResource));
+  }
   if (done.mimeTypeWritten) refreshCache("update-mime-database", folders.dataHome / "mime");
   if (done.entryWritten) {
     refreshCache("update-desktop-database", folders.dataHome / "applications");

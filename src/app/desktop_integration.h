@@ -1,8 +1,8 @@
 // desktop_integration.h — lets the desktop know the program for the user
 // when no installation did: the desktop entry (open and print) pointing at
 // the running executable, the ".lpx" document type ("Lumen-Praxiva
-// Dokument") and the program as its default. Failures are ignored: the
-// program works without.
+// Dokument"), the icons of both and the program as the type's default.
+// Failures are ignored: the program works without.
 #pragma once
 
 #include <filesystem>
@@ -30,6 +30,7 @@ std::string desktopEntryFor(const std::string& installedEntry, const std::filesy
 struct DesktopRegistration {
   bool entryWritten = false;
   bool mimeTypeWritten = false;
+  bool iconsWritten = false;
   bool defaultSet = false;
 };
 

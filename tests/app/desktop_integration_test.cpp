@@ -41,9 +41,16 @@ TEST_F(DesktopIntegrationTest, RegistersOnceForTheUser) {
   EXPECT_NE(mime.find("<glob pattern=\"*.lpx\"/>"), std::string::npos);
   EXPECT_EQ(test::readFileBytes(dir.path() / "config/mimeapps.list"),
             "[Default Applications]\napplication/x-lumen-praxiva=vendaro.desktop\n");
+  // The icons the entry and the type name are there for the user too.
+  EXPECT_TRUE(first.iconsWritten);
+  EXPECT_NE(entry.find("Icon=vendaro\n"), std::string::npos);
+  EXPECT_NE(mime.find("<icon name=\"application-x-lumen-praxiva\"/>"), std::string::npos);
+  for (const char* icon : {"apps/vendaro.svg", "mimetypes/application-x-lumen-praxiva.svg"})
+    EXPECT_NE(test::readFileBytes(dir.path() / "data/icons/hicolor/scalable" / icon).find("<svg"), std::string::npos)
+        << icon;
 
   const DesktopRegistration again = registerDesktopIntegration(folders(), program);
-  EXPECT_FALSE(again.entryWritten || again.mimeTypeWritten || again.defaultSet);
+  EXPECT_FALSE(again.entryWritten || again.mimeTypeWritten || again.iconsWritten || again.defaultSet);
   // Another executable brings the user's entry up to date, but the user's
   // choice of default stays.
   const DesktopRegistration moved = registerDesktopIntegration(folders(), "/usr/bin/vendaro");
@@ -55,7 +62,7 @@ TEST_F(DesktopIntegrationTest, AnInstallationLeavesTheUserAlone) {
   write("system/applications/vendaro.desktop", "[Desktop Entry]\n");
   write("system/mime/packages/vendaro.xml", "<mime-info/>\n");
   const DesktopRegistration done = registerDesktopIntegration(folders(), "/usr/bin/vendaro");
-  EXPECT_FALSE(done.entryWritten || done.mimeTypeWritten || done.defaultSet);
+  EXPECT_FALSE(done.entryWritten || done.mimeTypeWritten || done.iconsWritten || done.defaultSet);
   EXPECT_FALSE(fs::exists(dir.path() / "data"));
 }
 
