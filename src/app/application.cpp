@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
@@ -49,6 +50,10 @@ int runApplication(int argc, char** argv) {
   QApplication app(argc, argv);
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Vendaro"));
+  // Task bars tie the windows to the desktop entry and show its icon, which
+  // an installation puts into the icon theme.
+  QGuiApplication::setDesktopFileName(QStringLiteral("vendaro"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vendaro")));
   // Numbers in dialogs read the German way (decimal comma).
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTranslator qtTexts;
