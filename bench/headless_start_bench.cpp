@@ -18,8 +18,10 @@
 
 #include "bench_documents.h"
 #include "bench_process.h"
+#include "run_benchmarks.h"
 #include "formats/lpx_file.h"
 #include "platform/file_io.h"
+#include "platform/heap_pages.h"
 #include "platform/paths.h"
 #include "spelling/spe_file.h"
 
@@ -127,10 +129,7 @@ BENCHMARK(ReadGermanWordListWarm)->UseManualTime()->Unit(benchmark::kMillisecond
 }  // namespace vendaro
 
 int main(int argc, char** argv) {
+  vendaro::reserveHeapOnLargePages();
   if (argc == 2 && std::strcmp(argv[1], vendaro::kLoadChild) == 0) return vendaro::runLoadChild();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return vendaro::bench::runBenchmarks(argc, argv);
 }

@@ -19,10 +19,12 @@
 #include <string>
 
 #include "app/desktop_integration.h"
+#include "run_benchmarks.h"
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "editing/program_services.h"
+#include "platform/heap_pages.h"
 #include "spelling/spelling_service.h"
 
 extern char** environ;
@@ -92,10 +94,7 @@ BENCHMARK(ProcessStartToEditableWindow)->UseManualTime()->Unit(benchmark::kMilli
 }  // namespace vendaro
 
 int main(int argc, char** argv) {
+  vendaro::reserveHeapOnLargePages();
   if (argc == 2 && std::strcmp(argv[1], vendaro::kChildArgument) == 0) return vendaro::runChild(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return vendaro::bench::runBenchmarks(argc, argv);
 }

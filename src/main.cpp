@@ -12,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/heap_pages.h"
 #include "shell/command_line.h"
 
 namespace {
@@ -35,6 +36,7 @@ int runWindowProgram(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vendaro::reserveHeapOnLargePages();
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (!needsWindowProgram(args)) return vendaro::runHeadlessCommand(args);
 #ifdef VENDARO_WINDOW_PROGRAM

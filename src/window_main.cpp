@@ -6,9 +6,11 @@
 
 #include "app/application.h"
 #include "app/page_image.h"
+#include "platform/heap_pages.h"
 #include "shell/command_line.h"
 
 int main(int argc, char** argv) {
+  vendaro::reserveHeapOnLargePages();
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args, vendaro::renderPagePng);
   if (!vendaro::windowDisplayAvailable()) {

@@ -124,6 +124,14 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
   run.positions.lineRemoved(field, static_cast<int32_t>(lowerIndex));
 }
 
+// The line that lines `top` to `lower` join onto grows once to hold them
+// all (with a break cell per hard end) instead of once per line joined.
+void reserveForJoin(LineGapBuffer& lines, size_t top, size_t lower) {
+  size_t cells = 0;
+  for (size_t line = top; line <= lower; ++line) cells += lines[line].Chars.size() + 1;
+  lines.edit(top).Chars.reserve(cells);
+}
+
 }  // namespace
 
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
@@ -160,6 +168,7 @@ void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
     }
     size_t top = lower - 1;
     while (top > 0 && rowStep(lines[top]) == 1 && joinsOnto(lines[top - 1], lines[top])) --top;
+    reserveForJoin(lines, top, lower);
     for (size_t joined = top; joined < lower; ++joined) joinOnto(run, field, lines, top, top + 1);
     lower = top + 1;
   }
