@@ -6,10 +6,12 @@
 
 #include "app/application.h"
 #include "app/page_image.h"
+#include "app/qt_raster_target.h"
 #include "shell/command_line.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  vendaro::installRasterTarget();
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args, vendaro::renderPagePng);
   if (!vendaro::windowDisplayAvailable()) {
     std::fprintf(stderr, "%s\n", vendaro::kNoDisplayMessage);
