@@ -18,6 +18,11 @@ constexpr uint32_t kPng = 5;
 
 struct InfoLayout {
   size_t infoBytes = 0;   // header, masks and colour table
+  size_t headerBytes = 0;
+  uint16_t bitCount = 0;
+  int32_t width = 0;
+  int32_t height = 0;     // negative: rows top-down
+  uint64_t colours = 0;
   uint32_t compression = 0;
   uint32_t imageBytes = 0;
   uint64_t rowBytes = 0;
@@ -48,6 +53,11 @@ std::optional<InfoLayout> layoutOf(std::span<const uint8_t> info) {
     const uint32_t used = in.u32();
     if (bitCount > 32 || width < 0) return std::nullopt;
     const uint64_t colours = used != 0 ? used : bitCount <= 8 ? uint64_t{1} << bitCount : 0;
+    layout.headerBytes = headerSize;
+    layout.bitCount = bitCount;
+    layout.width = width;
+    layout.height = height;
+    layout.colours = colours;
     const size_t masks = headerSize == 40 && layout.compression == kBitFields ? 12 : 0;
     layout.infoBytes = headerSize + masks + 4 * colours;
     layout.rowBytes = (uint64_t(width) * bitCount + 31) / 32 * 4;
@@ -59,7 +69,31 @@ std::optional<InfoLayout> layoutOf(std::span<const uint8_t> info) {
   return layout;
 }
 
+// Plain rows in a depth the store keeps as it is are copied straight into
+// the picture: large bitmaps are copied once, not through a file image.
+std::optional<TPictureRec> copyPlainRows(std::span<const uint8_t> info, const InfoLayout& layout,
+                                         std::span<const uint8_t> bits) {
+  const int rows = static_cast<int>(layout.rows);
+  TPictureRec picture;
+  if (!newdib(picture, layout.width, rows, layout.bitCount)) return std::nullopt;
+  for (uint64_t i = 0; i < std::min<uint64_t>(layout.colours, 256); ++i) {
+    const uint8_t* entry = info.data() + layout.headerBytes + 4 * i;
+    if (i < picture.Palette.size()) picture.Palette[i] = uint32_t(entry[0]) | uint32_t(entry[1]) << 8 | uint32_t(entry[2]) << 16;
+  }
+  const size_t rowBytes = static_cast<size_t>(layout.rowBytes);
+  uint8_t* out = picture.mutablePixels();
+  for (int r = 0; r < rows; ++r) {
+    const int from = layout.height < 0 ? rows - 1 - r : r;
+    std::memcpy(out + size_t(picture.RowBytes) * size_t(r), bits.data() + rowBytes * size_t(from), rowBytes);
+  }
+  return picture;
+}
+
 std::optional<TPictureRec> decode(std::span<const uint8_t> info, const InfoLayout& layout, std::span<const uint8_t> bits) {
+  const bool plain = layout.compression == 0 && layout.headerBytes >= 40 && layout.width > 0 && layout.rows > 0 &&
+                     (layout.bitCount == 24 || (layout.bitCount == 8 && layout.colours <= 256)) &&
+                     layout.rowBytes * layout.rows <= bits.size() && uint64_t(layout.width) * layout.rows <= 400'000'000;
+  if (plain) return copyPlainRows(info, layout, bits);
   TPictureRec picture;
   if (layout.compression == kJpeg || layout.compression == kPng) {
     if (!OpenDibFromMemory(picture, bits.data(), bits.size())) return std::nullopt;
