@@ -3,6 +3,10 @@
 // and bitmaps combined with raster operations.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "app/qt_raster_target.h"
 #include "formats/metafile_picture.h"
 #include "support/metafile_builder.h"
@@ -95,6 +99,27 @@ TEST(MetafileRaster, BitmapsCombineWithRasterOperations) {
   EXPECT_EQ(getpixel(p, 15, 75), kBlue);
   EXPECT_EQ(getpixel(p, 60, 75), 0u);
   EXPECT_EQ(getpixel(p, 105, 75), kRed | kBlue);
+}
+
+}  // namespace
+}  // namespace vendaro
+
+namespace vendaro {
+namespace {
+
+// LibreOffice's export of a drawing: the shapes stand where its own
+// rendering shows them.
+TEST(MetafileRaster, LibreOfficeDrawingLooksAsExported) {
+  std::ifstream in(std::string(VENDARO_FIXTURE_DIR) + "/metafile/shapes.wmf", std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  QtRasterTarget target(FontEngine::shared());
+  TPictureRec p;
+  ASSERT_TRUE(metafileToPicture(bytes, FontEngine::shared(), &target, p));
+  EXPECT_EQ(getpixel(p, 120, 80), kRed);
+  EXPECT_EQ(getpixel(p, 415, 100), kBlue);
+  EXPECT_EQ(getpixel(p, 165, 350), 0x00AA00u);
+  EXPECT_EQ(getpixel(p, 260, 80), kWhite);
+  EXPECT_EQ(getpixel(p, 10, 100), 0u);  // the rectangle's wide black outline
 }
 
 }  // namespace

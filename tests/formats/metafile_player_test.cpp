@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "formats/metafile_bitmaps.h"
 #include "formats/metafile_picture.h"
@@ -270,6 +273,40 @@ TEST(MetafilePicture, VectorPicturesAreSizedAt150DpiWithinSixteenMegapixels) {
   EXPECT_LE(int64_t{huge.width} * huge.height, kMetafileMaxPixels);
   EXPECT_NEAR(double(huge.width) / huge.height, 2.0, 0.01);
   EXPECT_EQ(metafilePixelSize(std::vector<uint8_t>(100, 0)).width, 0);
+}
+
+}  // namespace
+}  // namespace vendaro
+
+namespace vendaro {
+namespace {
+
+std::vector<uint8_t> fixture(const std::string& name) {
+  std::ifstream in(std::string(VENDARO_FIXTURE_DIR) + "/metafile/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Drawings exported by LibreOffice: every record is understood and drawn.
+TEST(MetafileFiles, LibreOfficeExportsPlayWithoutSkippedRecords) {
+  for (const char* name : {"shapes.wmf", "shapes.emf", "mixed.wmf", "mixed.emf"}) {
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> bytes = fixture(name);
+    ASSERT_FALSE(bytes.empty());
+    RecordingCanvas canvas;
+    const PlayReport report = playOn(canvas, bytes, {0, 0, 582, 426});
+    EXPECT_GT(report.records, 50u);
+    EXPECT_EQ(report.failed, 0u);
+    EXPECT_TRUE(report.unknownTypes.empty());
+    EXPECT_EQ(metafilePixelSize(bytes).width, 582);
+  }
+  RecordingCanvas shapes;
+  playOn(shapes, fixture("shapes.wmf"), {0, 0, 582, 426});
+  ASSERT_EQ(shapes.texts("Vendaro").size(), 1u);
+  EXPECT_NEAR(shapes.texts("Vendaro")[0]->rect.left, 340, 15);
+  RecordingCanvas mixed;
+  playOn(mixed, fixture("mixed.emf"), {0, 0, 582, 426});
+  EXPECT_EQ(mixed.of(Op::picture).size(), 1u);
+  EXPECT_FALSE(mixed.of(Op::clipPath).empty());
 }
 
 }  // namespace
