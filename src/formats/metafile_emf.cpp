@@ -47,15 +47,6 @@ CanvasPoint point32(ByteReader& in) {
   return {x, double(in.i32())};
 }
 
-LogicalRect rect32(ByteReader& in) {
-  LogicalRect r;
-  r.left = in.i32();
-  r.top = in.i32();
-  r.right = in.i32();
-  r.bottom = in.i32();
-  return r;
-}
-
 std::vector<CanvasPoint> points(ByteReader& in, uint32_t count, bool small) {
   std::vector<CanvasPoint> out;
   if (!in.canHold(count, small ? 4 : 8)) {
@@ -72,13 +63,6 @@ std::vector<CanvasPoint> points(ByteReader& in, uint32_t count, bool small) {
     }
   }
   return out;
-}
-
-BrushStyle hatchStyle(uint32_t hatch) {
-  static constexpr BrushStyle kHatches[] = {BrushStyle::hatchHorizontal, BrushStyle::hatchVertical,
-                                            BrushStyle::hatchForwardDiagonal, BrushStyle::hatchBackwardDiagonal,
-                                            BrushStyle::hatchCross, BrushStyle::hatchDiagonalCross};
-  return hatch < 6 ? kHatches[hatch] : BrushStyle::hatchCross;
 }
 
 BrushObject brushOf(uint32_t style, uint32_t color, uint32_t hatch) {
@@ -118,12 +102,12 @@ std::vector<LogicalRect> regionRects(ByteReader& in, uint32_t size) {
   in.u32();  // type
   const uint32_t count = in.u32();
   in.u32();  // size of the rectangles
-  rect32(in);  // bounds
+  readRect(in);  // bounds
   if (!in.canHold(count, 16) || uint64_t{count} * 16 > size - 32) {
     in.fail();
     return rects;
   }
-  for (uint32_t i = 0; i < count; ++i) rects.push_back(rect32(in));
+  for (uint32_t i = 0; i < count; ++i) rects.push_back(readRect(in));
   return rects;
 }
 
@@ -202,16 +186,16 @@ class EmfPlayer {
       case kPolyBezier16: case kPolygon16: case kPolyline16: case kPolyBezierTo16: case kPolylineTo16:
         return poly(type, in);
       case kPolyPolyline: case kPolyPolygon: case kPolyPolyline16: case kPolyPolygon16: return polyPoly(type, in);
-      case kRectangle: painter_.rectangle(rect32(in)); return true;
-      case kEllipse: painter_.ellipse(rect32(in)); return true;
+      case kRectangle: painter_.rectangle(readRect(in)); return true;
+      case kEllipse: painter_.ellipse(readRect(in)); return true;
       case kRoundRect: {
-        const LogicalRect r = rect32(in);
+        const LogicalRect r = readRect(in);
         const CanvasPoint corner = point32(in);
         if (!in.failed()) painter_.roundRect(r, corner.x, corner.y);
         return true;
       }
       case kArc: case kChord: case kPie: case kArcTo: {
-        const LogicalRect r = rect32(in);
+        const LogicalRect r = readRect(in);
         const CanvasPoint start = point32(in), end = point32(in);
         if (in.failed()) return true;
         const ArcKind kind = type == kChord ? ArcKind::chord : type == kPie ? ArcKind::pie : ArcKind::arc;
@@ -274,8 +258,8 @@ class EmfPlayer {
       case kStrokePath: painter_.drawPathBracket(false, true); return true;
       case kStrokeAndFillPath: painter_.drawPathBracket(true, true); return true;
       case kSelectClipPath: painter_.selectClipPath(combineOf(in.u32())); return true;
-      case kExcludeClipRect: painter_.clipRect(rect32(in), ClipCombine::exclude); return true;
-      case kIntersectClipRect: painter_.clipRect(rect32(in), ClipCombine::intersect); return true;
+      case kExcludeClipRect: painter_.clipRect(readRect(in), ClipCombine::exclude); return true;
+      case kIntersectClipRect: painter_.clipRect(readRect(in), ClipCombine::intersect); return true;
       case kExtSelectClipRgn: return selectClipRegion(in);
       case kFillRgn: return fillRegion(in);
       case kExtTextOutA: case kExtTextOutW: return extTextOut(type == kExtTextOutW, in);
@@ -327,7 +311,7 @@ class EmfPlayer {
   bool poly(uint32_t type, ByteReader& in) {
     const bool small = type >= kPolyBezier16;
     const uint32_t base = small ? type - (kPolyBezier16 - kPolyBezier) : type;
-    rect32(in);  // bounds
+    readRect(in);  // bounds
     const std::vector<CanvasPoint> p = points(in, in.u32(), small);
     if (in.failed()) return true;
     switch (base) {
@@ -342,7 +326,7 @@ class EmfPlayer {
 
   bool polyPoly(uint32_t type, ByteReader& in) {
     const bool small = type >= kPolyPolyline16;
-    rect32(in);
+    readRect(in);
     const uint32_t figures = in.u32();
     const uint32_t total = in.u32();
     if (!in.canHold(figures, 4)) return fail(), true;
@@ -414,7 +398,7 @@ class EmfPlayer {
   }
 
   bool fillRegion(ByteReader& in) {
-    rect32(in);
+    readRect(in);
     const uint32_t size = in.u32();
     const uint32_t brushIndex = in.u32();
     RegionObject region{regionRects(in, size)};
@@ -437,7 +421,7 @@ class EmfPlayer {
   }
 
   bool extTextOut(bool wide, ByteReader& in) {
-    rect32(in);  // bounds
+    readRect(in);  // bounds
     in.u32();    // graphics mode
     in.f32();
     in.f32();    // scales
@@ -446,7 +430,7 @@ class EmfPlayer {
     const uint32_t count = in.u32();
     const uint32_t offString = in.u32();
     run.options = in.u32();
-    const LogicalRect box = rect32(in);
+    const LogicalRect box = readRect(in);
     const uint32_t offDx = in.u32();
     if (in.failed()) return true;
     if (!(box.left == 0 && box.top == 0 && box.right == -1 && box.bottom == -1)) run.rect = box;
@@ -467,7 +451,7 @@ class EmfPlayer {
   // BitBlt, StretchBlt and AlphaBlend share their layout; without a bitmap
   // BitBlt is a pattern blit.
   bool blit(uint32_t type, ByteReader& in) {
-    rect32(in);
+    readRect(in);
     const int32_t x = in.i32(), y = in.i32(), cx = in.i32(), cy = in.i32();
     const uint32_t rop = in.u32();
     const int32_t xSrc = in.i32(), ySrc = in.i32();
@@ -502,7 +486,7 @@ class EmfPlayer {
   }
 
   bool stretchDiBits(ByteReader& in) {
-    rect32(in);
+    readRect(in);
     const int32_t x = in.i32(), y = in.i32(), xSrc = in.i32(), ySrc = in.i32(), cxSrc = in.i32(), cySrc = in.i32();
     const uint32_t offInfo = in.u32(), sizeInfo = in.u32(), offBits = in.u32(), sizeBits = in.u32();
     in.u32();  // usage
@@ -517,7 +501,7 @@ class EmfPlayer {
   }
 
   bool setDiBitsToDevice(ByteReader& in) {
-    rect32(in);
+    readRect(in);
     const int32_t x = in.i32(), y = in.i32(), xSrc = in.i32(), ySrc = in.i32(), cx = in.i32(), cy = in.i32();
     const uint32_t offInfo = in.u32(), sizeInfo = in.u32(), offBits = in.u32(), sizeBits = in.u32();
     if (in.failed()) return true;

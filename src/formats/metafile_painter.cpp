@@ -239,16 +239,24 @@ std::optional<CanvasRect> Painter::deviceRect(const LogicalRect& r) const {
   return CanvasRect{px(std::min(a.x, b.x)), px(std::min(a.y, b.y)), px(std::max(a.x, b.x)), px(std::max(a.y, b.y))};
 }
 
-void Painter::rectangle(const LogicalRect& r) {
+void Painter::rectangle(const LogicalRect& r) { axisShape(r, false); }
+
+// Shapes that stay upright on the device go to the canvas's own calls,
+// which keep GDI's pixel rules; others become paths.
+void Painter::axisShape(const LogicalRect& r, bool round) {
   const std::optional<CanvasRect> device = pathOpen_ ? std::nullopt : deviceRect(r);
   if (!device) {
-    emit(logicalRectPath(r), true, true);
+    emit(round ? ellipsePath(r) : logicalRectPath(r), true, true);
     return;
   }
+  if (dc_.pen.style == PenStyle::clear && dc_.brush.style == BrushStyle::clear) return;
   applyPen();
   applyBrush();
-  if (dc_.pen.style == PenStyle::clear && dc_.brush.style == BrushStyle::clear) return;
-  canvas_.rectangle(*device);
+  if (round) {
+    canvas_.ellipse(*device);
+  } else {
+    canvas_.rectangle(*device);
+  }
 }
 
 CanvasPath Painter::ellipsePath(const LogicalRect& r) const {
@@ -258,17 +266,7 @@ CanvasPath Painter::ellipsePath(const LogicalRect& r) const {
   return path;
 }
 
-void Painter::ellipse(const LogicalRect& r) {
-  const std::optional<CanvasRect> device = pathOpen_ ? std::nullopt : deviceRect(r);
-  if (!device) {
-    emit(ellipsePath(r), true, true);
-    return;
-  }
-  applyPen();
-  applyBrush();
-  if (dc_.pen.style == PenStyle::clear && dc_.brush.style == BrushStyle::clear) return;
-  canvas_.ellipse(*device);
-}
+void Painter::ellipse(const LogicalRect& r) { axisShape(r, true); }
 
 void Painter::roundRect(const LogicalRect& r, double cornerWidth, double cornerHeight) {
   const double left = std::min(r.left, r.right), right = std::max(r.left, r.right);

@@ -100,6 +100,7 @@ class Painter {
   CanvasPath ellipsePath(const LogicalRect& r) const;
   CanvasPath arcPath(ArcKind kind, const LogicalRect& r, CanvasPoint start, CanvasPoint end) const;
   std::optional<CanvasRect> deviceRect(const LogicalRect& r) const;
+  void axisShape(const LogicalRect& r, bool round);
   void emit(CanvasPath path, bool fill, bool stroke);
   void applyPen();
   void applyBrush();

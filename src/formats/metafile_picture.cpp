@@ -6,6 +6,7 @@
 
 #include "formats/metafile_bitmaps.h"
 #include "formats/metafile_painter.h"
+#include "platform/null_canvas.h"
 
 namespace vendaro {
 namespace {
@@ -59,23 +60,10 @@ std::optional<TPictureRec> onlyBitmap(std::span<const uint8_t> bytes, const Head
   });
   if (bitmaps != 1 || other) return std::nullopt;
   // Played onto a surface that keeps the picture it is handed.
-  struct Catcher final : Canvas {
-    int dpi() const override { return 96; }
-    CanvasRect visibleRect() const override { return {0, 0, 1, 1}; }
-    void setPen(const CanvasPen&) override {}
-    void setBrush(const CanvasBrush&) override {}
-    void setFont(const FontSpec&, bool) override {}
-    void setTextColor(uint32_t) override {}
-    void line(int, int, int, int) override {}
-    void rectangle(const CanvasRect&) override {}
-    void ellipse(const CanvasRect&) override {}
-    void fillRect(const CanvasRect&, uint32_t) override {}
-    void textOut(int, int, std::string_view, std::span<const int>) override {}
+  struct Catcher final : NullCanvas {
+    Catcher() : NullCanvas(96) {}
     void drawPicture(const CanvasRect&, const TPictureRec& picture) override { caught = picture; }
     void blendPicture(const CanvasRect&, const TPictureRec&, PictureBlend) override { blended = true; }
-    void setClip(const CanvasRect&) override {}
-    void clearClip() override {}
-    void invertRect(const CanvasRect&) override {}
     std::optional<TPictureRec> caught;
     bool blended = false;
   } catcher;

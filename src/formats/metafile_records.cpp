@@ -44,15 +44,6 @@ std::optional<Header> readWmfHeader(std::span<const uint8_t> bytes) {
   return header;
 }
 
-LogicalRect readRect(ByteReader& in) {
-  LogicalRect r;
-  r.left = in.i32();
-  r.top = in.i32();
-  r.right = in.i32();
-  r.bottom = in.i32();
-  return r;
-}
-
 std::optional<Header> readEmfHeader(std::span<const uint8_t> bytes) {
   ByteReader in(bytes.data(), bytes.size());
   const uint32_t type = in.u32();
@@ -82,6 +73,22 @@ std::optional<Header> readEmfHeader(std::span<const uint8_t> bytes) {
 }
 
 }  // namespace
+
+LogicalRect readRect(ByteReader& in) {
+  LogicalRect r;
+  r.left = in.i32();
+  r.top = in.i32();
+  r.right = in.i32();
+  r.bottom = in.i32();
+  return r;
+}
+
+BrushStyle hatchStyle(uint32_t hatch) {
+  static constexpr BrushStyle kHatches[] = {BrushStyle::hatchHorizontal, BrushStyle::hatchVertical,
+                                            BrushStyle::hatchForwardDiagonal, BrushStyle::hatchBackwardDiagonal,
+                                            BrushStyle::hatchCross, BrushStyle::hatchDiagonalCross};
+  return hatch < 6 ? kHatches[hatch] : BrushStyle::hatchCross;
+}
 
 std::optional<Header> readHeader(std::span<const uint8_t> bytes) {
   if (bytes.size() > kMaxBytes || bytes.size() < 8) return std::nullopt;

@@ -12,6 +12,10 @@
 
 #include "platform/drawing_tools.h"
 
+namespace vendaro {
+class ByteReader;
+}
+
 namespace vendaro::metafile {
 
 inline constexpr size_t kMaxBytes = size_t{64} << 20;
@@ -41,6 +45,11 @@ struct Header {
   LogicalRect bounds;
   int32_t devicePixelsX = 0, devicePixelsY = 0, deviceMillimetresX = 0, deviceMillimetresY = 0;
 };
+
+// Four little-endian 32-bit edges: left, top, right, bottom.
+LogicalRect readRect(ByteReader& in);
+// GDI's hatch numbers (HS_HORIZONTAL …) as brush styles.
+BrushStyle hatchStyle(uint32_t hatch);
 
 // Reads and checks the header; nothing when the bytes are no metafile or
 // larger than kMaxBytes.

@@ -9,6 +9,7 @@
 #include "formats/metafile_painter.h"
 #include "formats/metafile_player.h"
 #include "platform/byte_io.h"
+#include "platform/null_canvas.h"
 
 namespace vendaro::metafile {
 namespace {
@@ -65,13 +66,6 @@ std::vector<CanvasPoint> pointsXY(ByteReader& in, size_t count) {
 }
 
 uint32_t colour(ByteReader& in) { return in.u32() & 0xFFFFFF; }
-
-BrushStyle hatchStyle(uint16_t hatch) {
-  static constexpr BrushStyle kHatches[] = {BrushStyle::hatchHorizontal, BrushStyle::hatchVertical,
-                                            BrushStyle::hatchForwardDiagonal, BrushStyle::hatchBackwardDiagonal,
-                                            BrushStyle::hatchCross, BrushStyle::hatchDiagonalCross};
-  return hatch < 6 ? kHatches[hatch] : BrushStyle::hatchCross;
-}
 
 // Up to 32 bytes of a face name, ending at the first zero.
 std::string faceName(std::string_view bytes) {
@@ -404,25 +398,17 @@ class WmfPlayer {
 
 // A surface that only gathers the extent of what is drawn on it, to find
 // the frame of a WMF that names neither a window nor a bounding box.
-class BoundsCanvas final : public Canvas {
+class BoundsCanvas final : public NullCanvas {
  public:
-  int dpi() const override { return 96; }
-  CanvasRect visibleRect() const override { return {INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2}; }
-  void setPen(const CanvasPen&) override {}
-  void setBrush(const CanvasBrush&) override {}
-  void setFont(const FontSpec&, bool) override {}
-  void setTextColor(uint32_t) override {}
+  BoundsCanvas() : NullCanvas(96) {}
   void line(int x1, int y1, int x2, int y2) override { add({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1}); }
   void rectangle(const CanvasRect& r) override { add(r); }
   void ellipse(const CanvasRect& r) override { add(r); }
   void fillRect(const CanvasRect& r, uint32_t) override { add(r); }
   void textOut(int x, int y, std::string_view, std::span<const int>) override { add({x, y, x + 1, y + 1}); }
   void drawPicture(const CanvasRect& r, const TPictureRec&) override { add(r); }
-  void setClip(const CanvasRect&) override {}
-  void clearClip() override {}
   void invertRect(const CanvasRect& r) override { add(r); }
   void drawPath(const CanvasPath& path, bool, bool) override { add(path.bounds()); }
-  void clipPath(const CanvasPath&, ClipCombine) override {}
 
   std::optional<LogicalRect> bounds;
 
