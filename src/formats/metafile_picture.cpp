@@ -85,6 +85,9 @@ PixelSize metafilePixelSize(std::span<const uint8_t> bytes, const MetafileDispla
     const double shrink = std::sqrt(kMetafileMaxPixels / (width * height));
     width = std::max(1.0, std::floor(width * shrink));
     height = std::max(1.0, std::floor(height * shrink));
+    // A side that would shrink below one pixel keeps one; the other gives way.
+    width = std::min(width, std::floor(kMetafileMaxPixels / height));
+    height = std::min(height, std::floor(kMetafileMaxPixels / width));
   }
   return {static_cast<int>(width), static_cast<int>(height)};
 }

@@ -272,6 +272,9 @@ TEST(MetafilePicture, VectorPicturesAreSizedAt150DpiWithinSixteenMegapixels) {
   const PixelSize huge = metafilePixelSize(small, {1440 * 100, 1440 * 50});
   EXPECT_LE(int64_t{huge.width} * huge.height, kMetafileMaxPixels);
   EXPECT_NEAR(double(huge.width) / huge.height, 2.0, 0.01);
+  const PixelSize thin = metafilePixelSize(small, {1440 * 200000, 1});  // a line thinner than a pixel
+  EXPECT_EQ(thin.height, 1);
+  EXPECT_LE(int64_t{thin.width} * thin.height, kMetafileMaxPixels);
   EXPECT_EQ(metafilePixelSize(std::vector<uint8_t>(100, 0)).width, 0);
 }
 
