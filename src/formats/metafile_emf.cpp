@@ -39,6 +39,7 @@ enum EmfRecord : uint32_t {
 };
 
 constexpr uint32_t kStockObject = 0x80000000;
+constexpr uint32_t kGlyphIndices = 0x10;  // ETO_GLYPH_INDEX
 
 uint32_t colour(ByteReader& in) { return in.u32() & 0xFFFFFF; }
 
@@ -433,6 +434,8 @@ class EmfPlayer {
     const LogicalRect box = readRect(in);
     const uint32_t offDx = in.u32();
     if (in.failed()) return true;
+    // Glyph numbers of a font we do not hold would draw the wrong letters.
+    if (run.options & kGlyphIndices) return fail(), true;
     if (!(box.left == 0 && box.top == 0 && box.right == -1 && box.bottom == -1)) run.rect = box;
     const std::span<const uint8_t> chars = block(offString, static_cast<uint32_t>(std::min<uint64_t>(uint64_t{count} * (wide ? 2 : 1), UINT32_MAX)));
     if (!ok_) return true;

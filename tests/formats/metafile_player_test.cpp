@@ -228,15 +228,19 @@ TEST(MetafileEmf, PathsFillAndClipAndCommentsAreSkipped) {
 }
 
 TEST(MetafileEmf, WideTextBecomesCodePage1252WithQuestionMarks) {
-  ByteWriter text;
-  for (int32_t v : {0, 0, 0, 0, 1}) text.i32(v);  // bounds, graphics mode
-  text.f32(1);
-  text.f32(1);
-  for (int32_t v : {10, 20, 3, 76, 0, 0, 0, -1, -1, 0}) text.i32(v);  // reference, count, offset, options, rect, dx
-  for (uint16_t c : {uint16_t('a'), uint16_t(0x20AC), uint16_t(0x4E2D)}) text.u16(c);
-  const auto bytes = EmfBuilder(1000, 1000).raw(84, text.bytes()).finish();
+  auto textRecord = [](int32_t options) {
+    ByteWriter text;
+    for (int32_t v : {0, 0, 0, 0, 1}) text.i32(v);  // bounds, graphics mode
+    text.f32(1);
+    text.f32(1);
+    for (int32_t v : {10, 20, 3, 76, options, 0, 0, -1, -1, 0}) text.i32(v);  // reference, count, offset, options, rect, dx
+    for (uint16_t c : {uint16_t('a'), uint16_t(0x20AC), uint16_t(0x4E2D)}) text.u16(c);
+    return text.bytes();
+  };
+  const auto bytes = EmfBuilder(1000, 1000).raw(84, textRecord(0)).raw(84, textRecord(0x10)).finish();
   RecordingCanvas canvas;
-  EXPECT_EQ(playOn(canvas, bytes, {0, 0, 100, 100}).failed, 0u);
+  // Glyph numbers are not characters: that record is left out.
+  EXPECT_EQ(playOn(canvas, bytes, {0, 0, 100, 100}).failed, 1u);
   ASSERT_EQ(canvas.of(Op::text).size(), 1u);
   EXPECT_EQ(canvas.of(Op::text)[0]->text, "a\x80?");
 }
