@@ -106,6 +106,47 @@ QPen widePen(const CanvasPen& pen) {
   return result;
 }
 
+// GDI's hatched brushes as Qt patterns; NoBrush for every other style.
+Qt::BrushStyle hatchPattern(BrushStyle style) {
+  switch (style) {
+    case BrushStyle::hatchHorizontal: return Qt::HorPattern;
+    case BrushStyle::hatchVertical: return Qt::VerPattern;
+    case BrushStyle::hatchForwardDiagonal: return Qt::FDiagPattern;
+    case BrushStyle::hatchBackwardDiagonal: return Qt::BDiagPattern;
+    case BrushStyle::hatchCross: return Qt::CrossPattern;
+    case BrushStyle::hatchDiagonalCross: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+QPainterPath toQPath(const CanvasPath& path) {
+  QPainterPath out;
+  const std::vector<CanvasPoint>& p = path.points();
+  size_t at = 0;
+  for (CanvasPath::Verb verb : path.verbs()) {
+    switch (verb) {
+      case CanvasPath::Verb::move: out.moveTo(p[at].x, p[at].y); ++at; break;
+      case CanvasPath::Verb::line: out.lineTo(p[at].x, p[at].y); ++at; break;
+      case CanvasPath::Verb::cubic:
+        out.cubicTo(p[at].x, p[at].y, p[at + 1].x, p[at + 1].y, p[at + 2].x, p[at + 2].y);
+        at += 3;
+        break;
+      case CanvasPath::Verb::close: out.closeSubpath(); break;
+    }
+  }
+  out.setFillRule(path.winding ? Qt::WindingFill : Qt::OddEvenFill);
+  return out;
+}
+
+QPainter::CompositionMode compositionOf(PictureBlend blend) {
+  switch (blend) {
+    case PictureBlend::sourceAnd: return QPainter::RasterOp_SourceAndDestination;
+    case PictureBlend::sourcePaint: return QPainter::RasterOp_SourceOrDestination;
+    case PictureBlend::sourceInvert: return QPainter::RasterOp_SourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+  }
+}
+
 }  // namespace
 
 // Everything a text run needs of one font, gathered once per canvas so that
@@ -245,6 +286,16 @@ int QtCanvas::thinLine(int x1, int y1, int x2, int y2, int step) {
 // colour over the brush colour.
 void QtCanvas::fillWithBrush(const std::function<void(const QBrush&)>& fill) {
   if (brush_.style == BrushStyle::clear) return;
+  if (const Qt::BrushStyle hatch = hatchPattern(brush_.style); hatch != Qt::NoBrush) {
+    if (brush_.opaqueBackground) fill(QBrush(toQColor(brush_.background)));
+    fill(QBrush(toQColor(brush_.color), hatch));
+    return;
+  }
+  if (brush_.style == BrushStyle::pattern) {
+    const QImage tile = brush_.pattern ? pictureImage(*brush_.pattern) : QImage();
+    fill(tile.isNull() ? QBrush(toQColor(brush_.color)) : QBrush(tile));
+    return;
+  }
   fill(QBrush(toQColor(brush_.color)));
   if (brush_.style == BrushStyle::diagonalHatch) fill(QBrush(toQColor(pen_.color), Qt::BDiagPattern));
 }
@@ -338,9 +389,7 @@ void QtCanvas::fillRect(const CanvasRect& r, uint32_t color) {
   painter_.fillRect(toQRect(r), toQColor(color));
 }
 
-void QtCanvas::textOut(int x, int y, std::string_view text, std::span<const int> advances) {
-  if (text.empty()) return;
-  const TextFace& face = textFace();
+int QtCanvas::layoutRun(const TextFace& face, std::string_view text, std::span<const int> advances) {
   const size_t count = text.size();
   glyphs_.resize(count);
   positions_.resize(count);
@@ -351,18 +400,40 @@ void QtCanvas::textOut(int x, int y, std::string_view text, std::span<const int>
     positions_[i] = QPointF(advance, 0);
     advance += i < advances.size() ? advances[i] : face.widths[byte];
   }
+  return advance;
+}
+
+void QtCanvas::textOut(int x, int y, std::string_view text, std::span<const int> advances) {
+  if (text.empty()) return;
+  const TextFace& face = textFace();
+  const int advance = layoutRun(face, text, advances);
   // Slanted, emboldened and accented glyphs may reach beyond the cell.
   const int margin = face.height;
   if (outsideView(std::min(x, x + advance) - margin, y - margin, std::max(x, x + advance) + margin,
                   y + face.height + margin)) {
     return;
   }
+  drawRun(face, x, y, advance);
+}
 
+void QtCanvas::textOutRotated(int x, int y, double degrees, std::string_view text, std::span<const int> advances) {
+  if (text.empty()) return;
+  const TextFace& face = textFace();
+  const int advance = layoutRun(face, text, advances);
+  painter_.save();
+  painter_.translate(x, y);
+  painter_.rotate(-degrees);
+  drawRun(face, 0, 0, advance);
+  painter_.restore();
+}
+
+void QtCanvas::drawRun(const TextFace& face, int x, int y, int advance) {
+  const int count = static_cast<int>(glyphs_.size());
   const int baseline = y + face.ascent;
   const QColor color = toQColor(textColor_);
   if (face.font.isValid()) {
     run_.setRawFont(face.font);
-    run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(count));
+    run_.setRawData(glyphs_.data(), positions_.data(), count);
     painter_.setPen(color);
     const QTransform previous = painter_.worldTransform();
     if (face.slanted) {
@@ -410,6 +481,7 @@ void QtCanvas::drawPicture(const CanvasRect& dest, const TPictureRec& picture) {
 
 void QtCanvas::setClip(const CanvasRect& r) {
   clip_ = r;
+  clipArea_.reset();
   if (hadClip_) {
     painter_.setClipRegion(initialClip_);
     painter_.setClipRect(toQRect(r), Qt::IntersectClip);
@@ -420,6 +492,7 @@ void QtCanvas::setClip(const CanvasRect& r) {
 
 void QtCanvas::clearClip() {
   clip_.reset();
+  clipArea_.reset();
   if (hadClip_) {
     painter_.setClipRegion(initialClip_);
   } else {
@@ -435,6 +508,53 @@ void QtCanvas::invertRect(const CanvasRect& r) {
   if (engine == nullptr || !engine->hasFeature(QPaintEngine::RasterOpModes)) return;
   painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   painter_.fillRect(toQRect(r), Qt::white);
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::drawPath(const CanvasPath& path, bool fill, bool stroke) {
+  if (path.empty()) return;
+  const QPainterPath shape = toQPath(path);
+  if (fill) fillWithBrush([&](const QBrush& brush) { painter_.fillPath(shape, brush); });
+  if (!stroke || pen_.style == PenStyle::clear) return;
+  painter_.strokePath(shape, pen_.width > 1 ? widePen(pen_) : thinEllipsePen(pen_));
+}
+
+// The clip is kept as an area so that shapes can be taken away from it or
+// added to it; Qt clips to that area within the clip the painter came with.
+void QtCanvas::clipPath(const CanvasPath& path, ClipCombine how) {
+  const QPainterPath shape = toQPath(path);
+  QPainterPath current;
+  if (clipArea_) {
+    current = *clipArea_;
+  } else {
+    current.addRect(toQRect(clip_ ? *clip_ : visible_));
+  }
+  switch (how) {
+    case ClipCombine::replace: clipArea_ = shape; break;
+    case ClipCombine::intersect: clipArea_ = current.intersected(shape); break;
+    case ClipCombine::exclude: clipArea_ = current.subtracted(shape); break;
+    case ClipCombine::unite: clipArea_ = current.united(shape); break;
+  }
+  const QRect bounds = clipArea_->boundingRect().toAlignedRect();
+  clip_ = CanvasRect{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+  applyClipArea();
+}
+
+void QtCanvas::applyClipArea() {
+  if (hadClip_) {
+    painter_.setClipRegion(initialClip_);
+    painter_.setClipPath(*clipArea_, Qt::IntersectClip);
+  } else {
+    painter_.setClipPath(*clipArea_, Qt::ReplaceClip);
+  }
+}
+
+// Devices without raster operations get the picture copied.
+void QtCanvas::blendPicture(const CanvasRect& dest, const TPictureRec& picture, PictureBlend blend) {
+  const QPaintEngine* engine = painter_.paintEngine();
+  const bool rasterOps = engine != nullptr && engine->hasFeature(QPaintEngine::RasterOpModes);
+  if (blend != PictureBlend::copy && rasterOps) painter_.setCompositionMode(compositionOf(blend));
+  drawPicture(dest, picture);
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

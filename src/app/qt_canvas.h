@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QGlyphRun>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QRegion>
@@ -51,6 +52,11 @@ class QtCanvas final : public Canvas {
   void clearClip() override;
   void invertRect(const CanvasRect& r) override;
 
+  void drawPath(const CanvasPath& path, bool fill, bool stroke) override;
+  void clipPath(const CanvasPath& path, ClipCombine how) override;
+  void textOutRotated(int x, int y, double degrees, std::string_view text, std::span<const int> advances) override;
+  void blendPicture(const CanvasRect& dest, const TPictureRec& picture, PictureBlend blend) override;
+
  private:
   struct TextFace;
 
@@ -58,6 +64,10 @@ class QtCanvas final : public Canvas {
   int thinLine(int x1, int y1, int x2, int y2, int step);
   void fillWithBrush(const std::function<void(const QBrush&)>& fill);
   bool outsideView(int left, int top, int right, int bottom) const;
+  // Lays out the run's glyphs; returns its advance.
+  int layoutRun(const TextFace& face, std::string_view text, std::span<const int> advances);
+  void drawRun(const TextFace& face, int x, int y, int advance);
+  void applyClipArea();
 
   QPainter& painter_;
   FontEngine& fonts_;
@@ -66,6 +76,8 @@ class QtCanvas final : public Canvas {
   bool hadClip_;
   QRegion initialClip_;
   std::optional<CanvasRect> clip_;
+  // The clip of clipPath, when one is in force; clip_ holds its bounds.
+  std::optional<QPainterPath> clipArea_;
 
   CanvasPen pen_;
   CanvasBrush brush_;

@@ -7,12 +7,16 @@ namespace vendaro {
 
 class FontEngine;
 class HyphenationLibrary;
+class RasterTarget;
 class SpellingService;
 
 struct ProgramServices {
   FontEngine& fonts;
   HyphenationLibrary& hyphenation;
   SpellingService& spelling;
+  // Where pictures that must be drawn (metafiles) are turned into pixels;
+  // lent by the front end, absent in the core alone.
+  RasterTarget* raster = nullptr;
 
   // The program's own set, created on first use.
   static ProgramServices& shared();

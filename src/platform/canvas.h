@@ -8,11 +8,18 @@
 #include <span>
 #include <string_view>
 
+#include "platform/canvas_path.h"
 #include "platform/dib.h"
 #include "platform/drawing_tools.h"
 #include "platform/font_engine.h"
 
 namespace vendaro {
+
+// How a new clip shape meets the clip in force.
+enum class ClipCombine : uint8_t { replace, intersect, exclude, unite };
+// How a picture's pixels meet those beneath: copied, or combined bit by bit
+// (AND, OR, XOR) as GDI's SRCAND, SRCPAINT and SRCINVERT do.
+enum class PictureBlend : uint8_t { copy, sourceAnd, sourcePaint, sourceInvert };
 
 class Canvas {
  public:
@@ -51,6 +58,23 @@ class Canvas {
   virtual void clearClip() = 0;
   // Every pixel of the rectangle becomes its inverse colour.
   virtual void invertRect(const CanvasRect& r) = 0;
+
+  // The calls below serve pictures drawn from outside (metafiles). Their
+  // defaults fall back on the calls above, so a surface that never draws
+  // such pictures need not implement them.
+
+  // Fills the path with the brush (by its fill rule) when `fill`, and
+  // outlines it with the pen when `stroke`. The default outlines only.
+  virtual void drawPath(const CanvasPath& path, bool fill, bool stroke);
+  // Combines the clip with the path's area. The default clips to the
+  // bounds of a replacing or intersecting shape and ignores the others.
+  virtual void clipPath(const CanvasPath& path, ClipCombine how);
+  // Text turned counter-clockwise by `degrees` about (x, y), the top-left
+  // corner of its cell. The default draws it unturned.
+  virtual void textOutRotated(int x, int y, double degrees, std::string_view text, std::span<const int> advances);
+  // The picture stretched into the rectangle and combined with what lies
+  // beneath. The default copies it whatever the blend.
+  virtual void blendPicture(const CanvasRect& dest, const TPictureRec& picture, PictureBlend blend);
 };
 
 }  // namespace vendaro

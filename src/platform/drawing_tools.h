@@ -4,14 +4,31 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vendaro {
 
 enum class PenStyle : uint8_t { solid, dash, dot, dashDot, dashDotDot, clear, insideFrame };
+struct TPictureRec;
+
 // diagonalHatch: diagonal lines in the pen colour over the brush colour
-// (the ring around a selected text box).
-enum class BrushStyle : uint8_t { solid, clear, diagonalHatch };
+// (the ring around a selected text box). The hatch… styles are GDI's hatched
+// brushes: lines in the brush colour over `background` when
+// `opaqueBackground`, over what lies beneath otherwise. `pattern` tiles the
+// brush's picture from the surface's origin.
+enum class BrushStyle : uint8_t {
+  solid,
+  clear,
+  diagonalHatch,
+  hatchHorizontal,
+  hatchVertical,
+  hatchForwardDiagonal,   // top-left to bottom-right
+  hatchBackwardDiagonal,  // bottom-left to top-right
+  hatchCross,
+  hatchDiagonalCross,
+  pattern,
+};
 
 struct CanvasPen {
   PenStyle style = PenStyle::solid;
@@ -24,6 +41,9 @@ struct CanvasPen {
 struct CanvasBrush {
   BrushStyle style = BrushStyle::solid;
   uint32_t color = 0xFFFFFF;
+  uint32_t background = 0xFFFFFF;
+  bool opaqueBackground = false;
+  std::shared_ptr<const TPictureRec> pattern = nullptr;
 
   bool operator==(const CanvasBrush&) const = default;
 };

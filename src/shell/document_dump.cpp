@@ -1,5 +1,9 @@
 #include "shell/document_dump.h"
 
+#include <zlib.h>
+
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
 
 #include "platform/code_pages.h"
@@ -104,9 +108,16 @@ json styleJson(const TStyleRec& s) {
   return {{"Name", utf8(s.Name)}, {"Kind", s.Kind}, {"Para", paraJson(s.Para)}, {"FontIndex", s.Char.FontIndex}};
 }
 
+// The checksum (CRC-32 of the pixel rows as stored) tells whether two
+// runs produced the same picture without printing its pixels.
 json pictureJson(const TPictureRec& p) {
+  char checksum[9] = "00000000";
+  if (p.hasPixels()) {
+    const uLong crc = crc32(crc32(0, nullptr, 0), p.pixels(), static_cast<uInt>(p.pixelBytes()));
+    std::snprintf(checksum, sizeof checksum, "%08lx", static_cast<unsigned long>(crc));
+  }
   return {{"Width", p.width()}, {"Height", p.height()}, {"BitCount", p.Header.biBitCount},
-          {"HasPixels", p.hasPixels()}};
+          {"HasPixels", p.hasPixels()}, {"Checksum", checksum}};
 }
 
 std::string cellToken(const TCharRec& c) {

@@ -12,7 +12,7 @@ namespace vendaro::test {
 
 class RecordingCanvas : public Canvas {
  public:
-  enum class Op { line, rectangle, ellipse, fill, text, picture, clip, unclip, invert };
+  enum class Op { line, rectangle, ellipse, fill, text, picture, clip, unclip, invert, path, clipPath, blend };
   struct Call {
     Op op;
     CanvasRect rect;   // line: left/top = start, right/bottom = end; text: left/top = position
@@ -23,6 +23,12 @@ class RecordingCanvas : public Canvas {
     FontSpec font;
     bool strikeOut = false;
     uint32_t color = 0;  // fill colour, or the text colour of a text call
+    CanvasPath path;     // path and clipPath calls, in device pixels
+    bool fill = false;   // path: filled; clipPath: how (as a number)
+    bool stroke = false;
+    double angle = 0;    // text turned counter-clockwise, degrees
+    int how = 0;         // clipPath: ClipCombine; blend: PictureBlend
+    int pictureWidth = 0;
   };
 
   explicit RecordingCanvas(int dpi = 96, CanvasRect visible = {-100000, -100000, 100000, 100000})
@@ -47,7 +53,27 @@ class RecordingCanvas : public Canvas {
     call.advances.assign(advances.begin(), advances.end());
     call.color = textColor_;
   }
-  void drawPicture(const CanvasRect& r, const TPictureRec&) override { add(Op::picture, r); }
+  void drawPicture(const CanvasRect& r, const TPictureRec& p) override { add(Op::picture, r).pictureWidth = p.width(); }
+  void drawPath(const CanvasPath& path, bool fill, bool stroke) override {
+    Call& call = add(Op::path, path.bounds());
+    call.path = path;
+    call.fill = fill;
+    call.stroke = stroke;
+  }
+  void clipPath(const CanvasPath& path, ClipCombine how) override {
+    Call& call = add(Op::clipPath, path.bounds());
+    call.path = path;
+    call.how = static_cast<int>(how);
+  }
+  void textOutRotated(int x, int y, double degrees, std::string_view text, std::span<const int> advances) override {
+    textOut(x, y, text, advances);
+    calls.back().angle = degrees;
+  }
+  void blendPicture(const CanvasRect& r, const TPictureRec& p, PictureBlend blend) override {
+    Call& call = add(Op::blend, r);
+    call.how = static_cast<int>(blend);
+    call.pictureWidth = p.width();
+  }
   void setClip(const CanvasRect& r) override { add(Op::clip, r); }
   void clearClip() override { add(Op::unclip, {}); }
   void invertRect(const CanvasRect& r) override { add(Op::invert, r); }
@@ -75,7 +101,7 @@ class RecordingCanvas : public Canvas {
 
  private:
   Call& add(Op op, CanvasRect r) {
-    Call call{op, r, {}, {}, pen_, brush_, font_, strikeOut_, 0};
+    Call call{op, r, {}, {}, pen_, brush_, font_, strikeOut_, 0, {}, false, false, 0, 0, 0};
     calls.push_back(std::move(call));
     return calls.back();
   }
