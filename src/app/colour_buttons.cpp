@@ -137,7 +137,7 @@ LineWidthButton::LineWidthButton(double* width, std::function<void()> apply, QWi
   setToolTip(QStringLiteral("Linienstärke"));
   setPopupMode(QToolButton::MenuButtonPopup);
   setMenu(choices_);
-  setIcon(colourButtonIcon(ColourButtonKind::line, Qt::black));
+  setIcon(lineWidthIcon());
   connect(choices_, &QMenu::aboutToShow, this, &LineWidthButton::fillChoices);
   connect(this, &QToolButton::clicked, this, [this] { apply_(); });
 }

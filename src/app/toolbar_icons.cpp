@@ -117,3 +117,14 @@ QIcon colourButtonIcon(ColourButtonKind kind, const QColor& colour) {
 }
 
 }  // namespace vendaro
+
+namespace vendaro {
+
+QIcon lineWidthIcon() {
+  QPixmap pixmap = blankIcon();
+  QPainter painter(&pixmap);
+  for (int width = 1, y = 2; width <= 3; y += width + 3, ++width) painter.fillRect(1, y, kIconSize - 2, width, Qt::black);
+  return QIcon(pixmap);
+}
+
+}  // namespace vendaro

@@ -20,5 +20,7 @@ QIcon lineSpacingIcon(int step);
 // A colour button: its sign over a bar of the colour it applies.
 enum class ColourButtonKind { text, textBack, fill, line };
 QIcon colourButtonIcon(ColourButtonKind kind, const QColor& colour);
+// Lines of growing width.
+QIcon lineWidthIcon();
 
 }  // namespace vendaro
