@@ -4,6 +4,7 @@
 // shared overwrite mode, tool bars kept across a restart, and help.
 #include <QDate>
 #include <QDesktopServices>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QLabel>
@@ -188,6 +189,18 @@ TEST_F(MenusTest, ZoomBoxTakesWhatIsTypedAndKeepsEditingKeysToItself) {
   menus().zoom100Action->trigger();
   EXPECT_DOUBLE_EQ(doc().ZoomPercent, 100);
   EXPECT_EQ(doc().ZoomMode, kZoomFixed);
+
+  // The dialog shows the zoom and sets a fixed percentage with two decimals.
+  answers.add([](QWidget& dialog) {
+    auto* percent = dialog.findChild<QDoubleSpinBox*>();
+    ASSERT_NE(percent, nullptr);
+    EXPECT_DOUBLE_EQ(percent->value(), 100);
+    percent->setValue(33.333);
+    test::clickButton(dialog, QStringLiteral("OK"));
+  });
+  menus().zoomAction->trigger();
+  EXPECT_DOUBLE_EQ(doc().ZoomPercent, 33.33);
+  EXPECT_EQ(box.currentText(), QStringLiteral("33,33%"));
 }
 
 TEST_F(MenusTest, ColoursAndLineWidthsReachTheSelectionAndTheRectangleAndAreUndone) {
