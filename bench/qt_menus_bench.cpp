@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -23,12 +24,19 @@ namespace {
 class OpenWindow {
  public:
   OpenWindow() {
+    // The page set-up runs its own event loop: a timer answers it.
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+        cancelled = true;
+      }
+    });
+    cancel.start(5);
     window.show();
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 10000 && !window.activeEditorWindow()) QApplication::processEvents();
-    while (clock.elapsed() < 10000 && !QApplication::activeModalWidget()) QApplication::processEvents();
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    while (clock.elapsed() < 10000 && !(cancelled && window.activeEditorWindow())) QApplication::processEvents();
     QApplication::processEvents();
     for (char ch : std::string("Ein Plakat mit etwas Text"))
       window.activeEditorWindow()->editor()->getkeysKeyPress(static_cast<uint8_t>(ch));
@@ -38,6 +46,7 @@ class OpenWindow {
   }
   Editor& editor() { return *window.activeEditorWindow()->editor(); }
 
+  bool cancelled = false;
   MainWindow window;
 };
 
