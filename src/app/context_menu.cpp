@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QPoint>
 
+#include <initializer_list>
+
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
@@ -39,6 +41,25 @@ void addSpellingItems(QMenu& menu, Editor& editor, const MisspeltWord& word) {
   }
 }
 
+// The main menu's own entries, so that they are enabled alike.
+void addFixedItems(QMenu& menu, const MainMenus& menus) {
+  const std::initializer_list<QAction*> groups[] = {
+      {menus.cutAction, menus.copyAction, menus.pasteAction},
+      {menus.deleteSelectionAction},
+      {menus.characterAction, menus.paragraphAction, menus.numberingAction},
+      {menus.frameFormatAction, menus.pictureFormatAction},
+      {menus.objectFrontAction, menus.objectBackAction, menus.linkTextBoxAction},
+      {menus.formatCellsAction},
+      {menus.insertRowsAction, menus.insertColumnsAction},
+      {menus.deleteCellsAction, menus.deleteRowsAction, menus.deleteColumnsAction}};
+  bool first = true;
+  for (const auto& group : groups) {
+    if (!first) menu.addSeparator();
+    first = false;
+    for (QAction* action : group) menu.addAction(action);
+  }
+}
+
 }  // namespace
 
 void fillEditorContextMenu(QMenu& menu, MainWindow& main, Editor& editor) {
@@ -47,7 +68,7 @@ void fillEditorContextMenu(QMenu& menu, MainWindow& main, Editor& editor) {
   if (main.shell().settings().CheckWhileTyping) {
     if (const std::optional<MisspeltWord> word = misspeltWordAtCaret(editor.doc())) addSpellingItems(menu, editor, *word);
   }
-  menu.addAction(main.menus().deleteSelectionAction);
+  addFixedItems(menu, main.menus());
 }
 
 void showEditorContextMenu(MainWindow& main, Editor& editor, QWidget* parent, const QPoint& globalPos) {

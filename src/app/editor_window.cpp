@@ -12,6 +12,8 @@
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/search_form.h"
+#include "app/standard_toolbar.h"
+#include "app/zoom_controls.h"
 #include "app/message_boxes.h"
 #include "app/numbering_dialog.h"
 #include "app/page_printing.h"
@@ -32,8 +34,6 @@ namespace {
 constexpr int kPageSetupDelayMs = 10;
 constexpr int kActivationDelayMs = 100;
 constexpr char kPageSetupUndo[] = "Seite einrichten";
-// The zoom mode in which the whole page fits the window.
-constexpr int32_t kWholePageZoom = 2;
 
 }  // namespace
 
@@ -127,7 +127,7 @@ void EditorWindow::Seitenansicht() {
   view.PageView = !view.PageView;
   if (view.PageView) {
     zoomModeBeforePageView_ = doc.ZoomMode;
-    doc.ZoomMode = kWholePageZoom;
+    doc.ZoomMode = kZoomWholePage;
   } else {
     // A fixed zoom stays where the page view left it; a fitting mode
     // follows the window again.
@@ -145,6 +145,7 @@ void EditorWindow::FormActivate() {
   if (Editor* e = editor()) {
     view_->setFocus(Qt::ActiveWindowFocusReason);
     e->SetUndoHints();
+    main_.zoomBox().showZoom(e->doc().ZoomPercent);
     main_.setStatusText(kPanelOverwrite, e->typingOptions().OverwriteMode ? "ÜB" : "");
     e->SmallOvertakeFont();
     // The status bar shows this document's page and line from its next paint.
@@ -200,10 +201,15 @@ void EditorWindow::dragMarksChanged() {
 
 void EditorWindow::scrollCaretIntoView() { view_->requestCaretInView(); }
 
-void EditorWindow::setUndoHints(const UndoControl&, const UndoControl&) {
-  // The window has no undo buttons; the menu items and their shortcuts follow
-  // the history instead.
-  if (active_) main_.menus().Edit1Click();
+// Only the active document speaks for the buttons and the menu.
+void EditorWindow::setUndoHints(const UndoControl& undo, const UndoControl& redo) {
+  if (!active_) return;
+  main_.standardToolbar().showUndoHints(undo, redo);
+  main_.menus().Edit1Click();
+}
+
+void EditorWindow::zoomChanged() {
+  if (active_ && document_) main_.zoomBox().showZoom(document_->editor().doc().ZoomPercent);
 }
 
 void EditorWindow::scrollViewBy(int pixels) { view_->scrollBy(pixels); }
@@ -224,9 +230,12 @@ QuestionAnswer EditorWindow::askYesNoCancel(const std::string& text, const std::
   return askYesNoCancelBox(this, text, caption);
 }
 
-// Only the active document's caret speaks for the bar.
+// Only the active document's caret speaks for the bars. The buttons that
+// need text or an object follow the caret's frame.
 void EditorWindow::toolbarFontChanged(const ToolbarFontState& state) {
-  if (active_) main_.formatToolbar().showState(state);
+  if (!active_) return;
+  main_.formatToolbar().showState(state);
+  main_.menus().refresh();
 }
 
 bool EditorWindow::showSonderzeichenDialog(SonderzeichenDialog& dialog) {

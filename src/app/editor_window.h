@@ -61,6 +61,7 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   void dragMarksChanged() override;
   void scrollCaretIntoView() override;
   void setUndoHints(const UndoControl& undo, const UndoControl& redo) override;
+  void zoomChanged() override;
   void scrollViewBy(int pixels) override;
   bool showSaveDialog(FileDialogState& dialog) override;
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;

@@ -11,7 +11,10 @@
 #include <functional>
 #include <utility>
 
+#include "app/colour_buttons.h"
 #include "app/editor_window.h"
+#include "app/main_menus.h"
+#include "app/enter_key.h"
 #include "app/font_faces.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
@@ -21,36 +24,6 @@
 #include "editing/editor.h"
 
 namespace vendaro {
-namespace {
-
-// Enter in a box runs `done` instead of the box's own handling, so that a
-// typed entry is applied once and the box does not take the key further.
-class EnterKeyFilter : public QObject {
- public:
-  EnterKeyFilter(QObject* parent, std::function<void()> done) : QObject(parent), done_(std::move(done)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        done_();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> done_;
-};
-
-void onEnter(QComboBox* box, std::function<void()> done) {
-  QWidget* target = box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box;
-  target->installEventFilter(new EnterKeyFilter(box, std::move(done)));
-}
-
-}  // namespace
 
 FormatToolbar::FormatToolbar(MainWindow& main) : QToolBar(QStringLiteral("Formatleiste"), &main), main_(main) {
   setObjectName(QStringLiteral("Formatleiste"));
@@ -59,6 +32,20 @@ FormatToolbar::FormatToolbar(MainWindow& main) : QToolBar(QStringLiteral("Format
   addCharacterButtons();
   addSeparator();
   addParagraphButtons();
+  addSeparator();
+  addColourButtons();
+}
+
+void FormatToolbar::addColourButtons() {
+  ProgramSettings& settings = main_.shell().settings();
+  textColourButton_ = new ColourButton(ColourButtonKind::text, QStringLiteral("Textfarbe"),
+                                       {&settings.TextColor, nullptr}, [this] { main_.AktiviereTextColor(); }, this);
+  textBackButton_ = new ColourButton(ColourButtonKind::textBack, QStringLiteral("Texthintergrundfarbe"),
+                                     {&settings.TextBackColor, &settings.TextBackNone},
+                                     [this] { main_.AktiviereTextBkColor(); }, this);
+  CommandRegistry& commands = main_.menus().commands();
+  commands.add(addWidget(textColourButton_), CommandNeed::textFrame);
+  commands.add(addWidget(textBackButton_), CommandNeed::textFrame);
 }
 
 void FormatToolbar::addBoxes() {
@@ -82,16 +69,14 @@ void FormatToolbar::addCharacterButtons() {
   };
   static constexpr Button kButtons[] = {{"F", "Fett"}, {"K", "Kursiv"}, {"U", "Unterstrichen"}};
   for (int bit = 0; bit < 3; ++bit) {
-    QAction* action = addAction(QString::fromLatin1(kButtons[bit].letter));
-    action->setToolTip(QString::fromUtf8(kButtons[bit].tip));
+    QAction* action = addButton(kButtons[bit].tip, [bit](Editor& e) { e.toggleCharacterStyle(bit); });
+    action->setText(QString::fromLatin1(kButtons[bit].letter));
     action->setCheckable(true);
     QFont font = action->font();
     font.setBold(bit == 0);
     font.setItalic(bit == 1);
     font.setUnderline(bit == 2);
     action->setFont(font);
-    // `triggered`, not `toggled`: showing the caret's state must not act.
-    connect(action, &QAction::triggered, this, [this, bit] { act([bit](Editor& e) { e.toggleCharacterStyle(bit); }); });
     styleActions_[bit] = action;
   }
 }
@@ -102,21 +87,28 @@ void FormatToolbar::addParagraphButtons() {
                                                 &Editor::formatblock};
   auto* alignments = new QActionGroup(this);
   for (int alignment = 0; alignment < 4; ++alignment) {
-    QAction* action = addAction(alignmentIcon(alignment), QString::fromUtf8(kTips[alignment]));
+    const auto command = kCommands[alignment];
+    QAction* action = addButton(kTips[alignment], [command](Editor& e) { (e.*command)(); });
+    action->setIcon(alignmentIcon(alignment));
     action->setCheckable(true);
     alignments->addAction(action);
-    const auto command = kCommands[alignment];
-    connect(action, &QAction::triggered, this, [this, command] { act([command](Editor& e) { (e.*command)(); }); });
     alignmentActions_[alignment] = action;
   }
   addSeparator();
-  bulletAction_ = addAction(listIcon(false), QStringLiteral("Aufzählungszeichen"));
-  numberingAction_ = addAction(listIcon(true), QStringLiteral("Nummerierung"));
-  for (QAction* action : {bulletAction_, numberingAction_}) {
-    action->setCheckable(true);
-    const uint8_t kind = action == bulletAction_ ? 1 : 2;
-    connect(action, &QAction::triggered, this, [this, kind] { act([kind](Editor& e) { e.aufzaehlung(kind); }); });
-  }
+  bulletAction_ = addButton("Aufzählungszeichen", [](Editor& e) { e.aufzaehlung(1); });
+  numberingAction_ = addButton("Nummerierung", [](Editor& e) { e.aufzaehlung(2); });
+  bulletAction_->setIcon(listIcon(false));
+  numberingAction_->setIcon(listIcon(true));
+  for (QAction* action : {bulletAction_, numberingAction_}) action->setCheckable(true);
+}
+
+// `triggered`, not `toggled`: showing the caret's state must not act.
+QAction* FormatToolbar::addButton(const char* tip, std::function<void(Editor&)> command) {
+  QAction* action = main_.menus().commands().command(nullptr, tip, CommandNeed::textFrame,
+                                                     [this, command = std::move(command)] { act(command); });
+  action->setToolTip(QString::fromUtf8(tip));
+  addAction(action);
+  return action;
 }
 
 QComboBox* FormatToolbar::addTypedBox(const QString& tip, int width, void (FormatToolbar::*chosen)()) {

@@ -1,10 +1,13 @@
 // format_toolbar.h — the "Formatleiste": style, font and size boxes, bold,
-// italic and underline, the four alignments, bullets and numbering. It acts
-// on the active document and follows its caret; while the editor brings it
-// in line with the caret, its handlers do nothing.
+// italic and underline, the four alignments, bullets and numbering, text
+// colour and background. It acts on the active document and follows its
+// caret; while the editor brings it in line with the caret, its handlers do
+// nothing.
 #pragma once
 
 #include <QToolBar>
+
+#include <functional>
 
 #include "editing/editor_host.h"
 
@@ -13,6 +16,7 @@ class QComboBox;
 
 namespace vendaro {
 
+class ColourButton;
 class Editor;
 class MainWindow;
 
@@ -34,6 +38,8 @@ class FormatToolbar : public QToolBar {
   QAction* alignmentAction(int alignment) const { return alignmentActions_[alignment]; }
   QAction* bulletAction() const { return bulletAction_; }
   QAction* numberingAction() const { return numberingAction_; }
+  ColourButton* textColourButton() const { return textColourButton_; }
+  ColourButton* textBackButton() const { return textBackButton_; }
 
  private:
   // The editor a handler may act on: none without a document or while the
@@ -46,8 +52,11 @@ class FormatToolbar : public QToolBar {
   // A box one may type into (font, size): a list choice or Enter runs
   // `chosen`, and Enter goes back to the text as well.
   QComboBox* addTypedBox(const QString& tip, int width, void (FormatToolbar::*chosen)());
+  // A button of the bar that runs `command` on the target.
+  QAction* addButton(const char* tip, std::function<void(Editor&)> command);
   void addCharacterButtons();
   void addParagraphButtons();
+  void addColourButtons();
   void styleChosen(int index);
   void fontChosen();
   void sizeChosen();
@@ -62,6 +71,8 @@ class FormatToolbar : public QToolBar {
   QAction* alignmentActions_[4] = {};
   QAction* bulletAction_ = nullptr;
   QAction* numberingAction_ = nullptr;
+  ColourButton* textColourButton_ = nullptr;
+  ColourButton* textBackButton_ = nullptr;
 };
 
 }  // namespace vendaro

@@ -5,144 +5,129 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
+#include "app/standard_toolbar.h"
 #include "editing/editor.h"
 
 namespace vendaro {
 
 MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
+  commands_.setOwner(this);
   buildFileMenu();
   buildEditMenu();
   buildViewMenu();
   buildInsertMenu();
   buildFormatMenu();
   buildExtrasMenu();
+  buildTableMenu();
   buildWindowMenu();
-  refresh();
+  buildHelpMenu();
+  for (QMenu* menu : {editMenu, viewMenu, insertMenu, formatMenu, extrasMenu, tableMenu})
+    connect(menu, &QMenu::aboutToShow, this, &MainMenus::refresh);
 }
 
-void MainMenus::buildFileMenu() {
-  fileMenu = main_.menuBar()->addMenu(QStringLiteral("&Datei"));
-  newAction = fileMenu->addAction(QStringLiteral("&Neu"), &main_, &MainWindow::FileNew1Execute);
-  newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  openAction = fileMenu->addAction(QStringLiteral("Ö&ffnen"), &main_, &MainWindow::FileOpen1Execute);
-  openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  closeAction = fileMenu->addAction(QStringLiteral("S&chließen"), this, [this] {
-    if (EditorWindow* window = main_.activeEditorWindow()) window->close();
-  });
-  saveAction = fileMenu->addAction(QStringLiteral("&Speichern"), &main_, &MainWindow::FileSave1Execute);
-  saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  saveAsAction = fileMenu->addAction(QStringLiteral("Speichern &unter..."), &main_, &MainWindow::FileSaveAs1Execute);
-  pdfExportAction = fileMenu->addAction(QStringLiteral("PDF-Export..."), &main_, &MainWindow::PDFExport1Execute);
-  fileMenu->addSeparator();
-  pageSetupAction = fileMenu->addAction(QStringLiteral("Seite ein&richten..."), &main_, &MainWindow::SeiteeinrichtenM1Click);
-  pageViewAction = fileMenu->addAction(QStringLiteral("Seitenansic&ht"), &main_, &MainWindow::SeitenansichtM1Click);
-  fileMenu->addSeparator();
-  printerSetupAction =
-      fileMenu->addAction(QStringLiteral("Drucker einrichten..."), &main_, &MainWindow::Druckereinrichten1Click);
-  printAction = fileMenu->addAction(QStringLiteral("&Drucken..."), &main_, &MainWindow::DruckenM1Click);
-  printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  fileMenu->addSeparator();
-  exitAction = fileMenu->addAction(QStringLiteral("&Beenden"), &main_, &QWidget::close);
-  exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-  connect(fileMenu, &QMenu::aboutToShow, this, &MainMenus::File1Click);
-}
-
-void MainMenus::buildEditMenu() {
-  editMenu = main_.menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-  undoAction = editMenu->addAction(QStringLiteral("&Rückgängig"), this, [this] {
-    if (ShellDocument* document = main_.activeDocument()) document->editor().RestoreCopyFromUndo(0);
-  });
-  undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redoAction = editMenu->addAction(QStringLiteral("&Wiederholen"), this, [this] {
-    if (ShellDocument* document = main_.activeDocument()) document->editor().RestoreBeforeRestoreCopyFromUndo(0);
-  });
-  redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  editMenu->addSeparator();
-  deleteSelectionAction = editMenu->addAction(QStringLiteral("Markierung &löschen"), this,
-                                              [this] { sendKey(kKeyDelete, 0); });
-  deleteSelectionAction->setShortcut(QKeySequence(Qt::Key_Delete));
-  selectAllAction = editMenu->addAction(QStringLiteral("&Alles markieren"), this, [this] { sendKey(kKeyA, kCtrl); });
-  selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-  editMenu->addSeparator();
-  searchAction = editMenu->addAction(QStringLiteral("&Suchen..."), this,
-                                     [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(0); }); });
-  searchAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  replaceAction = editMenu->addAction(QStringLiteral("&Ersetzen..."), this,
-                                      [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(1); }); });
-  replaceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-  goToAction = editMenu->addAction(QStringLiteral("&Gehe zu..."), this,
-                                   [this] { formatCommand([](Editor& e) { e.SuchenErsetzen(2); }); });
-  goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
-}
-
-void MainMenus::buildViewMenu() {
-  viewMenu = main_.menuBar()->addMenu(QStringLiteral("&Ansicht"));
-  rulerAction = viewMenu->addAction(QStringLiteral("&Lineal"), &main_, &MainWindow::toggleRuler);
-  rulerAction->setCheckable(true);
-}
-
-void MainMenus::buildInsertMenu() {
-  insertMenu = main_.menuBar()->addMenu(QStringLiteral("&Einfügen"));
-  specialCharacterAction = insertMenu->addAction(QStringLiteral("&Sonderzeichen..."), this,
-                                                 [this] { formatCommand([](Editor& e) { e.SonderzeichenEinfuegen(); }); });
-  connect(insertMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
-}
-
-void MainMenus::buildFormatMenu() {
-  formatMenu = main_.menuBar()->addMenu(QStringLiteral("F&ormat"));
-  characterAction = formatMenu->addAction(QStringLiteral("&Zeichen..."), this,
-                                          [this] { formatCommand([](Editor& e) { e.zeichenformatieren(); }); });
-  paragraphAction = formatMenu->addAction(QStringLiteral("&Absatz..."), this,
-                                          [this] { formatCommand([](Editor& e) { e.absatzformatieren(); }); });
-  numberingAction = formatMenu->addAction(QStringLiteral("&Nummerierung und Aufzählungen...."), this, [this] {
-    formatCommand([](Editor& e) { e.NummerierungundAufzaehlungen(); });
-  });
-  columnsAction = formatMenu->addAction(QStringLiteral("&Spalten..."), this,
-                                        [this] { formatCommand([](Editor& e) { e.spaltenformat(); }); });
-  tabStopsAction = formatMenu->addAction(QStringLiteral("&Tabulator..."), this,
-                                         [this] { formatCommand([](Editor& e) { e.tabulator(); }); });
-  formatMenu->addSeparator();
-  stylesMenu = formatMenu->addMenu(QStringLiteral("Format&vorlagen"));
-  newParagraphStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Absatzvorlage..."), this, [this] {
-    formatCommand([](Editor& e) { e.NeueVorlage(kParagraphStyle); });
-  });
-  newCharacterStyleAction = stylesMenu->addAction(QStringLiteral("Neue &Zeichenvorlage"), this, [this] {
-    formatCommand([](Editor& e) { e.NeueVorlage(kCharacterStyle); });
-  });
-  manageStylesAction = stylesMenu->addAction(QStringLiteral("&Vorlagen verwalten..."), this,
-                                             [this] { formatCommand([](Editor& e) { e.VorlagenVerwalten(); }); });
-  connect(formatMenu, &QMenu::aboutToShow, this, &MainMenus::Format1Click);
-}
-
-template <typename Command>
-void MainMenus::formatCommand(const Command& command) {
+void MainMenus::editorCommand(const std::function<void(Editor&)>& command) {
   ShellDocument* document = main_.activeDocument();
   if (!document) return;
   command(document->editor());
   if (main_.activeDocument() == document) document->editor().SmallOvertakeFont();
 }
 
-void MainMenus::buildExtrasMenu() {
-  extrasMenu = main_.menuBar()->addMenu(QStringLiteral("E&xtras"));
-  QMenu* spelling = extrasMenu->addMenu(QStringLiteral("&Rechtschreibung"));
-  spellWholeAction = spelling->addAction(QStringLiteral("&Gesamtes Dokument..."), this,
-                                         [this] { main_.spellCheckDocument(true); });
-  spellWholeAction->setShortcut(Qt::Key_F7);
-  spellFromCaretAction = spelling->addAction(QStringLiteral("Ab &Schreibmarke..."), this,
-                                             [this] { main_.spellCheckDocument(false); });
-  userDictionaryAction =
-      spelling->addAction(QStringLiteral("&Benutzerwörterbuch..."), &main_, &MainWindow::UserDictionary1Click);
-  checkWhileTypingAction =
-      spelling->addAction(QStringLiteral("Beim &Eingeben überprüfen"), &main_, &MainWindow::toggleCheckWhileTyping);
-  checkWhileTypingAction->setCheckable(true);
-  extrasMenu->addSeparator();
-  optionsAction = extrasMenu->addAction(QStringLiteral("&Optionen..."), &main_, &MainWindow::Optionen1Click);
-  connect(extrasMenu, &QMenu::aboutToShow, this, &MainMenus::refresh);
+CommandRegistry::Handler MainMenus::editorCommand(void (Editor::*command)()) {
+  return [this, command] { editorCommand([command](Editor& e) { (e.*command)(); }); };
+}
+
+QAction* MainMenus::checkEntry(QMenu* menu, const char* caption, CommandNeed need, CommandRegistry::Handler handler) {
+  QAction* action = commands_.command(menu, caption, need, std::move(handler));
+  action->setCheckable(true);
+  return action;
+}
+
+void MainMenus::buildFileMenu() {
+  using N = CommandNeed;
+  fileMenu = main_.menuBar()->addMenu(QStringLiteral("&Datei"));
+  QMenu* m = fileMenu;
+  newAction = commands_.command(m, "&Neu", N::nothing, [this] { main_.FileNew1Execute(); }, Qt::CTRL | Qt::Key_N);
+  openAction = commands_.command(m, "Ö&ffnen", N::nothing, [this] { main_.FileOpen1Execute(); }, Qt::CTRL | Qt::Key_O);
+  closeAction = commands_.command(m, "S&chließen", N::document, [this] {
+    if (EditorWindow* window = main_.activeEditorWindow()) window->close();
+  });
+  saveAction = commands_.command(m, "&Speichern", N::unsavedChanges, [this] { main_.FileSave1Execute(); },
+                                 Qt::CTRL | Qt::Key_S);
+  saveAsAction = commands_.command(m, "Speichern &unter...", N::document, [this] { main_.FileSaveAs1Execute(); });
+  pdfExportAction = commands_.command(m, "PDF-Export...", N::document, [this] { main_.PDFExport1Execute(); });
+  m->addSeparator();
+  commands_.later(m, "Bild scannen (TWAIN)...", N::document);
+  commands_.later(m, "Scanner wählen (TWAIN)...", N::document);
+  m->addSeparator();
+  pageSetupAction = commands_.command(m, "Seite ein&richten...", N::document, [this] { main_.SeiteeinrichtenM1Click(); });
+  pageViewAction = commands_.command(m, "Seitenansic&ht", N::document, [this] { main_.SeitenansichtM1Click(); });
+  m->addSeparator();
+  printerSetupAction =
+      commands_.command(m, "Drucker einrichten...", N::nothing, [this] { main_.Druckereinrichten1Click(); });
+  printAction = commands_.command(m, "&Drucken...", N::document, [this] { main_.DruckenM1Click(); },
+                                  Qt::CTRL | Qt::Key_P);
+  m->addSeparator();
+  commands_.later(m, "&Eigenschaften...", N::document);
+  m->addSeparator();
+  exitAction = commands_.command(m, "&Beenden", N::nothing, [this] { main_.close(); }, Qt::ALT | Qt::Key_F4);
+  connect(fileMenu, &QMenu::aboutToShow, this, &MainMenus::File1Click);
+}
+
+void MainMenus::buildEditMenu() {
+  using N = CommandNeed;
+  editMenu = main_.menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  QMenu* m = editMenu;
+  // The history decides further whether there is a step (Edit1Click).
+  undoAction = commands_.command(m, "&Rückgängig", N::document,
+                                 [this] { editorCommand([](Editor& e) { e.RestoreCopyFromUndo(0); }); },
+                                 Qt::CTRL | Qt::Key_Z);
+  redoAction = commands_.command(m, "&Wiederholen", N::document,
+                                 [this] { editorCommand([](Editor& e) { e.RestoreBeforeRestoreCopyFromUndo(0); }); },
+                                 Qt::CTRL | Qt::Key_Y);
+  m->addSeparator();
+  cutAction = commands_.later(m, "&Ausschneiden", N::selection);
+  copyAction = commands_.later(m, "&Kopieren", N::selection);
+  pasteAction = commands_.later(m, "&Einfügen", N::clipboardData);
+  commands_.later(m, "&Inhalte einfügen...", N::clipboardData);
+  m->addSeparator();
+  deleteSelectionAction = commands_.command(m, "Markierung &löschen", N::document,
+                                            [this] { sendKey(kKeyDelete, 0); }, QKeySequence(Qt::Key_Delete));
+  selectAllAction = commands_.command(m, "&Alles markieren", N::document, [this] { sendKey(kKeyA, kCtrl); },
+                                      Qt::CTRL | Qt::Key_A);
+  m->addSeparator();
+  searchAction = commands_.command(m, "&Suchen...", N::document,
+                                   [this] { editorCommand([](Editor& e) { e.SuchenErsetzen(0); }); },
+                                   Qt::CTRL | Qt::Key_F);
+  replaceAction = commands_.command(m, "&Ersetzen...", N::document,
+                                    [this] { editorCommand([](Editor& e) { e.SuchenErsetzen(1); }); },
+                                    Qt::CTRL | Qt::Key_H);
+  goToAction = commands_.command(m, "&Gehe zu...", N::document,
+                                 [this] { editorCommand([](Editor& e) { e.SuchenErsetzen(2); }); },
+                                 Qt::CTRL | Qt::Key_G);
+  connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::Edit1Click);
+}
+
+void MainMenus::buildViewMenu() {
+  using N = CommandNeed;
+  viewMenu = main_.menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QMenu* m = viewMenu;
+  pageWidthAction = commands_.command(m, "Seiten&breite", N::document, [this] { main_.setFittingZoom(kZoomPageWidth); });
+  wholePageAction = commands_.command(m, "&Ganze Seite", N::document, [this] { main_.setFittingZoom(kZoomWholePage); });
+  zoom100Action = commands_.command(m, "Zoom &100%", N::document, [this] { main_.applyZoomText(QStringLiteral("100%")); });
+  zoomAction = commands_.command(m, "&Zoom...", N::document, [this] { main_.showZoomDialog(); });
+  m->addSeparator();
+  QMenu* bars = m->addMenu(QStringLiteral("&Symbolleisten"));
+  static const char* const kBars[] = {"Formatleiste", "Standartleiste", "Zeichnenleiste", "Format erweitert"};
+  for (int bar = 0; bar < 4; ++bar)
+    toolbarActions[bar] = checkEntry(bars, kBars[bar], N::nothing, [this, bar] { main_.toggleToolBar(bar); });
+  rulerAction = checkEntry(m, "&Lineal", N::document, [this] { main_.toggleRuler(); });
+  statusBarAction = checkEntry(m, "S&tatuszeile", N::document, [this] { main_.toggleStatusBar(); });
 }
 
 void MainMenus::buildWindowMenu() {
@@ -158,9 +143,15 @@ void MainMenus::buildWindowMenu() {
                                     {"Alle an&ordnen", MdiArrangement::arrangeIcons}};
   for (const Item& item : kItems) {
     const MdiArrangement arrangement = item.arrangement;
-    windowMenu->addAction(QString::fromUtf8(item.caption), this,
-                          [this, arrangement] { arrangeSubWindows(main_.documentArea(), arrangement); });
+    commands_.command(windowMenu, item.caption, CommandNeed::document,
+                      [this, arrangement] { arrangeSubWindows(main_.documentArea(), arrangement); });
   }
+}
+
+void MainMenus::buildHelpMenu() {
+  helpMenu = main_.menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  helpContentsAction = commands_.command(helpMenu, "&Inhalt", CommandNeed::nothing, [this] { main_.Inhalt1Click(); });
+  aboutAction = commands_.command(helpMenu, "&Info...", CommandNeed::nothing, [this] { main_.HelpAbout1Execute(); });
 }
 
 void MainMenus::sendKey(int key, unsigned shift) {
@@ -168,16 +159,11 @@ void MainMenus::sendKey(int key, unsigned shift) {
 }
 
 void MainMenus::File1Click() {
-  ShellDocument* document = main_.activeDocument();
-  const bool open = document != nullptr;
-  closeAction->setEnabled(open);
-  saveAsAction->setEnabled(open);
-  pdfExportAction->setEnabled(open);
-  pageSetupAction->setEnabled(open);
-  pageViewAction->setEnabled(open);
-  printAction->setEnabled(open);
-  saveAction->setEnabled(open && (document->editor().doc().DocFileName.empty() || document->editor().doc().Modified));
+  refresh();
+  rebuildRecentFiles();
+}
 
+void MainMenus::rebuildRecentFiles() {
   for (QAction* action : recentActions) {
     fileMenu->removeAction(action);
     action->deleteLater();
@@ -203,39 +189,35 @@ void MainMenus::Edit1Click() {
   undoAction->setEnabled(document && undo.enabled);
   redoAction->setText(QString::fromStdString(redo.text));
   redoAction->setEnabled(document && redo.enabled);
-  deleteSelectionAction->setEnabled(document != nullptr);
-  selectAllAction->setEnabled(document != nullptr);
-  for (QAction* action : {searchAction, replaceAction, goToAction}) action->setEnabled(document != nullptr);
-}
-
-void MainMenus::Format1Click() {
-  ShellDocument* document = main_.activeDocument();
-  bool inText = false;
-  if (document) {
-    const Document& doc = document->editor().doc();
-    // Drawing shapes and picture frames hold no text to format.
-    inText = doc.CurField >= 0 && static_cast<size_t>(doc.CurField) < doc.Fields.size() &&
-             doc.Fields[static_cast<size_t>(doc.CurField)].FieldType <= kFieldTextBox;
-  }
-  specialCharacterAction->setEnabled(inText);
-  for (QAction* action : {characterAction, paragraphAction, numberingAction, columnsAction, tabStopsAction,
-                          stylesMenu->menuAction()})
-    action->setEnabled(inText);
 }
 
 void MainMenus::refresh() {
+  ShellDocument* document = main_.activeDocument();
   // The document menus show only while there is a document to act on.
-  const bool open = main_.activeDocument() != nullptr;
-  editMenu->menuAction()->setVisible(open);
-  viewMenu->menuAction()->setVisible(open);
-  insertMenu->menuAction()->setVisible(open);
-  formatMenu->menuAction()->setVisible(open);
-  extrasMenu->menuAction()->setVisible(open);
-  File1Click();
+  for (QMenu* menu : {editMenu, viewMenu, insertMenu, formatMenu, extrasMenu, tableMenu})
+    menu->menuAction()->setVisible(document != nullptr);
+  for (int bar : {0, 2, 3})
+    if (QToolBar* documentBar = main_.toolBar(bar)) documentBar->setEnabled(document != nullptr);
+  commands_.update(commandContext(document ? &document->editor().doc() : nullptr));
   Edit1Click();
-  Format1Click();
-  checkWhileTypingAction->setChecked(main_.shell().settings().CheckWhileTyping);
-  rulerAction->setChecked(main_.shell().settings().ShowRuler);
+  if (!document && main_.toolBar(1)) main_.standardToolbar().showUndoHints({}, {});
+  showCheckMarks();
+}
+
+void MainMenus::showCheckMarks() {
+  const ProgramSettings& settings = main_.shell().settings();
+  checkWhileTypingAction->setChecked(settings.CheckWhileTyping);
+  rulerAction->setChecked(settings.ShowRuler);
+  statusBarAction->setChecked(settings.ShowStatusBar);
+  for (int bar = 0; bar < 4; ++bar) toolbarActions[bar]->setChecked(main_.toolBarShown(bar));
+  if (main_.toolBar(1)) main_.standardToolbar().notPrintableAction()->setChecked(settings.ShowAllMarks);
+  ShellDocument* document = main_.activeDocument();
+  if (!document) return;
+  Editor& editor = document->editor();
+  germanAction->setChecked(editor.doc().DocLanguage == 0);
+  englishAction->setChecked(editor.doc().DocLanguage == 1);
+  hyphenateAction->setChecked(editor.doc().AutoHyphenate != 0);
+  gridLinesAction->setChecked(editor.viewOptions().GridLines);
 }
 
 }  // namespace vendaro

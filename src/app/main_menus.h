@@ -1,18 +1,22 @@
 // main_menus.h — the main window's menu bar: Datei, Bearbeiten, Ansicht,
-// Einfügen, Format, Extras and Fenster with their shortcuts, the recent files at the
-// end of the File menu, and the captions and enabled states computed as a
-// menu opens.
+// Einfügen, Format, Extras, Tabelle, Fenster and Hilfe with their shortcuts,
+// the recent files at the end of the File menu, and the captions, check
+// marks and enabled states computed as a menu opens.
 #pragma once
 
 #include <QObject>
 
+#include <functional>
 #include <vector>
+
+#include "app/command_registry.h"
 
 class QAction;
 class QMenu;
 
 namespace vendaro {
 
+class Editor;
 class MainWindow;
 
 class MainMenus : public QObject {
@@ -25,11 +29,16 @@ class MainMenus : public QObject {
   void File1Click();
   // The Edit menu opens: the undo and redo captions.
   void Edit1Click();
-  // The Insert and Format menus open: text formatting needs the caret in text.
-  void Format1Click();
-  // Everything a menu opening computes, for shortcuts between openings,
-  // and which menus show: Bearbeiten and Extras only with a document.
+  // Everything a menu opening computes, for shortcuts and buttons between
+  // openings: which menus show (the document menus only with a document),
+  // what is enabled, and the check marks.
   void refresh();
+  // Every entry and tool button with its need; the tool bars add theirs.
+  CommandRegistry& commands() { return commands_; }
+  // Runs `command` on the active document's editor, then brings the
+  // formatting tool bar in line with what it did.
+  void editorCommand(const std::function<void(Editor&)>& command);
+  CommandRegistry::Handler editorCommand(void (Editor::*command)());
 
   QMenu* fileMenu = nullptr;
   QMenu* editMenu = nullptr;
@@ -37,7 +46,9 @@ class MainMenus : public QObject {
   QMenu* insertMenu = nullptr;
   QMenu* formatMenu = nullptr;
   QMenu* extrasMenu = nullptr;
+  QMenu* tableMenu = nullptr;
   QMenu* windowMenu = nullptr;
+  QMenu* helpMenu = nullptr;
 
   QAction* newAction = nullptr;
   QAction* openAction = nullptr;
@@ -52,13 +63,25 @@ class MainMenus : public QObject {
   QAction* exitAction = nullptr;
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;
+  QAction* cutAction = nullptr;
+  QAction* copyAction = nullptr;
+  QAction* pasteAction = nullptr;
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
   QAction* searchAction = nullptr;
   QAction* replaceAction = nullptr;
   QAction* goToAction = nullptr;
+  QAction* pageWidthAction = nullptr;
+  QAction* wholePageAction = nullptr;
+  QAction* zoom100Action = nullptr;
+  QAction* zoomAction = nullptr;
+  QAction* toolbarActions[4] = {};  // Formatleiste, Standartleiste, Zeichnenleiste, Format erweitert
   QAction* rulerAction = nullptr;
+  QAction* statusBarAction = nullptr;
   QAction* specialCharacterAction = nullptr;
+  QAction* objectFrontAction = nullptr;
+  QAction* objectBackAction = nullptr;
+  QAction* linkTextBoxAction = nullptr;
   QAction* characterAction = nullptr;
   QAction* paragraphAction = nullptr;
   QAction* numberingAction = nullptr;
@@ -68,11 +91,25 @@ class MainMenus : public QObject {
   QAction* newParagraphStyleAction = nullptr;
   QAction* newCharacterStyleAction = nullptr;
   QAction* manageStylesAction = nullptr;
+  QAction* frameFormatAction = nullptr;
+  QAction* pictureFormatAction = nullptr;
   QAction* optionsAction = nullptr;
   QAction* spellWholeAction = nullptr;
   QAction* spellFromCaretAction = nullptr;
   QAction* userDictionaryAction = nullptr;
   QAction* checkWhileTypingAction = nullptr;
+  QAction* germanAction = nullptr;
+  QAction* englishAction = nullptr;
+  QAction* hyphenateAction = nullptr;
+  QAction* insertRowsAction = nullptr;
+  QAction* insertColumnsAction = nullptr;
+  QAction* deleteCellsAction = nullptr;
+  QAction* deleteRowsAction = nullptr;
+  QAction* deleteColumnsAction = nullptr;
+  QAction* formatCellsAction = nullptr;
+  QAction* gridLinesAction = nullptr;
+  QAction* helpContentsAction = nullptr;
+  QAction* aboutAction = nullptr;
   // Separator and entries of the recent files, rebuilt as the menu opens.
   std::vector<QAction*> recentActions;
 
@@ -83,15 +120,18 @@ class MainMenus : public QObject {
   void buildInsertMenu();
   void buildFormatMenu();
   void buildExtrasMenu();
+  void buildTableMenu();
   void buildWindowMenu();
+  void buildHelpMenu();
+  // A check entry that runs `handler`; its mark is set by refresh.
+  QAction* checkEntry(QMenu* menu, const char* caption, CommandNeed need, CommandRegistry::Handler handler);
   // Sends a key to the active document's keyboard handler.
   void sendKey(int key, unsigned shift);
-  // Runs `command` on the active document's editor, then brings the
-  // formatting tool bar in line with what it did.
-  template <typename Command>
-  void formatCommand(const Command& command);
+  void showCheckMarks();
+  void rebuildRecentFiles();
 
   MainWindow& main_;
+  CommandRegistry commands_;
 };
 
 }  // namespace vendaro

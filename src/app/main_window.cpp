@@ -52,13 +52,13 @@ MainWindow::MainWindow(std::vector<std::string> arguments)
   panels_[2]->setAlignment(Qt::AlignCenter);
   menus_ = std::make_unique<MainMenus>(*this);
   formatDialogs_ = std::make_unique<FormatDialogs>(*this);
-  formatToolbar_ = new FormatToolbar(*this);
-  addToolBar(Qt::TopToolBarArea, formatToolbar_);
+  addToolBars();
   connect(documents_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
   connect(&AutoSaveTimer, &QTimer::timeout, this, [this] { shell_.AutoSaveTimerTimer(); });
 
   shell_.OpenSettings();
   statusBar()->setVisible(shell_.settings().ShowStatusBar);
+  showToolBarsFromSettings();
   resetRecoveryTimer();
   resize(1024, 768);
 }
@@ -197,6 +197,20 @@ RulerTabKindSource MainWindow::rulerTabKind() {
             RulerTabKind = nextRulerTabKind(RulerTabKind);
             for (EditorWindow* window : editorWindows()) window->rulers().showTabKind();
           }};
+}
+
+void MainWindow::toggleStatusBar() {
+  shell_.settings().ShowStatusBar = !shell_.settings().ShowStatusBar;
+  statusBar()->setVisible(shell_.settings().ShowStatusBar);
+  shell_.settingsChanged();
+  menus_->refresh();
+}
+
+void MainWindow::toggleShowAllMarks() {
+  shell_.settings().ShowAllMarks = !shell_.settings().ShowAllMarks;
+  shell_.settingsChanged();
+  if (ShellDocument* document = activeDocument()) document->editor().host().requestRepaint();
+  menus_->refresh();
 }
 
 void MainWindow::openRecentFile(size_t index) { shell_.openRecentFile(index); }

@@ -19,12 +19,19 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
+class QToolBar;
 
 namespace vendaro {
 
+class DrawingToolbar;
 class EditorWindow;
 class FormatDialogs;
 class FormatToolbar;
+class SpacingToolbar;
+class StandardToolbar;
+class TAboutBox;
+class TZoomForm;
+class ZoomBox;
 class MainMenus;
 class OptionsDialog;
 class PageSetupDialog;
@@ -61,6 +68,15 @@ class MainWindow : public QMainWindow, public ShellHost {
   QPrinter& printer();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
   FormatToolbar& formatToolbar() const { return *formatToolbar_; }
+  StandardToolbar& standardToolbar() const { return *standardToolbar_; }
+  DrawingToolbar& drawingToolbar() const { return *drawingToolbar_; }
+  ZoomBox& zoomBox() const;
+  TAboutBox& aboutBox();
+  TZoomForm& zoomForm();
+  // The four tool bars by their settings' order: 0 "Formatleiste",
+  // 1 "Standartleiste", 2 "Zeichnenleiste", 3 "Format erweitert".
+  QToolBar* toolBar(int bar) const;
+  bool toolBarShown(int bar) const;
 
   // --- commands ----------------------------------------------------------------
   void FileNew1Execute();
@@ -85,6 +101,27 @@ class MainWindow : public QMainWindow, public ShellHost {
   void applySettings();
   // "&Lineal": the rulers of every editor window shown or hidden; saved.
   void toggleRuler();
+  // "&Symbolleisten", "S&tatuszeile" and notprintablebtn: shown or hidden,
+  // and saved.
+  void toggleToolBar(int bar);
+  void toggleStatusBar();
+  void toggleShowAllMarks();
+  // The print button: the poster with its last settings, no dialog.
+  void FastPrinting1Click();
+  // Zoom: text of the zoom box (or "100%" from the menu), a fitting mode
+  // ("Seiten&breite", "&Ganze Seite"), the zoom dialog.
+  void applyZoomText(const QString& text);
+  void setFittingZoom(int32_t mode);
+  void showZoomDialog();
+  // The colour and line width buttons apply their stored value.
+  void AktiviereTextColor();
+  void AktiviereTextBkColor();
+  void AktiviereBkColor();
+  void AktiviereLineColor();
+  void SetLineWidth();
+  // "&Inhalt": the HTML help in the desktop's browser; "&Info...".
+  void Inhalt1Click();
+  void HelpAbout1Execute();
   // The kind of the tab stops a ruler click sets, shared by all windows.
   int32_t RulerTabKind = 0;
   RulerTabKindSource rulerTabKind();
@@ -108,6 +145,8 @@ class MainWindow : public QMainWindow, public ShellHost {
   void subWindowActivated(QMdiSubWindow* window);
   void resetRecoveryTimer();
   void connectSpelling(Editor& editor) const;
+  void addToolBars();
+  void showToolBarsFromSettings();
 
   std::vector<std::string> arguments_;
   Shell shell_;
@@ -116,6 +155,11 @@ class MainWindow : public QMainWindow, public ShellHost {
   std::unique_ptr<MainMenus> menus_;
   std::unique_ptr<FormatDialogs> formatDialogs_;
   FormatToolbar* formatToolbar_ = nullptr;
+  StandardToolbar* standardToolbar_ = nullptr;
+  DrawingToolbar* drawingToolbar_ = nullptr;
+  SpacingToolbar* spacingToolbar_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+  TZoomForm* zoomForm_ = nullptr;
   QTimer AutoSaveTimer;
   QPointer<EditorWindow> activeWindow_;
   PageSetupDialog* pageSetupDialog_ = nullptr;

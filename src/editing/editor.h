@@ -29,6 +29,11 @@ struct ParagraphValues;
 // A size from the size box's text: a number from 1 to 999 points.
 std::optional<double> fontSizeFromText(std::string_view text);
 
+// Values of the document's ZoomMode.
+enum ZoomModeValue : int32_t { kZoomFixed = 0, kZoomPageWidth = 1, kZoomWholePage = 2 };
+// What the zoom box shows for a percentage: "12,5%".
+std::string zoomBoxText(double percent);
+
 class Editor {
  public:
   explicit Editor(EditorHost& host, ProgramServices& services = ProgramServices::shared());
@@ -129,8 +134,10 @@ class Editor {
   void UmbruchEinfuegen();
   // Types the character chosen in the special-character dialog.
   void SonderzeichenEinfuegen();
-  // Program options the keys obey (overwrite mode, quote style).
-  TypingOptions& typingOptions() { return typingOptions_; }
+  // Program options the keys obey (overwrite mode, quote style): the
+  // editor's own until the program shares one set among all its documents.
+  TypingOptions& typingOptions() { return *typingOptions_; }
+  void shareTypingOptions(TypingOptions& shared) { typingOptions_ = &shared; }
   // Set when Ctrl+Backspace undid a step: the character 127 the same key
   // press delivers is swallowed.
   bool UndoByCtrlBackspace = false;
@@ -211,6 +218,29 @@ class Editor {
   // or 2 ("&Gehe zu"), shown until cancelled or nothing more is found.
   void SuchenErsetzen(int page);
 
+  // --- tool bar colours, language and zoom (toolbar_commands.cpp) -----------
+  // The text colour and background buttons: the colour becomes the input
+  // font's and reaches the selection (or the word at the caret) alone.
+  // Nothing happens while the tool bar is synced or outside text.
+  void applyTextColor(int32_t colour);
+  void applyTextBackColor(int32_t colour, bool transparent);
+  // Fill (none: transparent), line colour and line width of the object frame
+  // that holds the caret, each one undo step "Feld formatieren"; outside an
+  // object frame nothing happens.
+  void applyObjectFill(int32_t colour, bool none);
+  void applyObjectLineColor(int32_t colour);
+  void applyObjectLineWidth(double points);
+  // "&Deutsch" (0) / "&Englisch" (1) and "&Automatische Silbentrennung": the
+  // whole text is laid out again, spelling rechecked, the document changed.
+  void setDocumentLanguage(int32_t language);
+  void toggleAutoHyphenate();
+  // Text chosen or typed in the zoom box: "Seitenbreite", "Ganze Seite", or a
+  // percentage from 1 to 250 with an optional trailing "%" and a decimal
+  // comma or point. A fitting mode leaves the percentage to the window's
+  // FormResize; anything else is ignored.
+  enum class ZoomChoice { ignored, fixed, fitting };
+  ZoomChoice applyZoomText(std::string_view text);
+
   // --- painting (editor_painting.cpp) ---------------------------------------
   // Paints the pages the viewport shows (screen) or one page (print); shows
   // the status texts and runs the layout pass a paint asks for.
@@ -269,6 +299,9 @@ class Editor {
   void toggleSoftHyphen();
   void deleteSelectedObjects();
   void setAlignment(uint8_t alignment);
+  template <typename Change>
+  void changeCaretObject(const Change& change);
+  void relayoutForLanguage();
   // Writes the named paragraph values as one undo step "Absatzformat".
   void writeParagraphFields(const ParagraphValues& values, uint32_t fields);
   // A key during a ruler drag: Escape ends it, any other spoils it.
@@ -288,7 +321,8 @@ class Editor {
   bool spellingRecheck_ = true;
   std::function<void(Document&)> fieldRefreshHook_;
   UndoHistory undo_;
-  TypingOptions typingOptions_;
+  TypingOptions ownTypingOptions_;
+  TypingOptions* typingOptions_ = &ownTypingOptions_;
   RulerDrag rulerDrag_;
 };
 

@@ -42,8 +42,8 @@ bool Editor::getkeysKeyDown(int32_t key, ShiftState shift) {
   const bool withShift = shiftHeld(shift);
   if (key == kKeyInsert) {
     closeUndoMerge();
-    typingOptions_.OverwriteMode = !typingOptions_.OverwriteMode;
-    host_.setStatusText(kPanelOverwrite, typingOptions_.OverwriteMode ? "ÜB" : "");
+    typingOptions_->OverwriteMode = !typingOptions_->OverwriteMode;
+    host_.setStatusText(kPanelOverwrite, typingOptions_->OverwriteMode ? "ÜB" : "");
     return true;
   }
   if (ctrl && withShift && (key == kKeyF || key == kKeyK || key == kKeyU)) {

@@ -59,14 +59,14 @@ void Editor::getkeysKeyPress(uint8_t ch) {
   if (TypingNoUndo) closeUndoMerge();
   else if (isThereAmarking(doc_)) DeleteMarking();
 
-  const bool overwrite = typingOptions_.OverwriteMode && !TypingBatch;
+  const bool overwrite = typingOptions_->OverwriteMode && !TypingBatch;
   const TypedCell typed = cellForTyping(doc_, overwrite);
   if (!typed.cell) return;
   TCharRec& cell = *typed.cell;
   cell.Kind = kCellChar;
   cell.Ch = ch;
-  if (ch == '"' && typingOptions_.QuoteStyle > kQuotesNeutral)
-    cell.Ch = typographicQuote(typingOptions_.QuoteStyle, quoteOpensAt(doc_, caretPos(doc_)), doc_.CurFont.name());
+  if (ch == '"' && typingOptions_->QuoteStyle > kQuotesNeutral)
+    cell.Ch = typographicQuote(typingOptions_->QuoteStyle, quoteOpensAt(doc_, caretPos(doc_)), doc_.CurFont.name());
   doc_.RenderChar(cell);
   ++doc_.CurChar;
   setAnchor(doc_, caretPos(doc_));
@@ -79,7 +79,7 @@ void Editor::insertTab() {
   MakeCopyForUndo("Eingabe TAB");
   doc_.CaretAtLineEnd = 0;
   if (isThereAmarking(doc_)) DeleteMarking();
-  const TypedCell typed = cellForTyping(doc_, typingOptions_.OverwriteMode);
+  const TypedCell typed = cellForTyping(doc_, typingOptions_->OverwriteMode);
   if (!typed.cell) return;
   TCharRec& cell = *typed.cell;
   cell.Kind = kCellChar;

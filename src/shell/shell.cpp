@@ -102,6 +102,7 @@ void Shell::FormClose() {
 ShellDocument& Shell::createDocument() {
   EditorHost& window = host_.createDocumentWindow();
   documents_.push_back(std::make_unique<ShellDocument>(window, services_));
+  documents_.back()->editor().shareTypingOptions(typingOptions_);
   applySettings(documents_.back()->editor());
   return *documents_.back();
 }

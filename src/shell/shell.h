@@ -65,6 +65,9 @@ class Shell {
   // marks button: every document follows the settings, which are saved.
   // The window then refreshes the active document (CompleteRefresh).
   void settingsChanged();
+  // What the keys of every document obey: one overwrite mode for the whole
+  // program (the Insert key in one window switches it for all).
+  TypingOptions& typingOptions() { return typingOptions_; }
   // Period for the window's recovery timer; 0: no timer.
   int recoveryIntervalMs() const { return recoveryTimerIntervalMs(settings_); }
   const std::filesystem::path& configFolder() const { return configFolder_; }
@@ -152,6 +155,7 @@ class Shell {
   ProgramServices& services_;
   std::filesystem::path configFolder_;
   ProgramSettings settings_;
+  TypingOptions typingOptions_;
   DocumentFormats formats_;
   RecoveryStore recovery_;
   std::vector<std::unique_ptr<ShellDocument>> documents_;

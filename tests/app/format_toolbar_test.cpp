@@ -185,7 +185,7 @@ TEST_F(FormatToolbarTest, CancelledDialogsChangeNothing) {
   selectAll();
   const std::string before = dump();
   MainMenus& menus = window.menus();
-  menus.Format1Click();
+  menus.refresh();
   for (QAction* entry : {menus.characterAction, menus.paragraphAction, menus.numberingAction, menus.columnsAction,
                          menus.tabStopsAction, menus.newParagraphStyleAction, menus.manageStylesAction}) {
     ASSERT_TRUE(entry->isEnabled()) << entry->text().toStdString();

@@ -1,0 +1,110 @@
+// document_menus.cpp — the menus that act on the text and objects of the
+// active document: Einfügen, Format, Extras and Tabelle.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/main_menus.h"
+#include "app/main_window.h"
+#include "editing/editor.h"
+
+namespace vendaro {
+
+void MainMenus::buildInsertMenu() {
+  using N = CommandNeed;
+  insertMenu = main_.menuBar()->addMenu(QStringLiteral("&Einfügen"));
+  QMenu* m = insertMenu;
+  commands_.later(m, "&Datum und Uhrzeit...", N::textFrame);
+  commands_.later(m, "F&eld...", N::textFrame);
+  commands_.later(m, "F&ormularfeld...", N::textFrame);
+  specialCharacterAction =
+      commands_.command(m, "&Sonderzeichen...", N::textFrame, editorCommand(&Editor::SonderzeichenEinfuegen));
+  commands_.later(m, "&Fußnote", N::textFrame);
+  m->addSeparator();
+  commands_.later(m, "&Grafik...", N::textFrame);
+  for (const char* caption : {"Gr&afikfeld...", "Te&xtfeld", "&Rechteck", "Elli&pse", "Schräge &Linie",
+                              "H&orizontale Linie", "V&ertikale Linie"})
+    commands_.later(m, caption, N::document);
+  m->addSeparator();
+  linkTextBoxAction = commands_.later(m, "Textfeld &verknüpfen...", N::textBox);
+  objectFrontAction = commands_.later(m, "Objekt nach v&orne", N::objectFrame);
+  objectBackAction = commands_.later(m, "Objekt nach h&inten", N::objectFrame);
+}
+
+void MainMenus::buildFormatMenu() {
+  using N = CommandNeed;
+  formatMenu = main_.menuBar()->addMenu(QStringLiteral("F&ormat"));
+  QMenu* m = formatMenu;
+  characterAction = commands_.command(m, "&Zeichen...", N::textFrame, editorCommand(&Editor::zeichenformatieren));
+  paragraphAction = commands_.command(m, "&Absatz...", N::textFrame, editorCommand(&Editor::absatzformatieren));
+  numberingAction = commands_.command(m, "&Nummerierung und Aufzählungen....", N::textFrame,
+                                      editorCommand(&Editor::NummerierungundAufzaehlungen));
+  columnsAction = commands_.command(m, "&Spalten...", N::textFrame, editorCommand(&Editor::spaltenformat));
+  tabStopsAction = commands_.command(m, "&Tabulator...", N::textFrame, editorCommand(&Editor::tabulator));
+  m->addSeparator();
+  stylesMenu = m->addMenu(QStringLiteral("Format&vorlagen"));
+  commands_.add(stylesMenu->menuAction(), N::textFrame);
+  newParagraphStyleAction = commands_.command(stylesMenu, "Neue &Absatzvorlage...", N::textFrame,
+                                              [this] { editorCommand([](Editor& e) { e.NeueVorlage(kParagraphStyle); }); });
+  newCharacterStyleAction = commands_.command(stylesMenu, "Neue &Zeichenvorlage", N::textFrame,
+                                              [this] { editorCommand([](Editor& e) { e.NeueVorlage(kCharacterStyle); }); });
+  manageStylesAction =
+      commands_.command(stylesMenu, "&Vorlagen verwalten...", N::textFrame, editorCommand(&Editor::VorlagenVerwalten));
+  m->addSeparator();
+  frameFormatAction = commands_.later(m, "&Feld/Seite/Objekt...", N::document);
+  pictureFormatAction = commands_.later(m, "&Grafik...", N::pictureCell);
+}
+
+void MainMenus::buildExtrasMenu() {
+  using N = CommandNeed;
+  extrasMenu = main_.menuBar()->addMenu(QStringLiteral("E&xtras"));
+  QMenu* spelling = extrasMenu->addMenu(QStringLiteral("&Rechtschreibung"));
+  spellWholeAction = commands_.command(spelling, "&Gesamtes Dokument...", N::document,
+                                       [this] { main_.spellCheckDocument(true); }, Qt::Key_F7);
+  spellFromCaretAction = commands_.command(spelling, "Ab &Schreibmarke...", N::document,
+                                           [this] { main_.spellCheckDocument(false); });
+  userDictionaryAction =
+      commands_.command(spelling, "&Benutzerwörterbuch...", N::document, [this] { main_.UserDictionary1Click(); });
+  checkWhileTypingAction =
+      checkEntry(spelling, "Beim &Eingeben überprüfen", N::nothing, [this] { main_.toggleCheckWhileTyping(); });
+  QMenu* language = extrasMenu->addMenu(QStringLiteral("&Sprache"));
+  germanAction = checkEntry(language, "&Deutsch", N::document,
+                            [this] { editorCommand([](Editor& e) { e.setDocumentLanguage(0); }); });
+  englishAction = checkEntry(language, "&Englisch", N::document,
+                             [this] { editorCommand([](Editor& e) { e.setDocumentLanguage(1); }); });
+  hyphenateAction =
+      checkEntry(language, "&Automatische Silbentrennung", N::document, editorCommand(&Editor::toggleAutoHyphenate));
+  extrasMenu->addSeparator();
+  commands_.later(extrasMenu, "&Wörter zählen...", N::document);
+  commands_.later(extrasMenu, "&Formulardialog...", N::document);
+  extrasMenu->addSeparator();
+  optionsAction = commands_.command(extrasMenu, "&Optionen...", N::nothing, [this] { main_.Optionen1Click(); });
+}
+
+void MainMenus::buildTableMenu() {
+  using N = CommandNeed;
+  tableMenu = main_.menuBar()->addMenu(QStringLiteral("Tabe&lle"));
+  QMenu* m = tableMenu;
+  commands_.later(m, "&Tabelle einfügen...", N::outsideTable);
+  insertRowsAction = commands_.later(m, "Zeilen e&infügen...", N::insideTable);
+  commands_.later(m, "Zeile &anhängen", N::insideTable);
+  insertColumnsAction = commands_.later(m, "Spalten ein&fügen...", N::insideTable);
+  commands_.later(m, "Spalte a&nhängen", N::insideTable);
+  m->addSeparator();
+  deleteCellsAction = commands_.later(m, "Zellen &löschen", N::insideTable);
+  deleteRowsAction = commands_.later(m, "Zeilen lösc&hen", N::insideTable);
+  deleteColumnsAction = commands_.later(m, "Spalten lö&schen", N::insideTable);
+  m->addSeparator();
+  commands_.later(m, "Tabelle &teilen", N::insideTable);
+  formatCellsAction = commands_.later(m, "Zellen &formatieren...", N::insideTable);
+  commands_.later(m, "Spalten gleichmäßig &verteilen", N::insideTable);
+  m->addSeparator();
+  gridLinesAction = checkEntry(m, "&Gitternetzlinien", N::document, [this] {
+    editorCommand([](Editor& e) {
+      e.viewOptions().GridLines = !e.viewOptions().GridLines;
+      e.host().requestRepaint();
+    });
+  });
+}
+
+}  // namespace vendaro
