@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/clipboard_actions.h"
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
@@ -61,6 +62,8 @@ void MainMenus::buildEditMenu() {
     if (ShellDocument* document = main_.activeDocument()) document->editor().RestoreBeforeRestoreCopyFromUndo(0);
   });
   redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  editMenu->addSeparator();
+  clipboardActions = new ClipboardActions(*editMenu, main_);
   editMenu->addSeparator();
   deleteSelectionAction = editMenu->addAction(QStringLiteral("Markierung &löschen"), this,
                                               [this] { sendKey(kKeyDelete, 0); });

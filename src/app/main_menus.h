@@ -13,6 +13,7 @@ class QMenu;
 
 namespace vendaro {
 
+class ClipboardActions;
 class MainWindow;
 
 class MainMenus : public QObject {
@@ -52,6 +53,7 @@ class MainMenus : public QObject {
   QAction* exitAction = nullptr;
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;
+  ClipboardActions* clipboardActions = nullptr;
   QAction* deleteSelectionAction = nullptr;
   QAction* selectAllAction = nullptr;
   QAction* searchAction = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "document/caret_moves.h"
+#include "editing/clipboard_enabling.h"
 #include "editing/clipboard_streams.h"
 #include "editing/editor.h"
 #include "formats/lpx_file.h"
@@ -395,6 +396,16 @@ TEST_F(ClipboardTest, ObjectStreamsTakeOnlyObjectFramesAndBoundedPictures) {
   const int32_t pictures = doc().PictureCount();
   editor.EinfuegenAusZwischenAblage(1);
   EXPECT_EQ(doc().PictureCount(), pictures);
+}
+
+TEST_F(ClipboardTest, MenuEntriesFollowTheSelectionAndWhatIsOffered) {
+  const ClipboardFormats bitmapOnly{false, false, true};
+  EXPECT_EQ(clipboardCommandsEnabled(nullptr, bitmapOnly), ClipboardCommandsEnabled{});
+  typeKeys(editor, "ab");
+  EXPECT_EQ(clipboardCommandsEnabled(&doc(), bitmapOnly), (ClipboardCommandsEnabled{false, false, true, true}));
+  select({0, 0, 0}, {0, 0, 1});
+  EXPECT_EQ(clipboardCommandsEnabled(&doc(), std::nullopt), (ClipboardCommandsEnabled{true, true, false, false}));
+  EXPECT_EQ(clipboardCommandsEnabled(&doc(), ClipboardFormats{}), (ClipboardCommandsEnabled{true, true, false, false}));
 }
 
 }  // namespace
