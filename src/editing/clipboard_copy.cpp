@@ -116,9 +116,18 @@ FormattedText selectionAsStream(Document& doc) {
     const TextPos at = walk.pos;
     // Every cell of a column block is whole; elsewhere only the last line's
     // end lies outside the selection.
-    const bool endCopied = sel.SelColumnBlock || !(at.field == sel.SelEndField && at.line == sel.SelEndLine);
-    text.lines.push_back(builder.copyLine(*lineAt(doc, at), endCopied,
-                                          [&](int32_t cell) { return isinmarking(doc, sel, at.field, at.line, cell); }));
+    const bool endLine = at.field == sel.SelEndField && at.line == sel.SelEndLine;
+    const bool endCopied = sel.SelColumnBlock || !endLine;
+    const TLineRec& line = *lineAt(doc, at);
+    if (line.InTable && sel.SelTouchesTable) {
+      text.lines.push_back(builder.copyLine(line, endCopied,
+                                            [&](int32_t cell) { return isinmarking(doc, sel, at.field, at.line, cell); }));
+      continue;
+    }
+    // Outside tables the selected cells of a line are one run.
+    const bool startLine = at.field == sel.SelStartField && at.line == sel.SelStartLine;
+    const int32_t from = startLine ? sel.SelStartChar : 0, to = endLine ? sel.SelEndChar : line.CharCount();
+    text.lines.push_back(builder.copyLine(line, endCopied, [&](int32_t cell) { return cell >= from && cell < to; }));
   } while (sel.SelColumnBlock ? walk.getnextmarkedlineTableBlind() : walk.getnextmarkedline());
   builder.addFootnoteFrames();
   return text;

@@ -26,6 +26,8 @@ class StreamEncoder {
   explicit StreamEncoder(const FormattedText& text) : text_(text) {}
 
   std::vector<uint8_t> run() {
+    prepareFontImages();
+    out_.reserve(estimatedSize());
     out_.i32(text_.kind);
     if (text_.kind == kStreamText) {
       out_.i32(text_.tableCopy ? 1 : 0);
@@ -49,11 +51,31 @@ class StreamEncoder {
     out_.i32(entry.endCopied ? 1 : 0);
   }
 
+  // Every cell carries its font: each font's image and name are encoded
+  // once and copied for each of its cells.
+  void prepareFontImages() {
+    for (const TFontRec& font : text_.fonts.entries()) {
+      ByteWriter image;
+      lpx::writeFont(image, font);
+      writeString(image, font.Name);
+      fontImages_.push_back(std::move(image.bytes()));
+    }
+  }
+
+  size_t estimatedSize() const {
+    size_t cells = 0;
+    auto count = [&](const std::vector<StreamLine>& lines) {
+      for (const StreamLine& line : lines) cells += line.line.Chars.size();
+    };
+    count(text_.lines);
+    for (const StreamFrame& frame : text_.frames) count(frame.lines);
+    return cells * (lpx::kCharImageSize + lpx::kFontImageSize + 24) + 1024;
+  }
+
   void writeCell(const TCharRec& cell) {
     lpx::writeCharImage(out_, cell);
-    const TFontRec& font = text_.fonts[cell.FontIndex];
-    lpx::writeFont(out_, font);
-    writeString(out_, font.Name);
+    const std::vector<uint8_t>& font = fontImages_[static_cast<size_t>(cell.FontIndex)];
+    out_.raw(font.data(), font.size());
     if (cell.Kind == kCellPicture) {
       writePicture(text_.pictures[cell.PictureIndex]);
     } else if (cell.Kind == kCellField) {
@@ -80,6 +102,7 @@ class StreamEncoder {
 
   const FormattedText& text_;
   ByteWriter out_;
+  std::vector<std::vector<uint8_t>> fontImages_;
 };
 
 class StreamDecoder {

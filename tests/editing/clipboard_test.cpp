@@ -49,24 +49,6 @@ struct ClipboardTest : ::testing::Test {
     setAnchor(e.doc(), pos);
   }
   size_t undoSteps(Editor& e) { return e.undoHistory().undoPopup().size(); }
-  // Puts a one-line table row of `cells` before line `at`.
-  void addTableRow(int32_t at, const std::vector<std::string>& cells) {
-    auto& lines = doc().Fields[0].Lines;
-    for (size_t c = 0; c < cells.size(); ++c) {
-      TLineRec row;
-      row.InTable = row.CellFirstLine = row.CellLastLine = 1;
-      row.RowCells = static_cast<int32_t>(cells.size());
-      row.CellIndex = static_cast<int32_t>(c);
-      row.LineEnd = kLineEndParagraph;
-      lines.insert(lines.begin() + at + static_cast<std::ptrdiff_t>(c), row);
-      caretAt(editor, {0, at + static_cast<int32_t>(c), 0});
-      editor.TypingBatch = true;
-      typeKeys(editor, cells[c]);
-      editor.TypingBatch = false;
-    }
-    editor.RefreshContent();
-  }
-
   test::MemoryClipboardHost host;
   Editor editor{host};
   Editor other{host};
@@ -152,9 +134,11 @@ TEST_F(ClipboardTest, SelectionsEndingMidLinePasteWithoutALineBreak) {
 }
 
 TEST_F(ClipboardTest, ColumnBlocksPasteAsRowsIntoTablesAndText) {
-  typeKeys(editor, "vorher\nnachher");
-  addTableRow(1, {"a", "b", "c"});
-  addTableRow(4, {"d", "e", "f"});
+  test::appendTextLine(doc(), 0, "vorher");
+  test::appendTableRow(doc(), {{"a", 1.0}, {"b", 1.0}, {"c", 1.0}});
+  test::appendTableRow(doc(), {{"d", 1.0}, {"e", 1.0}, {"f", 1.0}});
+  test::appendTextLine(doc(), 0, "nachher");
+  editor.RefreshContent();
   select({0, 2, 0}, {0, 6, 1});  // columns 1 and 2 of both rows
   editor.KopierenInZwischenAblage(false);
   FormattedText stream;
@@ -179,6 +163,17 @@ TEST_F(ClipboardTest, ColumnBlocksPasteAsRowsIntoTablesAndText) {
   other.EinfuegenAusZwischenAblage(0);
   EXPECT_EQ(flowText(other.doc()), "b\nc\ne\nf\n");
   EXPECT_EQ(std::as_const(other.doc().Fields[0].Lines).at(3).CellIndex, 1);
+
+  // Paragraphs pasted into a cell of a wider row grow the whole row.
+  const size_t lines = doc().Fields[0].Lines.size();
+  host.formattedText.reset();
+  host.text = "1\r\n2";
+  caretAt(editor, {0, 7, 1});  // behind "b"
+  editor.EinfuegenAusZwischenAblage(0);
+  EXPECT_EQ(doc().Fields[0].Lines.size(), lines + 3);
+  EXPECT_EQ(line(7).CharCount(), 2);  // "b1"
+  EXPECT_EQ(line(10).Chars.at(0).Ch, '2');
+  EXPECT_EQ(line(10).CellIndex, 1);
 }
 
 TEST_F(ClipboardTest, FootnotesGetTheNextNumberAndACopyOfTheirText) {
