@@ -1,6 +1,9 @@
 #include "app/editor_window.h"
 
 #include <QCloseEvent>
+#include <QInputDialog>
+
+#include <algorithm>
 
 #include "app/character_format_dialog.h"
 #include "app/character_table_dialog.h"
@@ -19,6 +22,7 @@
 #include "app/page_printing.h"
 #include "app/page_setup_dialog.h"
 #include "app/page_view.h"
+#include "app/qt_clipboard.h"
 #include "app/paragraph_dialog.h"
 #include "app/ruler_widgets.h"
 #include "app/spell_check_form.h"
@@ -240,6 +244,24 @@ void EditorWindow::toolbarFontChanged(const ToolbarFontState& state) {
 
 bool EditorWindow::showSonderzeichenDialog(SonderzeichenDialog& dialog) {
   return main_.formatDialogs().characterTable().choose(dialog.fontName, dialog.character);
+}
+
+int EditorWindow::screenDpi() const { return std::max(1, logicalDpiX()); }
+
+std::optional<ClipboardFormats> EditorWindow::clipboardFormats() { return QtClipboard::formats(); }
+bool EditorWindow::setClipboard(const ClipboardContents& contents) { return QtClipboard::place(contents); }
+bool EditorWindow::clipboardFormattedText(std::vector<uint8_t>& stream) { return QtClipboard::formattedText(stream); }
+bool EditorWindow::clipboardText(std::string& cp1252) { return QtClipboard::text(cp1252); }
+bool EditorWindow::clipboardBitmap(std::vector<uint8_t>& dib) { return QtClipboard::bitmap(dib); }
+
+bool EditorWindow::showInhalteEinfuegenDialog(InhalteEinfuegenDialog& dialog) {
+  QStringList entries;
+  for (const std::string& entry : dialog.entries) entries << QString::fromStdString(entry);
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(this, QStringLiteral("Inhalte einfügen"), QStringLiteral("Als:"), entries,
+                                               dialog.selected, false, &ok);
+  dialog.selected = static_cast<int>(entries.indexOf(chosen));
+  return ok && dialog.selected >= 0;
 }
 
 bool EditorWindow::showZeichenDialog(ZeichenDialog& dialog) { return main_.formatDialogs().characterFormat().edit(dialog); }

@@ -77,6 +77,13 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   bool showSpaltenDialog(SpaltenDialog& dialog) override;
   bool showVorlagenNameDialog(VorlagenNameDialog& dialog) override;
   bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& dialog) override;
+  int screenDpi() const override;
+  std::optional<ClipboardFormats> clipboardFormats() override;
+  bool setClipboard(const ClipboardContents& contents) override;
+  bool clipboardFormattedText(std::vector<uint8_t>& stream) override;
+  bool clipboardText(std::string& cp1252) override;
+  bool clipboardBitmap(std::vector<uint8_t>& dib) override;
+  bool showInhalteEinfuegenDialog(InhalteEinfuegenDialog& dialog) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,8 @@
 #include "app/main_menus.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
@@ -11,7 +13,9 @@
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
+#include "app/qt_clipboard.h"
 #include "app/standard_toolbar.h"
+#include "editing/clipboard_enabling.h"
 #include "editing/editor.h"
 
 namespace vendaro {
@@ -27,8 +31,22 @@ MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildTableMenu();
   buildWindowMenu();
   buildHelpMenu();
+  // The clipboard is asked only when the Edit menu opens or its owner
+  // changes, never on a paint or a key: an owner that does not answer
+  // would freeze the window.
+  connect(editMenu, &QMenu::aboutToShow, this, &MainMenus::askClipboard);
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+    askClipboard();
+    refresh();
+  });
   for (QMenu* menu : {editMenu, viewMenu, insertMenu, formatMenu, extrasMenu, tableMenu})
     connect(menu, &QMenu::aboutToShow, this, &MainMenus::refresh);
+}
+
+void MainMenus::askClipboard() {
+  ShellDocument* document = main_.activeDocument();
+  const Document* active = document ? &document->editor().doc() : nullptr;
+  clipboardOffersData_ = clipboardCommandsEnabled(active, QtClipboard::formats()).paste || !active;
 }
 
 void MainMenus::editorCommand(const std::function<void(Editor&)>& command) {
@@ -91,10 +109,17 @@ void MainMenus::buildEditMenu() {
                                  [this] { editorCommand([](Editor& e) { e.RestoreBeforeRestoreCopyFromUndo(0); }); },
                                  Qt::CTRL | Qt::Key_Y);
   m->addSeparator();
-  cutAction = commands_.later(m, "&Ausschneiden", N::selection);
-  copyAction = commands_.later(m, "&Kopieren", N::selection);
-  pasteAction = commands_.later(m, "&Einfügen", N::clipboardData);
-  commands_.later(m, "&Inhalte einfügen...", N::clipboardData);
+  cutAction = commands_.command(m, "&Ausschneiden", N::selection,
+                                [this] { editorCommand([](Editor& e) { e.KopierenInZwischenAblage(true); }); },
+                                Qt::CTRL | Qt::Key_X);
+  copyAction = commands_.command(m, "&Kopieren", N::selection,
+                                 [this] { editorCommand([](Editor& e) { e.KopierenInZwischenAblage(false); }); },
+                                 Qt::CTRL | Qt::Key_C);
+  pasteAction = commands_.command(m, "&Einfügen", N::clipboardData,
+                                  [this] { editorCommand([](Editor& e) { e.EinfuegenAusZwischenAblage(0); }); },
+                                  Qt::CTRL | Qt::Key_V);
+  commands_.command(m, "&Inhalte einfügen...", N::clipboardData,
+                    [this] { editorCommand([](Editor& e) { e.InhalteEinfuegenAusZwischenAblage(); }); });
   m->addSeparator();
   deleteSelectionAction = commands_.command(m, "Markierung &löschen", N::document,
                                             [this] { sendKey(kKeyDelete, 0); }, QKeySequence(Qt::Key_Delete));
@@ -198,7 +223,9 @@ void MainMenus::refresh() {
     menu->menuAction()->setVisible(document != nullptr);
   for (int bar : {0, 2, 3})
     if (QToolBar* documentBar = main_.toolBar(bar)) documentBar->setEnabled(document != nullptr);
-  commands_.update(commandContext(document ? &document->editor().doc() : nullptr));
+  CommandContext context = commandContext(document ? &document->editor().doc() : nullptr);
+  context.clipboardData = clipboardOffersData_;
+  commands_.update(context);
   Edit1Click();
   if (!document && main_.toolBar(1)) main_.standardToolbar().showUndoHints({}, {});
   showCheckMarks();

@@ -129,6 +129,11 @@ class MainMenus : public QObject {
   void sendKey(int key, unsigned shift);
   void showCheckMarks();
   void rebuildRecentFiles();
+  // Whether the clipboard holds something to paste, as last asked.
+  void askClipboard();
+
+  // Until asked, pasting is offered: with nothing to paste it does nothing.
+  bool clipboardOffersData_ = true;
 
   MainWindow& main_;
   CommandRegistry commands_;

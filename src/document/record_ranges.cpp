@@ -26,6 +26,8 @@ void bringCellIntoRange(TCharRec& cell) {
   length(cell.FlowShift);
 }
 
+}  // namespace
+
 void bringLineIntoRange(TLineRec& line) {
   bringParagraphIntoRange(line.Para);
   line.CellWidthWeight = finiteInRange(line.CellWidthWeight, 0.0, kMaxCellWidthWeight, 1.0);
@@ -47,8 +49,6 @@ void bringFrameIntoRange(TFieldRec& frame, int32_t frameCount) {
   number(frame.AnchorID);
   for (TLineRec& line : frame.Lines) bringLineIntoRange(line);
 }
-
-}  // namespace
 
 double finiteInRange(double value, double low, double high, double fallback) {
   if (std::isnan(value)) return fallback;

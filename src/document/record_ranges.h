@@ -25,6 +25,10 @@ double finiteInRange(double value, double low, double high, double fallback);
 
 void bringFontIntoRange(TFontRec& font);
 void bringParagraphIntoRange(TParaFormat& para);
+// A line with its cells; a frame with its lines, its page number clamped to
+// 0…frameCount.
+void bringLineIntoRange(TLineRec& line);
+void bringFrameIntoRange(TFieldRec& frame, int32_t frameCount);
 // Every stored number of every record; frames' page numbers end up between
 // 0 and the number of frames (no document has more pages than frames).
 void bringDocumentIntoRange(Document& doc);

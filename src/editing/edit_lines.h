@@ -53,6 +53,18 @@ inline const TCharRec* cellBefore(const Document& doc, const TextPos& pos) {
   return &prev.Chars.back();
 }
 
+// The cell a typed character or inserted picture goes into: in overwrite
+// mode before the line's end the cell at the caret, which keeps only its
+// font; else a new cell with the input font. Marks the caret line dirty.
+struct TypedCell {
+  TCharRec* cell = nullptr;
+  bool replacedPicture = false;
+};
+TypedCell cellForTyping(Document& doc, bool overwrite);
+// Measures a character cell as typing does: a tab gets the width layout
+// replaces and the line's height.
+void measureTypedCell(Document& doc, TCharRec& cell);
+
 // The first and the last frame of the text chain through `field`.
 inline int32_t chainHead(const Document& doc, int32_t field) {
   for (size_t budget = doc.Fields.size(); budget-- > 0;) {

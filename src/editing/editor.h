@@ -213,6 +213,19 @@ class Editor {
   void AddVorlage(const TStyleRec& style);
   void FreeVorlagen();
 
+  // --- clipboard (clipboard_copy.cpp, clipboard_paste.cpp) -----------------
+  // Copies the selection, or the selected objects, as the program's stream
+  // and as plain text; `cut` then deletes it as one undo step.
+  void KopierenInZwischenAblage(bool cut);
+  // Pastes by `type`: 0 the first usable of stream, text and bitmap, 1 the
+  // stream, 2 the text, 3 the bitmap only.
+  void EinfuegenAusZwischenAblage(int32_t type);
+  // The dialog "Inhalte einfügen" with the formats offered.
+  void InhalteEinfuegenAusZwischenAblage();
+  // Inserts a picture cell at the caret, sized by the picture's resolution:
+  // one undo step "Grafik einfügen", the selection replaced.
+  void insertPicture(TPictureRec picture);
+
   // --- search and replace (search_replace.cpp) -----------------------------
   // The dialog "Suchen und ersetzen" on page 0 ("&Suchen"), 1 ("Erset&zen")
   // or 2 ("&Gehe zu"), shown until cancelled or nothing more is found.
@@ -298,6 +311,11 @@ class Editor {
   void insertTab();
   void toggleSoftHyphen();
   void deleteSelectedObjects();
+  // Deletes the selected objects without an undo step of its own.
+  void removeSelectedObjects();
+  bool pasteFormattedText();
+  bool pastePlainText();
+  bool pasteBitmap();
   void setAlignment(uint8_t alignment);
   template <typename Change>
   void changeCaretObject(const Change& change);

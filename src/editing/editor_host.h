@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -210,6 +211,30 @@ struct TSearchForm {
   int32_t pageNumber = 1;   // "Seite Nr:", 1 to 100000
 };
 
+// The formats the system clipboard offers that the program can paste.
+struct ClipboardFormats {
+  bool formattedText = false;  // the program's own stream
+  bool text = false;
+  bool bitmap = false;         // a device-independent bitmap
+  bool any() const { return formattedText || text || bitmap; }
+};
+// What copying puts on the clipboard, replacing what it held: the stream
+// and the same content as plain text (code page 1252, CR LF line ends).
+struct ClipboardContents {
+  std::vector<uint8_t> formattedText;
+  std::string text;
+};
+
+// The dialog "Inhalte einfügen": the formats offered, by name; on OK
+// `selected` is the chosen entry.
+inline constexpr const char* kPasteFormattedName = "Formatierter Text";
+inline constexpr const char* kPasteTextName = "Unformatierter Text";
+inline constexpr const char* kPasteBitmapName = "Bitmap Grafik";
+struct InhalteEinfuegenDialog {
+  std::vector<std::string> entries;
+  int selected = 0;
+};
+
 class EditorHost {
  public:
   virtual ~EditorHost() = default;
@@ -262,6 +287,20 @@ class EditorHost {
   virtual QuestionAnswer askYesNoCancel(const std::string& /*text*/, const std::string& /*caption*/) {
     return QuestionAnswer::cancel;
   }
+  // Horizontal dots per inch of the screen (pictures without a resolution).
+  virtual int screenDpi() const { return 96; }
+
+  // The system clipboard. `clipboardFormats` answers nothing when the
+  // clipboard cannot be opened; the readers answer false when the format is
+  // not there (any more). Without a clipboard nothing is offered.
+  virtual std::optional<ClipboardFormats> clipboardFormats() { return std::nullopt; }
+  // False when the clipboard could not be opened: nothing was placed.
+  virtual bool setClipboard(const ClipboardContents& /*contents*/) { return false; }
+  virtual bool clipboardFormattedText(std::vector<uint8_t>& /*stream*/) { return false; }
+  virtual bool clipboardText(std::string& /*cp1252*/) { return false; }
+  // A packed DIB: header, palette and rows.
+  virtual bool clipboardBitmap(std::vector<uint8_t>& /*dib*/) { return false; }
+  virtual bool showInhalteEinfuegenDialog(InhalteEinfuegenDialog& /*dialog*/) { return false; }
 };
 
 }  // namespace vendaro

@@ -159,6 +159,12 @@ void Editor::toggleSoftHyphen() {
 // Delete while object frames are selected removes the frames, not text.
 void Editor::deleteSelectedObjects() {
   MakeCopyForUndo("Objekt/Feld löschen");
+  removeSelectedObjects();
+  host_.requestRepaint();
+  host_.scrollCaretIntoView();
+}
+
+void Editor::removeSelectedObjects() {
   const int32_t caretFrame = doc_.CurField;
   int32_t deletedBefore = 0;
   int32_t caretPage = -1;  // set when the caret's own frame goes
@@ -176,8 +182,6 @@ void Editor::deleteSelectedObjects() {
   doc_.CurChar = 0;
   setAnchor(doc_, caretPos(doc_));
   FreeBildInListeIfNotNeeded();
-  host_.requestRepaint();
-  host_.scrollCaretIntoView();
 }
 
 }  // namespace vendaro

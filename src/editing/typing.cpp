@@ -20,14 +20,8 @@ bool caretCanTakeCell(const Document& doc) {
   return doc.CurChar >= 0 && doc.CurChar <= cells;
 }
 
-struct TypedCell {
-  TCharRec* cell = nullptr;
-  bool replacedPicture = false;
-};
+}  // namespace
 
-// The cell a typed character goes into: in overwrite mode before the line's
-// end the cell at the caret, which keeps only its font; else a new cell
-// with the input font. Marks the caret line dirty.
 TypedCell cellForTyping(Document& doc, bool overwrite) {
   TypedCell typed;
   TLineRec* line = editLine(doc, caretPos(doc));
@@ -45,7 +39,13 @@ TypedCell cellForTyping(Document& doc, bool overwrite) {
   return typed;
 }
 
-}  // namespace
+void measureTypedCell(Document& doc, TCharRec& cell) {
+  doc.RenderChar(cell);
+  if (cell.Ch != kTabChar) return;
+  // Layout gives the tab its real width; the line's height applies.
+  cell.CharWidth = 12.5;
+  cell.CharHeight = -1.0;
+}
 
 void Editor::getkeysKeyPress(uint8_t ch) {
   if (RulerDragMode != kRulerDragNone || !caretInTypingFrame(doc_) || !caretCanTakeCell(doc_)) return;
@@ -84,10 +84,7 @@ void Editor::insertTab() {
   TCharRec& cell = *typed.cell;
   cell.Kind = kCellChar;
   cell.Ch = kTabChar;
-  doc_.RenderChar(cell);
-  // Layout gives the tab its real width; the line's height applies.
-  cell.CharWidth = 12.5;
-  cell.CharHeight = -1.0;
+  measureTypedCell(doc_, cell);
   ++doc_.CurChar;
   setAnchor(doc_, caretPos(doc_));
   if (typed.replacedPicture) FreeBildInListeIfNotNeeded();

@@ -5,7 +5,7 @@
 
 namespace vendaro::lpx {
 
-void writeField(ByteWriter& out, const TFieldRec& f) {
+void writeField(ByteWriter& out, const TFieldRec& f, int32_t lineCount) {
   const size_t start = out.size();
   for (double v : {f.Left, f.Top, f.Right, f.Bottom, f.MarginLeft, f.MarginTop, f.MarginRight, f.MarginBottom})
     out.f64(v);
@@ -30,7 +30,7 @@ void writeField(ByteWriter& out, const TFieldRec& f) {
   out.i32(f.NextField);
   out.u8(f.KeepAspect);
   out.zeros(3);
-  out.i32(f.LineCount());
+  out.i32(lineCount < 0 ? f.LineCount() : lineCount);
   out.u32(0);  // Lines pointer
   out.u8(f.Visited);
   out.u8(f.ObjSelected);
@@ -252,6 +252,93 @@ bool readTabStops(ByteReader& in, int32_t count, std::vector<TTabStop>& tabs) {
     t.TabAlign = in.i32();
     t.Leader = in.i32();
   }
+  return !in.failed();
+}
+
+void writeLineImage(ByteWriter& out, const TLineRec& line, int32_t charCount) {
+  const size_t start = out.size();
+  out.i32(charCount);
+  out.u32(0);  // Chars pointer
+  out.i32(line.LineEnd);
+  out.u8(line.CellFirstLine);
+  out.u8(line.CellLastLine);
+  out.u8(line.InTable);
+  out.zeros(1);
+  out.i32(line.RowCells);
+  out.i32(line.CellIndex);
+  out.f64(line.CellWidthWeight);
+  out.f64(line.RowLeft);
+  out.f64(line.RowRight);
+  writeCellDesign(out, line.CellDesign);
+  writePara(out, line.Para);
+  out.zeros(3);
+  out.i32(line.ColumnCount);
+  out.i32(line.ColumnLines);
+  out.f64(line.ColumnGap);
+  out.i32(line.AnchorID);
+  out.zeros(4);
+  out.f64(line.LineHeight);
+  out.u8(line.Dirty);
+  out.zeros(7);
+  out.f64(line.ColumnX);
+  out.f64(line.ColumnBackY);
+  out.f64(line.ColumnRestY);
+  out.i32(line.ColumnIndex);
+  out.zeros(4);
+  out.f64(line.SepLeftX);
+  out.f64(line.SepRightX);
+  out.u8(line.ColumnTop);
+  out.u8(line.ColumnBottom);
+  out.zeros(2);
+  out.i32(line.ColumnBreaks);
+  out.u8(line.Hyphenated);
+  out.u8(line.MouseMark);
+  out.zeros(6);
+  assert(out.size() - start == kLineImageSize);
+  (void)start;
+}
+
+bool readLineImage(ByteReader& in, TLineRec& line, int32_t& charCount, ParaImage& para) {
+  if (in.left() < kLineImageSize) { in.fail(); return false; }
+  charCount = in.i32();
+  in.skip(4);
+  line.LineEnd = in.i32();
+  line.CellFirstLine = in.u8();
+  line.CellLastLine = in.u8();
+  line.InTable = in.u8();
+  in.skip(1);
+  line.RowCells = in.i32();
+  line.CellIndex = in.i32();
+  line.CellWidthWeight = in.f64();
+  line.RowLeft = in.f64();
+  line.RowRight = in.f64();
+  readCellDesign(in, line.CellDesign);
+  readPara(in, para);
+  line.Para = para.para;
+  in.skip(3);
+  line.ColumnCount = in.i32();
+  line.ColumnLines = in.i32();
+  line.ColumnGap = in.f64();
+  line.AnchorID = in.i32();
+  in.skip(4);
+  line.LineHeight = in.f64();
+  line.Dirty = in.u8();
+  in.skip(7);
+  line.ColumnX = in.f64();
+  line.ColumnBackY = in.f64();
+  line.ColumnRestY = in.f64();
+  line.ColumnIndex = in.i32();
+  in.skip(4);
+  line.SepLeftX = in.f64();
+  line.SepRightX = in.f64();
+  line.ColumnTop = in.u8();
+  line.ColumnBottom = in.u8();
+  in.skip(2);
+  line.ColumnBreaks = in.i32();
+  line.Hyphenated = in.u8();
+  line.MouseMark = in.u8();
+  in.skip(6);
+  line.Chars.clear();
   return !in.failed();
 }
 

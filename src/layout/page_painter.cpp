@@ -13,6 +13,14 @@
 #include "platform/null_canvas.h"
 
 namespace vendaro {
+
+int32_t caretFramePage(const Document& doc) {
+  if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return 0;
+  const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
+  if (frame.FieldType == kFieldHeader || frame.FieldType == kFieldFooter) return doc.CaretPage;
+  return frame.PageNo;
+}
+
 namespace {
 
 constexpr int kPageGap = 21;     // between pages of the stack
@@ -21,15 +29,6 @@ constexpr int kOrigin = 16;
 constexpr int kHandle = 7;
 
 bool contains(const CanvasRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
-
-// The page a caret in this frame is shown on: headers and footers are on
-// several pages, so theirs is the page it was last painted on.
-int32_t caretFramePage(const Document& doc) {
-  if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return 0;
-  const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
-  if (frame.FieldType == kFieldHeader || frame.FieldType == kFieldFooter) return doc.CaretPage;
-  return frame.PageNo;
-}
 
 class PagePainter {
  public:

@@ -24,4 +24,8 @@ PaintOutcome DrawPages(Document& doc, Canvas& canvas, const ViewOptions& options
 // box's size; the current zoom for any other mode.
 double FormResizeZoom(const Document& doc, int dpi, const PaintViewport& viewport);
 
+// The page a caret in its frame is shown on: headers and footers are on
+// several pages, so theirs is the page it was last painted on.
+int32_t caretFramePage(const Document& doc);
+
 }  // namespace vendaro
