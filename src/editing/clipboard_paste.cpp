@@ -273,7 +273,7 @@ void Editor::insertPicture(TPictureRec picture) {
   const double widthMm = picture.width() / static_cast<double>(dotsPerInch) * kMmPerInch;
   const double heightMm = picture.height() / static_cast<double>(dotsPerInch) * kMmPerInch;
   doc_.Pictures.push_back(std::move(picture));
-  const TypedCell typed = cellForTyping(doc_, typingOptions_.OverwriteMode);
+  const TypedCell typed = cellForTyping(doc_, typingOptions_->OverwriteMode);
   if (!typed.cell) return;
   TCharRec& cell = *typed.cell;
   cell.Kind = kCellPicture;
