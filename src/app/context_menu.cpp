@@ -7,6 +7,7 @@
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/table_menu.h"
 #include "editing/spelling_actions.h"
 #include "spelling/spelling_menu.h"
 
@@ -48,6 +49,8 @@ void fillEditorContextMenu(QMenu& menu, MainWindow& main, Editor& editor) {
     if (const std::optional<MisspeltWord> word = misspeltWordAtCaret(editor.doc())) addSpellingItems(menu, editor, *word);
   }
   menu.addAction(main.menus().deleteSelectionAction);
+  menu.addSeparator();
+  main.menus().tableMenu->addContextEntries(menu);
 }
 
 void showEditorContextMenu(MainWindow& main, Editor& editor, QWidget* parent, const QPoint& globalPos) {

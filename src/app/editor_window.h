@@ -76,6 +76,10 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   bool showSpaltenDialog(SpaltenDialog& dialog) override;
   bool showVorlagenNameDialog(VorlagenNameDialog& dialog) override;
   bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& dialog) override;
+  bool showInsertTableDialog(InsertTableDialog& dialog) override;
+  bool showInsertTableLinesDialog(InsertTableRowsDialog& dialog) override;
+  bool showInsertTableColsDialog(InsertTableRowsDialog& dialog) override;
+  bool showTableCellDialog(TTableCellForm& dialog) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

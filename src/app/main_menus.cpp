@@ -9,6 +9,7 @@
 #include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
+#include "app/table_menu.h"
 #include "editing/editor.h"
 
 namespace vendaro {
@@ -20,6 +21,8 @@ MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildInsertMenu();
   buildFormatMenu();
   buildExtrasMenu();
+  tableMenu = new TableMenu(main_);
+  main_.menuBar()->addMenu(tableMenu->menu);
   buildWindowMenu();
   refresh();
 }
@@ -231,6 +234,8 @@ void MainMenus::refresh() {
   insertMenu->menuAction()->setVisible(open);
   formatMenu->menuAction()->setVisible(open);
   extrasMenu->menuAction()->setVisible(open);
+  tableMenu->menu->menuAction()->setVisible(open);
+  tableMenu->Tabelle1Click();
   File1Click();
   Edit1Click();
   Format1Click();

@@ -14,6 +14,7 @@ class QMenu;
 namespace vendaro {
 
 class MainWindow;
+class TableMenu;
 
 class MainMenus : public QObject {
   Q_OBJECT
@@ -38,6 +39,7 @@ class MainMenus : public QObject {
   QMenu* formatMenu = nullptr;
   QMenu* extrasMenu = nullptr;
   QMenu* windowMenu = nullptr;
+  TableMenu* tableMenu = nullptr;  // "Tabe&lle", built in table_menu.cpp
 
   QAction* newAction = nullptr;
   QAction* openAction = nullptr;

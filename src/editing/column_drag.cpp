@@ -72,12 +72,16 @@ bool changes(const Document& doc, const CellWrite& w) {
 }  // namespace
 
 void Editor::SetTableTrack(double x) {
+  if (moveTableTracks(x)) RefreshDirtyContent();
+}
+
+bool Editor::moveTableTracks(double x) {
   const std::vector<TableTrack> tracks = paintState_.sideLists.TableTracks;
   const bool any = std::any_of(tracks.begin(), tracks.end(), [&](const TableTrack& t) {
     const std::vector<CellWrite> plan = planTrack(doc_, t, x);
     return std::any_of(plan.begin(), plan.end(), [&](const CellWrite& w) { return changes(doc_, w); });
   });
-  if (!any) return;
+  if (!any) return false;
   MakeCopyForUndo("Breite der Tabellenspalte");
   for (const TableTrack& t : tracks) {
     for (const CellWrite& w : planTrack(doc_, t, x)) {
@@ -89,7 +93,7 @@ void Editor::SetTableTrack(double x) {
       line.Dirty = 1;
     }
   }
-  RefreshDirtyContent();
+  return true;
 }
 
 void ColumnDrag::moveTo(int mouseX) {

@@ -269,6 +269,8 @@ class Editor {
   // Moves every column edge of the current drag to `x`, mm from the left of
   // the dragged line's text column; one undo step.
   void SetTableTrack(double x);
+  // SetTableTrack without the layout that follows; true when an edge moved.
+  bool moveTableTracks(double x);
   // The page view's mouse, in paint-box pixels. A press on a column edge
   // starts its drag (true: the press is taken); moves show the guide line
   // and the release applies it.

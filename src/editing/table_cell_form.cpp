@@ -13,7 +13,7 @@ constexpr double kMaxLineWidth = 10.0;
 }  // namespace
 
 void TTableCellForm::gather(int slot, int32_t color, double width, bool visible) {
-  BorderSlot& s = slots[static_cast<size_t>(slot)];
+  BorderSlot& s = borders[static_cast<size_t>(slot)];
   if (!s.initialised) {
     s.color = color;
     s.width = width;
@@ -37,7 +37,7 @@ void TTableCellForm::gatherBackground(int32_t color, bool isTransparent) {
 }
 
 void TTableCellForm::stamp(int slot, bool visible) {
-  BorderSlot& s = slots[static_cast<size_t>(slot)];
+  BorderSlot& s = borders[static_cast<size_t>(slot)];
   s.visible = visible;
   s.color = lineColor;
   s.width = lineWidth;
@@ -46,7 +46,7 @@ void TTableCellForm::stamp(int slot, bool visible) {
 
 void TTableCellForm::toggle(int slot) {
   if (slot < 0 || slot >= kBorderSlots) return;
-  stamp(slot, !slots[static_cast<size_t>(slot)].visible);
+  stamp(slot, !borders[static_cast<size_t>(slot)].visible);
 }
 
 void TTableCellForm::presetOhne() {
@@ -63,8 +63,8 @@ void TTableCellForm::presetAlle() {
 
 void TTableCellForm::presetGitternetz() {
   presetAlle();
-  slots[kSlotInnerHorizontal].width = kThinLine;
-  slots[kSlotInnerVertical].width = kThinLine;
+  borders[kSlotInnerHorizontal].width = kThinLine;
+  borders[kSlotInnerVertical].width = kThinLine;
 }
 
 void TTableCellForm::setLineWidth(double points) { lineWidth = std::clamp(points, 0.0, kMaxLineWidth); }

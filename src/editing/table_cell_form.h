@@ -1,5 +1,5 @@
 // table_cell_form.h — the cell format dialog as data with its own rules:
-// six border slots (outer and inner lines of the selection) gathered from
+// six border borders (outer and inner lines of the selection) gathered from
 // the cells, toggled by the buttons, the preview and the presets, and the
 // background. The window shows it; the rules hold without a window.
 #pragma once
@@ -10,7 +10,7 @@
 
 namespace vendaro {
 
-// The slots in the dialog's order.
+// The borders in the dialog's order.
 enum TableBorderSlot : int {
   kSlotTop = 0, kSlotInnerHorizontal = 1, kSlotBottom = 2, kSlotLeft = 3, kSlotInnerVertical = 4, kSlotRight = 5
 };
@@ -27,7 +27,7 @@ struct BorderSlot {
 };
 
 struct TTableCellForm {
-  std::array<BorderSlot, kBorderSlots> slots;
+  std::array<BorderSlot, kBorderSlots> borders;
   double lineWidth = 0.75;   // "Linienstärke in pt:", 0 to 10 in steps of 0.25
   int32_t lineColor = 0;     // "Linienfarbe:"
   int32_t backColor = kCellWhite;  // "Hintergrundfarbe:"
@@ -54,7 +54,7 @@ struct TTableCellForm {
   bool transparentEnabled() const { return backColor == kCellWhite; }
   // Whether OK writes this slot into the cells: it was alike everywhere or
   // the user set it.
-  bool writes(int slot) const { return slots[static_cast<size_t>(slot)].uniform || slots[static_cast<size_t>(slot)].changed; }
+  bool writes(int slot) const { return borders[static_cast<size_t>(slot)].uniform || borders[static_cast<size_t>(slot)].changed; }
 
  private:
   void stamp(int slot, bool visible);

@@ -19,7 +19,7 @@ constexpr std::array<int, 4> kInnerSlots{kSlotInnerVertical, kSlotInnerHorizonta
 
 struct FormattedCell {
   TextPos pos;
-  std::array<int, 4> slots{};  // the dialog slot of each border, design order
+  std::array<int, 4> borders{};  // the dialog slot of each border, design order
 };
 
 // Every visual line of each cell that holds part of the selection, each
@@ -57,7 +57,7 @@ std::vector<FormattedCell> classify(const Document& doc, const std::vector<TextP
     const TableGroup group = groupAt(doc, p);
     const std::array<bool, 4> outer{column == firstColumn, group == firstGroup, group == lastGroup, column == lastColumn};
     FormattedCell cell{p, {}};
-    for (size_t b = 0; b < 4; ++b) cell.slots[b] = outer[b] ? kOuterSlots[b] : kInnerSlots[b];
+    for (size_t b = 0; b < 4; ++b) cell.borders[b] = outer[b] ? kOuterSlots[b] : kInnerSlots[b];
     cells.push_back(cell);
   }
   return cells;
@@ -68,7 +68,7 @@ TTableCellForm gatherForm(const Document& doc, const std::vector<FormattedCell>&
   for (const FormattedCell& cell : cells) {
     const TCellDesign& design = lineAt(doc, cell.pos)->CellDesign;
     for (size_t b = 0; b < 4; ++b)
-      form.gather(cell.slots[b], design.BorderColor[b], design.BorderWidth[b], design.BorderPresent[b] != 0);
+      form.gather(cell.borders[b], design.BorderColor[b], design.BorderWidth[b], design.BorderPresent[b] != 0);
     form.gatherBackground(design.BackColor, design.BackTransparent != 0);
   }
   return form;
@@ -76,8 +76,8 @@ TTableCellForm gatherForm(const Document& doc, const std::vector<FormattedCell>&
 
 TCellDesign formattedDesign(TCellDesign design, const FormattedCell& cell, const TTableCellForm& form) {
   for (size_t b = 0; b < 4; ++b) {
-    if (!form.writes(cell.slots[b])) continue;
-    const BorderSlot& slot = form.slots[static_cast<size_t>(cell.slots[b])];
+    if (!form.writes(cell.borders[b])) continue;
+    const BorderSlot& slot = form.borders[static_cast<size_t>(cell.borders[b])];
     design.BorderColor[b] = slot.color;
     design.BorderWidth[b] = slot.width;
     design.BorderPresent[b] = slot.visible ? 1 : 0;

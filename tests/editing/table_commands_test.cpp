@@ -225,7 +225,7 @@ TEST_F(TableTest, CellDialogKastenOnTwoByTwo) {
   select({0, 0, 0}, {0, 4, 0});  // the top-left 2 × 2 block
   host.tableCell = [](TTableCellForm& form) {
     // Standard cells: every slot alike, all borders on.
-    for (const BorderSlot& slot : form.slots) EXPECT_TRUE(slot.uniform && slot.visible);
+    for (const BorderSlot& slot : form.borders) EXPECT_TRUE(slot.uniform && slot.visible);
     form.lineColor = 0x0000FF;
     form.setLineWidth(1.5);
     form.presetKasten();
@@ -244,10 +244,10 @@ TEST_F(TableTest, CellDialogKastenOnTwoByTwo) {
   EXPECT_EQ(lines()[0].CellDesign.BorderWidth[1], 1.5);
   EXPECT_EQ(lines()[2].CellDesign, TCellDesign{});  // outside the block
 
-  // Mixed slots are left alone unless set; a cancelled dialog changes nothing.
+  // Mixed borders are left alone unless set; a cancelled dialog changes nothing.
   host.tableCell = [](TTableCellForm& form) {
-    EXPECT_FALSE(form.slots[kSlotInnerVertical].uniform);
-    EXPECT_TRUE(form.slots[kSlotTop].uniform);
+    EXPECT_FALSE(form.borders[kSlotInnerVertical].uniform);
+    EXPECT_TRUE(form.borders[kSlotTop].uniform);
     form.setBackColor(0x00FFFF);
     return true;
   };
@@ -274,10 +274,10 @@ TEST(TableCellForm, PreviewClicksAndPresets) {
   TTableCellForm form;
   form.setLineWidth(3);
   form.presetGitternetz();
-  EXPECT_EQ(form.slots[kSlotTop].width, 3);
-  EXPECT_EQ(form.slots[kSlotInnerVertical].width, 0.75);
+  EXPECT_EQ(form.borders[kSlotTop].width, 3);
+  EXPECT_EQ(form.borders[kSlotInnerVertical].width, 0.75);
   form.toggle(kSlotTop);
-  EXPECT_FALSE(form.slots[kSlotTop].visible);
+  EXPECT_FALSE(form.borders[kSlotTop].visible);
   form.setBackColor(0x000080);
   EXPECT_FALSE(form.transparentEnabled());
 }
