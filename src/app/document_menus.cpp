@@ -85,19 +85,24 @@ void MainMenus::buildTableMenu() {
   using N = CommandNeed;
   tableMenu = main_.menuBar()->addMenu(QStringLiteral("Tabe&lle"));
   QMenu* m = tableMenu;
-  commands_.later(m, "&Tabelle einfügen...", N::outsideTable);
-  insertRowsAction = commands_.later(m, "Zeilen e&infügen...", N::insideTable);
-  commands_.later(m, "Zeile &anhängen", N::insideTable);
-  insertColumnsAction = commands_.later(m, "Spalten ein&fügen...", N::insideTable);
-  commands_.later(m, "Spalte a&nhängen", N::insideTable);
+  commands_.command(m, "&Tabelle einfügen...", N::outsideTable, editorCommand(&Editor::inserttable));
+  insertRowsAction = commands_.command(m, "Zeilen e&infügen...", N::insideTable, editorCommand(&Editor::insertTableLines));
+  commands_.command(m, "Zeile &anhängen", N::insideTable, editorCommand(&Editor::AddTableLines));
+  insertColumnsAction = commands_.command(m, "Spalten ein&fügen...", N::insideTable,
+                                          [this] { editorCommand([](Editor& e) { e.InsertTableCols(false); }); });
+  commands_.command(m, "Spalte a&nhängen", N::insideTable,
+                    [this] { editorCommand([](Editor& e) { e.InsertTableCols(true); }); });
   m->addSeparator();
-  deleteCellsAction = commands_.later(m, "Zellen &löschen", N::insideTable);
-  deleteRowsAction = commands_.later(m, "Zeilen lösc&hen", N::insideTable);
-  deleteColumnsAction = commands_.later(m, "Spalten lö&schen", N::insideTable);
+  deleteCellsAction = commands_.command(m, "Zellen &löschen", N::insideTable,
+                                        [this] { editorCommand([](Editor& e) { e.DeleteTableCells(0); }); });
+  deleteRowsAction = commands_.command(m, "Zeilen lösc&hen", N::insideTable,
+                                       [this] { editorCommand([](Editor& e) { e.DeleteTableCells(1); }); });
+  deleteColumnsAction = commands_.command(m, "Spalten lö&schen", N::insideTable,
+                                          [this] { editorCommand([](Editor& e) { e.DeleteTableCells(2); }); });
   m->addSeparator();
-  commands_.later(m, "Tabelle &teilen", N::insideTable);
-  formatCellsAction = commands_.later(m, "Zellen &formatieren...", N::insideTable);
-  commands_.later(m, "Spalten gleichmäßig &verteilen", N::insideTable);
+  commands_.command(m, "Tabelle &teilen", N::insideTable, editorCommand(&Editor::TabelleTeilen));
+  formatCellsAction = commands_.command(m, "Zellen &formatieren...", N::insideTable, editorCommand(&Editor::Zellenformatieren));
+  commands_.command(m, "Spalten gleichmäßig &verteilen", N::insideTable, editorCommand(&Editor::VerteileTableCols));
   m->addSeparator();
   gridLinesAction = checkEntry(m, "&Gitternetzlinien", N::document, [this] {
     editorCommand([](Editor& e) {

@@ -14,6 +14,7 @@
 #include "app/format_toolbar.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
+#include "app/table_dialogs.h"
 #include "app/search_form.h"
 #include "app/standard_toolbar.h"
 #include "app/zoom_controls.h"
@@ -275,6 +276,20 @@ bool EditorWindow::showNummerierungDialog(NummerierungDialog& dialog) {
 }
 
 bool EditorWindow::showSpaltenDialog(SpaltenDialog& dialog) { return main_.formatDialogs().columns().edit(dialog); }
+
+bool EditorWindow::showInsertTableDialog(InsertTableDialog& dialog) {
+  return TableDialogs::of(main_).insertTable().edit(dialog);
+}
+
+bool EditorWindow::showInsertTableLinesDialog(InsertTableRowsDialog& dialog) {
+  return TableDialogs::of(main_).insertRows().edit(dialog);
+}
+
+bool EditorWindow::showInsertTableColsDialog(InsertTableRowsDialog& dialog) {
+  return TableDialogs::of(main_).insertColumns().edit(dialog);
+}
+
+bool EditorWindow::showTableCellDialog(TTableCellForm& dialog) { return TableDialogs::of(main_).cells().edit(dialog); }
 
 bool EditorWindow::showVorlagenNameDialog(VorlagenNameDialog& dialog) {
   return main_.formatDialogs().styleName().edit(dialog);

@@ -84,6 +84,10 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   bool clipboardText(std::string& cp1252) override;
   bool clipboardBitmap(std::vector<uint8_t>& dib) override;
   bool showInhalteEinfuegenDialog(InhalteEinfuegenDialog& dialog) override;
+  bool showInsertTableDialog(InsertTableDialog& dialog) override;
+  bool showInsertTableLinesDialog(InsertTableRowsDialog& dialog) override;
+  bool showInsertTableColsDialog(InsertTableRowsDialog& dialog) override;
+  bool showTableCellDialog(TTableCellForm& dialog) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

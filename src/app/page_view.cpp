@@ -47,6 +47,8 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
   setAttribute(Qt::WA_InputMethodEnabled);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setCursor(Qt::IBeamCursor);
+  // The pointer shows what a press would take (a column edge) before any press.
+  viewport()->setMouseTracking(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   timer2_.setSingleShot(true);
@@ -268,7 +270,26 @@ void PageView::pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers) {
   editor.OvertakeFont();
 }
 
+// A press on a table column edge starts its drag (the right button drags
+// without snapping); the editor then has the mouse until the release.
+bool PageView::pressOnColumnEdge(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  columnDragging_ = editor_->PaintBox1MouseDown(pos.x() + horizontalScrollBar()->value(),
+                                                pos.y() + verticalScrollBar()->value(),
+                                                event->button() == Qt::RightButton);
+  if (columnDragging_) setFocus(Qt::MouseFocusReason);
+  return columnDragging_;
+}
+
+void PageView::showPointerAt(const QPoint& pos) {
+  const int32_t kind =
+      editor_->mouseObjectKindAt(pos.x() + horizontalScrollBar()->value(), pos.y() + verticalScrollBar()->value());
+  viewport()->setCursor(kind == 1 ? Qt::SizeHorCursor : Qt::IBeamCursor);
+}
+
 void PageView::mousePressEvent(QMouseEvent* event) {
+  if (editor_ && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && pressOnColumnEdge(event))
+    return;
   if (editor_ && event->button() == Qt::RightButton) {
     pressForContextMenu(event->position().toPoint());
     return;
@@ -311,6 +332,12 @@ void PageView::keepInView(const QPoint& pos) {
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
+  if (editor_ && columnDragging_) {
+    editor_->PaintBox1MouseMove(event->position().toPoint().x() + horizontalScrollBar()->value(),
+                                event->position().toPoint().y() + verticalScrollBar()->value());
+    return;
+  }
+  if (editor_ && event->buttons() == Qt::NoButton) showPointerAt(event->position().toPoint());
   if (!editor_ || !(event->buttons() & Qt::LeftButton) || !selecting_) return;
   const QPoint pos = event->position().toPoint();
   keepInView(pos);
@@ -322,6 +349,12 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
+  if (editor_ && columnDragging_) {
+    columnDragging_ = false;
+    editor_->PaintBox1MouseUp(event->position().toPoint().x() + horizontalScrollBar()->value(),
+                              event->position().toPoint().y() + verticalScrollBar()->value());
+    return;
+  }
   if (!editor_ || event->button() != Qt::LeftButton) return;
   const QPoint pos = event->position().toPoint();
   if (pressedInSelection_ && (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
@@ -352,7 +385,7 @@ void PageView::wheelEvent(QWheelEvent* event) {
 }
 
 void PageView::contextMenuEvent(QContextMenuEvent* event) {
-  if (editor_) emit contextMenuRequested(event->globalPos());
+  if (editor_ && !columnDragging_) emit contextMenuRequested(event->globalPos());
   event->accept();
 }
 

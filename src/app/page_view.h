@@ -75,6 +75,8 @@ class PageView : public QAbstractScrollArea {
   void restartBlink();
   void pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers);
   void pressForContextMenu(const QPoint& pos);
+  bool pressOnColumnEdge(QMouseEvent* event);
+  void showPointerAt(const QPoint& pos);
   // Lets the painter resolve `click` at the view position, then drops it.
   void resolveClick(PendingClick click, const QPoint& pos);
   void keepInView(const QPoint& pos);
@@ -95,6 +97,7 @@ class PageView : public QAbstractScrollArea {
   // caret there (dragging the text away is the objects' and clipboard's).
   bool pressedInSelection_ = false;
   QPoint pressPos_;
+  bool columnDragging_ = false;  // a table column edge follows the mouse
   QRegion overlayShown_;  // what the overlay covered when last drawn
 };
 

@@ -17,6 +17,7 @@
 #include "editing/key_commands.h"
 #include "editing/program_services.h"
 #include "editing/ruler_drag.h"
+#include "editing/column_drag.h"
 #include "editing/undo_history.h"
 #include "layout/hyphenation.h"
 #include "layout/paint_state.h"
@@ -291,6 +292,37 @@ class Editor {
   // What the horizontal ruler shows: the caret paragraph, or the drag.
   RulerMarkers horizontalRulerPicture(int width) const;
   const RulerDrag& rulerDrag() const { return rulerDrag_; }
+  // --- tables (table_commands.cpp, table_cell_format.cpp, column_drag.cpp) --
+  // "&Tabelle einfügen...": the dialog, then inserttableXY; nothing inside
+  // a table (tables do not nest).
+  void inserttable();
+  void inserttableXY(int32_t cols, int32_t rows);
+  // Rows before or after the caret's row (dialog), one row after the table.
+  void insertTableLines();
+  void AddTableLines();
+  // Columns at the caret's cell (dialog) or, appending, after every row's
+  // last cell: in the selected rows, or in the whole table.
+  void InsertTableCols(bool append);
+  // The caret's or selected cells (mode 0), their rows (1) or columns (2).
+  void DeleteTableCells(int32_t mode);
+  void TabelleTeilen();
+  // Borders and background of the selected cells through the cell dialog.
+  void Zellenformatieren();
+  void VerteileTableCols();
+  // Moves every column edge of the current drag to `x`, mm from the left of
+  // the dragged line's text column; one undo step.
+  void SetTableTrack(double x);
+  // SetTableTrack without the layout that follows; true when an edge moved.
+  bool moveTableTracks(double x);
+  // The page view's mouse, in paint-box pixels. A press on a column edge
+  // starts its drag (true: the press is taken); moves show the guide line
+  // and the release applies it.
+  bool PaintBox1MouseDown(int x, int y, bool rightButton);
+  void PaintBox1MouseMove(int x, int y);
+  void PaintBox1MouseUp(int x, int y);
+  // The kind of the mouse object of the last paint under (x, y), -1 none.
+  int32_t mouseObjectKindAt(int x, int y) const;
+  const ColumnDrag& columnDrag() const { return columnDrag_; }
   ViewOptions& viewOptions() { return viewOptions_; }
   PaintState& paintState() { return paintState_; }
   const PaintState& paintState() const { return paintState_; }
@@ -324,6 +356,8 @@ class Editor {
   void writeParagraphFields(const ParagraphValues& values, uint32_t fields);
   // A key during a ruler drag: Escape ends it, any other spoils it.
   void rulerDragKey(int32_t key);
+  bool tableCellAtCaret(bool withMessage);
+  void finishTableCommand(const TextPos& caret);
   void showRulerGuide();
 
   EditorHost& host_;
@@ -342,6 +376,7 @@ class Editor {
   TypingOptions ownTypingOptions_;
   TypingOptions* typingOptions_ = &ownTypingOptions_;
   RulerDrag rulerDrag_;
+  ColumnDrag columnDrag_;
 };
 
 }  // namespace vendaro

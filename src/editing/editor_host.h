@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/records.h"
+#include "editing/table_cell_form.h"
 
 namespace vendaro {
 
@@ -234,6 +235,17 @@ struct InhalteEinfuegenDialog {
   std::vector<std::string> entries;
   int selected = 0;
 };
+// "Tabelle einfügen": columns 1 to 100, rows 1 to 10000.
+struct InsertTableDialog {
+  int32_t columns = 2;  // "Spaltenanzahl:"
+  int32_t rows = 2;     // "Zeilenanzahl:"
+};
+// "Zeilen einfügen" and "Spalten einfügen": how many (1 to 10000) and
+// "Einfügen vor aktuelle Zeile" (false) or "Einfügen nach aktueller Zeile".
+struct InsertTableRowsDialog {
+  int32_t count = 1;
+  bool after = false;
+};
 
 class EditorHost {
  public:
@@ -280,6 +292,11 @@ class EditorHost {
   virtual int showSearchForm(TSearchForm& /*form*/) { return kSearchCancel; }
   // True when the user confirmed the (possibly shortened) list.
   virtual bool showUserDictionaryDialog(UserDictionaryDialog& /*dialog*/) { return false; }
+  // The table dialogs; true on OK.
+  virtual bool showInsertTableDialog(InsertTableDialog& /*dialog*/) { return false; }
+  virtual bool showInsertTableLinesDialog(InsertTableRowsDialog& /*dialog*/) { return false; }
+  virtual bool showInsertTableColsDialog(InsertTableRowsDialog& /*dialog*/) { return false; }
+  virtual bool showTableCellDialog(TTableCellForm& /*dialog*/) { return false; }
   // The file dialogs; true on OK.
   virtual bool showOpenDialog(FileDialogState& /*dialog*/) { return false; }
   virtual bool showSaveDialog(FileDialogState& /*dialog*/) { return false; }

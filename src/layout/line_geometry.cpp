@@ -9,53 +9,12 @@
 
 #include "document/floating_objects.h"
 #include "layout/layout_run.h"
+#include "layout/table_cells.h"
 
 namespace vendaro {
 namespace {
 
-constexpr double kMinimumRowWidth = 10.0;
-// Rows imported with a width relative to the text area carry this offset in
-// `RowRight`.
-constexpr double kRelativeRowRight = 99999.0;
 constexpr double kMoveTolerance = 1e-6;
-
-
-// The table row's edges inside its text column, mm from the column's left.
-struct RowEdges {
-  double left = 0;
-  double width = 0;
-};
-
-RowEdges normalisedRow(const TLineRec& line, double columnWidth) {
-  double left = line.RowLeft;
-  if (left > columnWidth - kMinimumRowWidth) left = columnWidth - kMinimumRowWidth;
-  double right = line.RowRight;
-  if (right > kRelativeRowRight) right = columnWidth - left - (right - kRelativeRowRight);
-  return {left, std::max(columnWidth - left - right, kMinimumRowWidth)};
-}
-
-// Left and right edge of the line's table cell, mm from the column's left.
-std::pair<double, double> cellEdges(const LineList& lines, size_t index, double columnWidth) {
-  const TLineRec& line = lines[index];
-  const RowEdges row = normalisedRow(line, columnWidth);
-  const RowGroup group = rowGroupOf(lines, index);
-  if (group.count < 2) {
-    // A damaged row: every cell as wide as the others.
-    const int32_t cells = std::max(line.RowCells, 1);
-    const int32_t at = std::clamp(line.CellIndex, 0, cells - 1);
-    const double width = row.width / cells;
-    return {row.left + width * at, row.left + width * (at + 1)};
-  }
-  double total = 0, before = 0;
-  for (size_t k = 0; k < group.count; ++k) {
-    const double weight = lines[group.start + k].CellWidthWeight;
-    total += weight;
-    if (group.start + k < index) before += weight;
-  }
-  if (total <= 0) return {row.left, row.left + row.width};
-  const double left = row.left + row.width * before / total;
-  return {left, left + row.width * line.CellWidthWeight / total};
-}
 
 const TLineRec* columnPredecessor(const Document& doc, int32_t field, int32_t line) {
   const TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
@@ -140,7 +99,7 @@ class GeometryBuilder {
     g.boxLeft = columnLeft;
     g.boxRight = columnLeft + column;
     if (line.InTable && line.RowCells >= 1) {
-      const auto [left, right] = cellEdges(frame_.Lines, index, column);
+      const auto [left, right] = tableCellEdges(frame_.Lines, index, column);
       g.tableCell = true;
       g.boxLeft = columnLeft + left;
       g.boxRight = columnLeft + right;

@@ -9,6 +9,7 @@
 #include "document/cell_measurer.h"
 #include "layout/cell_drawing.h"
 #include "layout/layout_run.h"
+#include "layout/table_tracks.h"
 
 namespace vendaro {
 namespace {
@@ -62,11 +63,14 @@ void LinePainter::paintTableCell(const LineGeometry& g, const TLineRec& line) {
   if (ctx_.printMode) return;
   for (int side = 0; side < 2; ++side) {
     const int x = side == 0 ? left : right;
-    ctx_.state.sideLists.AddMouseObj(1, x - kColumnEdgeGrip, top, x + kColumnEdgeGrip, bottom);
+    ctx_.state.sideLists.AddColumnEdge(x - kColumnEdgeGrip, top, x + kColumnEdgeGrip, bottom, geometry_.field, g.line, side);
     const PendingClick& click = ctx_.state.click;
     if (click.ClickPending && click.ClickX >= x - kColumnEdgeGrip && click.ClickX < x + kColumnEdgeGrip &&
-        click.ClickY >= top && click.ClickY < bottom)
-      ctx_.state.sideLists.AddTableTrack(geometry_.field, g.line, side);
+        click.ClickY >= top && click.ClickY < bottom) {
+      const double mouseMm = (click.ClickX - place_.textLeft) * place_.mmPerPixel;
+      FindAllTableTracks(ctx_.doc, ctx_.hasSelection ? &ctx_.selection : nullptr, ctx_.state.sideLists,
+                         geometry_.field, g.line, side, mouseMm);
+    }
   }
 }
 

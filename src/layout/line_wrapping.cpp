@@ -12,6 +12,7 @@
 #include "layout/layout_run.h"
 #include "layout/soft_breaks.h"
 #include "layout/tab_stops.h"
+#include "layout/table_cells.h"
 
 namespace vendaro {
 namespace {
@@ -35,17 +36,13 @@ int32_t numberParagraph(LayoutRun& run, const TLineRec& line) {
   return counter++;
 }
 
-double availableWidth(double textWidth, const LineGapBuffer& lines, RowGroup group, const TLineRec& line) {
+// The width a line wraps in: its text column, or its table cell there.
+double availableWidth(double textWidth, const LineGapBuffer& lines, size_t index) {
+  const TLineRec& line = lines[index];
   const double width = columnWidth(textWidth, line);
-  if (line.RowCells < 2) return width;
-  double weights = 0;
-  if (group.count >= 2) {
-    for (size_t k = 0; k < group.count; ++k) weights += lines[group.start + k].CellWidthWeight;
-  } else {
-    weights = line.CellWidthWeight * line.RowCells;  // a damaged row: as if all cells were alike
-  }
-  const double rowWidth = width - line.RowLeft - line.RowRight;
-  return weights > 0 ? rowWidth * line.CellWidthWeight / weights : rowWidth;
+  if (!line.InTable) return width;
+  const auto [left, right] = tableCellEdges(lines, index, width);
+  return right - left;
 }
 
 void applyLineSpacing(double& height, const TParaFormat& para) {
@@ -95,7 +92,7 @@ void layOutLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t inde
   const RowGroup group = rowGroupOf(lines, index);
   TLineRec& line = lines.edit(index);
   const std::span<TCharRec> cells = std::span(line.Chars).subspan(skipped);
-  const double limit = availableWidth(textWidth, lines, group, line) - line.Para.RightIndent;
+  const double limit = availableWidth(textWidth, lines, index) - line.Para.RightIndent;
   line.LineHeight = -1.0;
   line.Hyphenated = 0;
   if (line.ColumnCount < 2) clearColumnFields(line);

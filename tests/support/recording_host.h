@@ -41,6 +41,10 @@ class RecordingHost : public EditorHost {
   Answer<SpaltenDialog> spalten;
   Answer<VorlagenNameDialog> vorlagenName;
   Answer<VorlagenVerwaltenDialog> vorlagenVerwalten;
+  Answer<InsertTableDialog> insertTable;
+  Answer<InsertTableRowsDialog> insertTableLines;
+  Answer<InsertTableRowsDialog> insertTableCols;
+  Answer<TTableCellForm> tableCell;
   bool showZeichenDialog(ZeichenDialog& d) override { return answer(zeichen, d); }
   bool showAbsatzDialog(AbsatzDialog& d) override { return answer(absatz, d); }
   bool showTabulatorDialog(TabulatorDialog& d) override { return answer(tabulator, d); }
@@ -48,6 +52,10 @@ class RecordingHost : public EditorHost {
   bool showSpaltenDialog(SpaltenDialog& d) override { return answer(spalten, d); }
   bool showVorlagenNameDialog(VorlagenNameDialog& d) override { return answer(vorlagenName, d); }
   bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& d) override { return answer(vorlagenVerwalten, d); }
+  bool showInsertTableDialog(InsertTableDialog& d) override { return answer(insertTable, d); }
+  bool showInsertTableLinesDialog(InsertTableRowsDialog& d) override { return answer(insertTableLines, d); }
+  bool showInsertTableColsDialog(InsertTableRowsDialog& d) override { return answer(insertTableCols, d); }
+  bool showTableCellDialog(TTableCellForm& d) override { return answer(tableCell, d); }
   void toolbarFontChanged(const ToolbarFontState& state) override { toolbarStates.push_back(state); }
 
   std::vector<Message> messages;
