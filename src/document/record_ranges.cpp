@@ -40,10 +40,14 @@ void bringLineIntoRange(TLineRec& line) {
 }
 
 void bringFrameIntoRange(TFieldRec& frame, int32_t frameCount) {
-  for (double* v : {&frame.Left, &frame.Top, &frame.Right, &frame.Bottom, &frame.MarginLeft, &frame.MarginTop,
-                    &frame.MarginRight, &frame.MarginBottom, &frame.TextDistX, &frame.TextDistY, &frame.BorderWidth,
-                    &frame.AnchorDX, &frame.AnchorDY, &frame.NewAnchorDX, &frame.NewAnchorDY, &frame.AnchorDist})
+  for (double* v : {&frame.Left, &frame.Top, &frame.Right, &frame.Bottom, &frame.TextDistX, &frame.TextDistY,
+                    &frame.BorderWidth, &frame.AnchorDX, &frame.AnchorDY, &frame.NewAnchorDX, &frame.NewAnchorDY,
+                    &frame.AnchorDist})
     length(*v);
+  // The frames are placed again from the margins, which the dialogs keep
+  // at zero or more: a huge negative one would put them beyond any length.
+  for (double* v : {&frame.MarginLeft, &frame.MarginTop, &frame.MarginRight, &frame.MarginBottom})
+    *v = finiteInRange(*v, 0.0, kMaxStoredLengthMm, 0.0);
   frame.PageNo = std::clamp(frame.PageNo, 0, frameCount);
   number(frame.FootnoteNo);
   number(frame.AnchorID);
@@ -57,6 +61,13 @@ double finiteInRange(double value, double low, double high, double fallback) {
 
 void bringFontIntoRange(TFontRec& font) {
   font.Size = finiteInRange(font.Size, kMinFontSize, kMaxFontSize, kDefaultFontSize);
+}
+
+bool bringPaperIntoRange(double& widthMm, double& heightMm) {
+  if (std::isnan(widthMm) || std::isnan(heightMm)) return false;
+  widthMm = std::clamp(widthMm, kMinPaperMm, kMaxPaperMm);
+  heightMm = std::clamp(heightMm, kMinPaperMm, kMaxPaperMm);
+  return true;
 }
 
 void bringParagraphIntoRange(TParaFormat& para) {

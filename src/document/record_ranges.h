@@ -20,10 +20,17 @@ inline constexpr double kMaxFontSize = 999.0;
 inline constexpr int32_t kMaxStoredNumber = 1000000;
 inline constexpr int32_t kMaxColumnCount = 100;
 
+// The page set-up dialog takes paper of 1 to 1000 cm.
+inline constexpr double kMinPaperMm = 10.0;
+inline constexpr double kMaxPaperMm = 10000.0;
+
 // Not-a-number becomes `fallback`; everything else is clamped to [low, high].
 double finiteInRange(double value, double low, double high, double fallback);
 
 void bringFontIntoRange(TFontRec& font);
+// Paper sizes are clamped to the dialog's range; false (the file is refused)
+// when either is not a number, as no size can be guessed for it.
+bool bringPaperIntoRange(double& widthMm, double& heightMm);
 void bringParagraphIntoRange(TParaFormat& para);
 // A line with its cells; a frame with its lines, its page number clamped to
 // 0…frameCount.

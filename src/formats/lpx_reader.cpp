@@ -19,7 +19,6 @@ namespace {
 constexpr size_t kMinLineBlock = 4 + 4 + lpx::kParaImageSize + 1 + 16;
 constexpr size_t kMinCellBlock = 3;
 constexpr size_t kMinPictureBlock = 8 + BitmapInfoHeader::kSize;
-constexpr double kMaxPaperMm = 10000.0;  // 10 m
 
 class LpxDecoder {
  public:
@@ -219,9 +218,9 @@ class LpxDecoder {
   // Older files end after the frames: the paper size stays as it was.
   bool readPaperSize() {
     if (in_.atEnd()) return true;
-    const double width = in_.f64();
-    const double height = in_.f64();
-    if (!ok() || !(width > 0 && width <= kMaxPaperMm) || !(height > 0 && height <= kMaxPaperMm)) return false;
+    double width = in_.f64();
+    double height = in_.f64();
+    if (!ok() || !bringPaperIntoRange(width, height)) return false;
     doc_.PageWidth = width;
     doc_.PageHeight = height;
     return true;

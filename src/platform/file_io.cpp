@@ -8,30 +8,44 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <random>
+#include <string>
+
+#include "platform/temporary_files.h"
 
 namespace vendaro {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // Small pieces are gathered into blocks of this size; larger ones (picture
 // data, a whole encoded document) go to the file as they are.
 constexpr size_t kBufferSize = 1 << 20;
-constexpr int kCreateAttempts = 32;
-// Keeps "." + name + suffix below the usual 255-byte limit of a file name.
-constexpr size_t kMaxNameStem = 200;
-
-std::string uniqueSuffix() {
-  std::random_device random;
-  const uint64_t value = (static_cast<uint64_t>(random()) << 32) ^ random() ^
-                         (static_cast<uint64_t>(getpid()) << 16);
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string suffix = ".";
-  for (int shift = 60; shift >= 0; shift -= 4) suffix += kDigits[(value >> shift) & 15];
-  return suffix + ".part";
-}
+// As many links as the kernel itself follows before it gives up.
+constexpr int kMaxLinkHops = 40;
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
+
+// The file at the end of a chain of links: the path itself when it is no
+// link; where the file would be made when the last link dangles. Empty for
+// a loop.
+fs::path followLinks(fs::path path) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return {};
+}
+
+// Naming an unnamed file goes through its /proc entry, which needs no
+// privilege (linkat with AT_EMPTY_PATH does on older kernels).
+bool canNameUnnamedFiles() {
+  static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+  return available;
+}
 
 }  // namespace
 
@@ -90,24 +104,28 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out,
   return file.readAt(0, static_cast<size_t>(file.size()), out);
 }
 
-bool AtomicFileWriter::open(const std::filesystem::path& target) {
+bool AtomicFileWriter::open(const fs::path& target, TemporaryKind kind) {
   discard();
   error_.clear();
-  target_ = target;
-  if (target_.empty()) {
+  if (target.empty()) {
     fail(std::make_error_code(std::errc::no_such_file_or_directory));
     return false;
   }
-  std::error_code ignored;
   // Writing replaces what a link points to, not the link.
-  if (std::filesystem::is_symlink(target_, ignored)) {
-    auto resolved = std::filesystem::canonical(target_, ignored);
-    if (!ignored) target_ = resolved;
+  target_ = followLinks(target);
+  if (target_.empty()) {
+    fail(std::make_error_code(std::errc::too_many_symbolic_link_levels));
+    return false;
   }
   struct stat existing {};
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) {
     fail(std::make_error_code(std::errc::is_a_directory));
+    return false;
+  }
+  // A device or a pipe would silently become a plain file.
+  if (exists && !S_ISREG(existing.st_mode)) {
+    fail(std::make_error_code(std::errc::not_supported));
     return false;
   }
   // The rename would succeed anyway (it needs only the folder's permission),
@@ -116,31 +134,48 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
     fail(lastError());
     return false;
   }
-
-  std::filesystem::path folder = target_.parent_path();
+  fs::path folder = target_.parent_path();
   if (folder.empty()) folder = ".";
-  std::string stem = target_.filename().string();
-  if (stem.size() > kMaxNameStem) stem.resize(kMaxNameStem);
-
-  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-    std::filesystem::path candidate = folder / ("." + stem + uniqueSuffix());
-    // O_EXCL: a name that exists already — whoever made it — is never reused.
-    // 0666 is narrowed by the umask, as for any file the user creates.
-    int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      fd_ = fd;
-      temporary_ = std::move(candidate);
-      if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0) {
-        fail(lastError());
-        discard();
-        return false;
-      }
-      return true;
-    }
-    if (errno != EEXIST) break;
+  // Space that earlier killed saves took is given back before this one needs it.
+  removeStaleTemporaries(folder);
+  const bool opened = (kind == TemporaryKind::unnamedWherePossible && openUnnamed(folder)) || openNamed();
+  if (!opened) {
+    fail(lastError());
+    return false;
   }
-  fail(lastError());
-  return false;
+  if (exists) keepOwnerAndMode(existing);
+  if (failed()) discard();
+  return !failed();
+}
+
+bool AtomicFileWriter::openUnnamed(const fs::path& folder) {
+  if (!canNameUnnamedFiles()) return false;
+  // 0666 is narrowed by the umask, as for any file the user creates.
+  const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  // Locked already, so that the name it gets at commit is never taken for
+  // one a killed save left.
+  if (!lockTemporary(fd)) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  return true;
+}
+
+bool AtomicFileWriter::openNamed() {
+  fd_ = createLockedTemporary(target_, temporary_);
+  return fd_ >= 0;
+}
+
+void AtomicFileWriter::keepOwnerAndMode(const struct stat& existing) {
+  // The owner first: changing it clears set-user-ID bits that the mode then
+  // restores. Only the superuser may give a file away; anyone may keep a
+  // group they belong to. Where neither is allowed the file becomes ours.
+  const bool ownerKept = ::fchown(fd_, existing.st_uid, existing.st_gid) == 0 ||
+                         ::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid) == 0;
+  (void)ownerKept;
+  if (::fchmod(fd_, existing.st_mode & 07777) != 0) fail(lastError());
 }
 
 bool AtomicFileWriter::write(const void* data, size_t size) {
@@ -187,24 +222,43 @@ bool AtomicFileWriter::commit() {
   while (!failed() && ::fsync(fd_) != 0) {
     if (errno != EINTR) fail(lastError());
   }
-  closeDescriptor();
+  if (!failed() && temporary_.empty()) nameUnnamed();
+  // The descriptor (and with it the lock) is kept until the rename is done,
+  // so no clean-up takes the named file for a stale one.
   if (!failed() && std::rename(temporary_.c_str(), target_.c_str()) != 0) fail(lastError());
   if (failed()) {
     discard();
     return false;
   }
   temporary_.clear();
+  closeDescriptor();
   return true;
 }
 
-void AtomicFileWriter::discard() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
+bool AtomicFileWriter::nameUnnamed() {
+  // linkat cannot replace an existing name, hence a temporary one first.
+  const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    fs::path candidate = temporaryPathFor(target_);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      temporary_ = std::move(candidate);
+      return true;
+    }
+    if (errno != EEXIST) break;
   }
+  fail(lastError());
+  return false;
+}
+
+void AtomicFileWriter::discard() {
+  // The name goes while the lock is still held.
   if (!temporary_.empty()) {
     ::unlink(temporary_.c_str());
     temporary_.clear();
+  }
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
   }
   buffer_.clear();
 }
@@ -231,9 +285,9 @@ void AtomicFileWriter::writeToDescriptor(const char* data, size_t size, off_t at
 }
 
 void AtomicFileWriter::closeDescriptor() {
-  if (fd_ < 0) return;
-  // Linux frees the descriptor even when close is interrupted.
-  if (::close(fd_) != 0 && errno != EINTR) fail(lastError());
+  // Only after fsync and rename: the data is on the disk and under its
+  // name, so an error of close has nothing left to report.
+  if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
 }
 

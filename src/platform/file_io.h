@@ -1,8 +1,10 @@
 // file_io.h — whole-file reading and crash-safe writing: a file is written to
-// a temporary name beside the target and renamed over it only when complete,
-// so a failed save never leaves a half-written file under the target name.
+// an unnamed file beside the target and renamed over it only when complete,
+// so a failed or killed save never leaves a half-written file under the
+// target name, nor (where the file system has unnamed files) any other.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -49,26 +51,38 @@ class InputFile {
 bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out,
                    uint64_t maxBytes = kNoFileSizeLimit);
 
+// How the writer makes its temporary file: unnamed (O_TMPFILE, given a name
+// only once complete) unless the file system refuses, or always named — a
+// hidden, locked file that a killed save leaves behind until the next save
+// or start in that folder removes it (see temporary_files.h).
+enum class TemporaryKind { unnamedWherePossible, named };
+
 // A file written piece by piece that takes the target's name only when
 // `commit` succeeds. A symbolic link as target has the file it points to
-// replaced; a replaced file keeps its permissions, a new one gets the usual
-// ones (0666 less the umask). Writes are buffered; the first failure is kept
-// in error() and later writes are dropped. Destroying or discarding the
-// writer before `commit` removes the temporary file and leaves the target
-// as it was.
+// replaced and stays a link; a replaced file keeps its permissions and,
+// where the process may, its owner and group; a new one gets the usual
+// permissions (0666 less the umask). Writes are buffered; the first failure
+// is kept in error() and later writes are dropped. Destroying or discarding
+// the writer before `commit` removes the temporary file and leaves the
+// target as it was.
 class AtomicFileWriter {
  public:
   AtomicFileWriter() = default;
-  explicit AtomicFileWriter(const std::filesystem::path& target) { open(target); }
+  explicit AtomicFileWriter(const std::filesystem::path& target,
+                            TemporaryKind kind = TemporaryKind::unnamedWherePossible) {
+    open(target, kind);
+  }
   ~AtomicFileWriter() { discard(); }
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
   // Starts a new temporary file in the target's folder (discarding one still
-  // open). False, with error() set, when the target cannot become a file:
-  // missing folder, a folder of that name, no right to write it, or no
-  // temporary file can be created.
-  bool open(const std::filesystem::path& target);
+  // open), after removing the stale temporaries found there. False, with
+  // error() set, when the target cannot become a file: missing folder, a
+  // folder (is_a_directory) or any other thing that is not a regular file
+  // (not_supported) under that name or at the end of its links, a loop of
+  // links, no right to write it, or no temporary file can be created.
+  bool open(const std::filesystem::path& target, TemporaryKind kind = TemporaryKind::unnamedWherePossible);
   bool isOpen() const { return fd_ >= 0; }
 
   // False once anything has failed.
@@ -86,14 +100,19 @@ class AtomicFileWriter {
   bool failed() const { return static_cast<bool>(error_); }
   std::error_code error() const { return error_; }
 
-  // Writes what is buffered, flushes it to the disk, closes and renames the
-  // file onto the target. On any failure the temporary file is removed, the
-  // target left untouched and false returned.
+  // Writes what is buffered, flushes it to the disk, gives an unnamed file
+  // its temporary name and renames the file onto the target. On any failure
+  // the temporary file is removed, the target left untouched and false
+  // returned.
   bool commit();
   // Closes and removes the temporary file.
   void discard();
 
  private:
+  bool openUnnamed(const std::filesystem::path& folder);
+  bool openNamed();
+  void keepOwnerAndMode(const struct stat& existing);
+  bool nameUnnamed();
   void flushBuffer();
   // Appends, or writes at offset `at` when it is not negative.
   void writeToDescriptor(const char* data, size_t size, off_t at = -1);
@@ -101,7 +120,7 @@ class AtomicFileWriter {
 
   int fd_ = -1;
   std::filesystem::path target_;
-  std::filesystem::path temporary_;
+  std::filesystem::path temporary_;  // empty while the file has no name
   std::string buffer_;
   std::error_code error_;
 };

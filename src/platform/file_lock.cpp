@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <thread>
 #include <utility>
 
 namespace vendaro {
@@ -36,6 +37,17 @@ FileLock::Outcome FileLock::tryLock(const std::filesystem::path& file) {
   }
   fd_ = fd;
   return Outcome::held;
+}
+
+FileLock::Outcome FileLock::lockWithin(const std::filesystem::path& file, std::chrono::milliseconds patience) {
+  constexpr std::chrono::milliseconds kPause(5);
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  Outcome outcome = tryLock(file);
+  while (outcome == Outcome::busy && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kPause);
+    outcome = tryLock(file);
+  }
+  return outcome;
 }
 
 void FileLock::release() {

@@ -4,6 +4,7 @@
 // when it is killed, so a held lock means a live owner.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 
 namespace vendaro {
@@ -22,6 +23,9 @@ class FileLock {
   // One attempt, without waiting; the file is created when missing. busy:
   // someone else holds it; failed: the file cannot be had at all.
   Outcome tryLock(const std::filesystem::path& file);
+  // Tries again every few milliseconds while the lock is busy, for at most
+  // `patience`: for locks that their holders keep only briefly.
+  Outcome lockWithin(const std::filesystem::path& file, std::chrono::milliseconds patience);
   bool held() const { return fd_ >= 0; }
   void release();
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/temporary_files.h"
 #include "shell/recovery_files.h"
 
 namespace vendaro {
@@ -66,7 +67,9 @@ std::vector<fs::path> RecoveryStore::takeLeftFiles() {
   std::vector<fs::path> files;
   if (folder().empty()) return files;
   files = findRecoveryFiles(folder_);
+  removeStaleTemporaries(folder_);
   for (const fs::path& other : otherSlotFolders()) {
+    removeStaleTemporaries(other);
     TakenSlot slot{other, FileLock()};
     if (slot.lock.tryLock(other / kRecoveryLockName) != FileLock::Outcome::held) continue;  // owner alive
     const std::vector<fs::path> left = findRecoveryFiles(other);

@@ -24,7 +24,8 @@ class RecoveryStore {
   // empty when no lock can be had there, and then nothing is written.
   const std::filesystem::path& folder();
   // At the start: the files of this copy's slot and of every slot without a
-  // living owner, sorted by name within each slot. Those other slots stay
+  // living owner, sorted by name within each slot; the temporaries that
+  // killed saves left in any slot are removed. Those other slots stay
   // held until a complete pass has written their documents anew, so that
   // no other copy reopens them too and they survive a crash meanwhile.
   std::vector<std::filesystem::path> takeLeftFiles();

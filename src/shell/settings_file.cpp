@@ -28,6 +28,10 @@ class FieldReader {
     const int32_t value = in_.i32();
     if (!in_.failed()) target = value;
   }
+  void count(int32_t& target, int32_t low, int32_t high) {
+    number(target);
+    target = std::clamp(target, low, high);
+  }
   void flag(bool& target) {
     const uint8_t value = in_.u8();
     if (!in_.failed()) target = value != 0;
@@ -43,10 +47,12 @@ class FieldReader {
       return;
     }
     std::vector<std::string> entries;
+    // Every entry is read, to reach the fields after the list, but only the
+    // newest are kept.
     for (int32_t i = 0; i < count; ++i) {
       std::string entry = in_.lengthPrefixed();
       if (in_.failed()) break;
-      entries.push_back(std::move(entry));
+      if (i < kMaxRecentFiles) entries.push_back(std::move(entry));
     }
     target = std::move(entries);
   }
@@ -97,7 +103,7 @@ ProgramSettings decodeSettings(const uint8_t* data, size_t size) {
   in.text(s.UserAddress);
   in.number(s.QuoteStyle);
   in.flag(s.HideFieldGuides);
-  in.number(s.MaxUndoSteps);
+  in.count(s.MaxUndoSteps, kMinUndoSteps, kMaxUndoSteps);
   for (bool* flag : {&s.ShowTabs, &s.ShowSpaces, &s.ShowParagraphMarks, &s.ShowAllMarks, &s.ShowRuler,
                      &s.ShowStatusBar, &s.ToolBar1Visible, &s.ToolBar2Visible, &s.ToolBar3Visible}) {
     in.flag(*flag);
@@ -111,9 +117,9 @@ ProgramSettings decodeSettings(const uint8_t* data, size_t size) {
   in.width(s.LineWidth);
   in.flag(s.CheckWhileTyping);
   in.list(s.RecentFiles);
-  in.number(s.RecentFilesMax);
+  in.count(s.RecentFilesMax, 0, kMaxRecentFiles);
   in.flag(s.AutoSaveEnabled);
-  in.number(s.AutoSaveMinutes);
+  in.count(s.AutoSaveMinutes, 0, kMaxAutoSaveMinutes);
   in.flag(s.MakeBackups);
   bool toolBar4Hidden = !s.ToolBar4Visible;
   in.flag(toolBar4Hidden);

@@ -44,10 +44,19 @@ struct ProgramSettings {
   bool operator==(const ProgramSettings&) const = default;
 };
 
+// The options dialog's ranges. A file holding more is brought back into
+// them as it is read: a list of a million recent files would otherwise
+// become a menu of a million items.
+inline constexpr int32_t kMaxRecentFiles = 1000;
+inline constexpr int32_t kMinUndoSteps = 1, kMaxUndoSteps = 1000;
+inline constexpr int32_t kMaxAutoSaveMinutes = 1000;
+
 std::vector<uint8_t> encodeSettings(const ProgramSettings& settings);
 // Takes the fields in file order until the bytes end or one is damaged (a
 // negative or too long length); that field and all after it keep their
-// defaults. A recent-file list cut short keeps the entries read whole.
+// defaults. A recent-file list cut short keeps the entries read whole; of a
+// longer one the newest kMaxRecentFiles are kept. The counts of the options
+// dialog are clamped to its ranges.
 ProgramSettings decodeSettings(const uint8_t* data, size_t size);
 
 // A settings file holds a few kilobytes; a larger one is not read.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_set>
 
 #include "platform/paths.h"
 #include "spelling/spell_check.h"
@@ -46,7 +47,10 @@ WordList& SpellingService::selectLanguage(int32_t language) {
 
 bool SpellingService::learnWord(std::string_view word, WordList& current) {
   if (word.empty()) return true;
-  if (std::find(userWords_.begin(), userWords_.end(), word) == userWords_.end()) userWords_.emplace_back(word);
+  if (std::find(userWords_.begin(), userWords_.end(), word) == userWords_.end()) {
+    userWords_.emplace_back(word);
+    noteAdded(userWords_.back());
+  }
   const bool saved = saveUserWords();
   addwordtowordlist(current, word);
   return saved;
@@ -59,14 +63,46 @@ void SpellingService::ignoreWord(std::string_view word, WordList& current) {
 }
 
 bool SpellingService::replaceUserWords(std::vector<std::string> words) {
+  const std::unordered_set<std::string> before(userWords_.begin(), userWords_.end());
+  const std::unordered_set<std::string> after(words.begin(), words.end());
+  for (const std::string& word : userWords_)
+    if (!after.contains(word)) noteRemoved(word);
+  for (const std::string& word : words)
+    if (!before.contains(word)) noteAdded(word);
   userWords_ = std::move(words);
   return saveUserWords();
 }
 
+void SpellingService::noteAdded(const std::string& word) {
+  std::erase(unsaved_.removed, word);
+  unsaved_.added.push_back(word);
+}
+
+void SpellingService::noteRemoved(const std::string& word) {
+  std::erase(unsaved_.added, word);
+  unsaved_.removed.push_back(word);
+}
+
 bool SpellingService::saveUserWords() {
-  if (writeUserWordFile(userWordFile(), userWords_)) return true;
-  reportError("Konnte Datei " + std::string(kUserWordFileName) + " nicht erstellen!");
-  return false;
+  std::vector<std::string> merged;
+  if (!mergeIntoUserWordFile(userWordFile(), unsaved_, merged)) {
+    // The changes stay noted: the next save carries them.
+    reportError("Konnte Datei " + std::string(kUserWordFileName) + " nicht erstellen!");
+    return false;
+  }
+  adoptWordsOfOtherCopies(merged);
+  userWords_ = std::move(merged);
+  unsaved_ = {};
+  return true;
+}
+
+void SpellingService::adoptWordsOfOtherCopies(const std::vector<std::string>& merged) {
+  const std::unordered_set<std::string> known(userWords_.begin(), userWords_.end());
+  for (const std::string& word : merged) {
+    if (known.contains(word)) continue;
+    for (size_t index = 0; index < lists_.size(); ++index)
+      if (merged_[index]) addwordtowordlist(lists_[index], word);
+  }
 }
 
 void SpellingService::reportError(const std::string& message) const {

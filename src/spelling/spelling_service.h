@@ -60,6 +60,9 @@ class SpellingService {
   const std::vector<std::string>& IgnoredWords() const { return ignoredWords_; }
   std::filesystem::path userWordFile() const { return folders_.config / kUserWordFileName; }
 
+  // Saving user.spe merges this copy's changes into what the file holds
+  // then, so that copies running at once keep each other's words; the words
+  // other copies learned become this copy's too.
   // "Wort lernen": adds the word to the user words, saves user.spe and
   // inserts it into `current`. False (and the user told) when the file could
   // not be written; the word is learned for this run all the same.
@@ -74,6 +77,10 @@ class SpellingService {
   static size_t slot(int32_t language) { return language == kEnglish ? 1 : 0; }
   void reportError(const std::string& message) const;
   bool saveUserWords();
+  void noteAdded(const std::string& word);
+  void noteRemoved(const std::string& word);
+  // Words that came from other copies join the lists merged already.
+  void adoptWordsOfOtherCopies(const std::vector<std::string>& merged);
 
   Folders folders_;
   SpellingErrorReporter reporter_;
@@ -82,6 +89,7 @@ class SpellingService {
   std::array<bool, 2> read_{};
   std::array<bool, 2> merged_{};
   std::vector<std::string> userWords_;
+  UserWordChanges unsaved_;  // this copy's changes not yet in the file
   std::vector<std::string> ignoredWords_;
 };
 

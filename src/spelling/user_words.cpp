@@ -2,8 +2,10 @@
 #include "spelling/user_words.h"
 
 #include <string_view>
+#include <unordered_set>
 
 #include "platform/file_io.h"
+#include "platform/file_lock.h"
 
 namespace vendaro {
 
@@ -39,6 +41,35 @@ std::vector<uint8_t> userWordFileBytes(std::span<const std::string> words) {
 
 bool writeUserWordFile(const std::filesystem::path& path, std::span<const std::string> words) {
   return writeFileAtomically(path, userWordFileBytes(words));
+}
+
+std::vector<std::string> mergeUserWords(std::span<const std::string> current, const UserWordChanges& changes) {
+  const std::unordered_set<std::string_view> removed(changes.removed.begin(), changes.removed.end());
+  std::unordered_set<std::string_view> present;
+  std::vector<std::string> merged;
+  auto keep = [&](const std::string& word) {
+    if (!removed.contains(word) && present.insert(word).second) merged.push_back(word);
+  };
+  for (const std::string& word : current) keep(word);
+  for (const std::string& word : changes.added) keep(word);
+  return merged;
+}
+
+bool mergeIntoUserWordFile(const std::filesystem::path& path, const UserWordChanges& changes,
+                           std::vector<std::string>& merged) {
+  // Another copy holds it only while it reads and writes a small file.
+  constexpr std::chrono::milliseconds kPatience(5000);
+  FileLock lock;
+  if (lock.lockWithin(path.parent_path() / kUserWordLockName, kPatience) != FileLock::Outcome::held) return false;
+  std::vector<uint8_t> bytes;
+  std::error_code ignored;
+  // A file that exists but cannot be read (too large, no permission) would
+  // lose every word it holds when replaced.
+  if (!readWholeFile(path, bytes, kMaxUserWordFileBytes) && std::filesystem::exists(path, ignored)) return false;
+  std::vector<std::string> words = mergeUserWords(parseUserWords(bytes), changes);
+  if (!writeUserWordFile(path, words)) return false;
+  merged = std::move(words);
+  return true;
 }
 
 std::vector<std::string> removeSelectedWords(std::span<const std::string> words, std::span<const size_t> selected) {

@@ -21,6 +21,26 @@ std::vector<std::string> parseUserWords(std::span<const uint8_t> bytes);
 inline constexpr uint64_t kMaxUserWordFileBytes = 16 << 20;
 std::vector<std::string> readUserWordFile(const std::filesystem::path& path);
 
+// What one running copy changed in the user words since it last read or
+// wrote the file.
+struct UserWordChanges {
+  std::vector<std::string> added;
+  std::vector<std::string> removed;
+  bool empty() const { return added.empty() && removed.empty(); }
+};
+// The words `current` (the file as other copies may have left it) without
+// the removed ones, followed by the added ones it lacks, in their order.
+std::vector<std::string> mergeUserWords(std::span<const std::string> current, const UserWordChanges& changes);
+// Beside the user word file: held while a copy reads, merges and writes it.
+inline constexpr const char* kUserWordLockName = "user.spe.lock";
+// Reads the file, merges `changes` into it and writes it back, all under
+// the lock, so that copies of the program running at once keep each other's
+// words; `merged` receives the file's new contents. False when the lock
+// cannot be had within a few seconds or the file cannot be written (then
+// the file stays as it was).
+bool mergeIntoUserWordFile(const std::filesystem::path& path, const UserWordChanges& changes,
+                           std::vector<std::string>& merged);
+
 // Every word followed by CR LF.
 std::vector<uint8_t> userWordFileBytes(std::span<const std::string> words);
 // Replaces the file only once the new contents are complete on disk.

@@ -343,6 +343,15 @@ TEST(NativeFile, FailedSaveReportsAndLeavesTheTargetAlone) {
   for (auto& e : std::filesystem::directory_iterator(dir.path())) entries += e.path().filename() != "config";
   EXPECT_EQ(entries, 1u);
   EXPECT_EQ(test::readFileBytes(dir.file("ordner.lpx") / "inhalt"), "x");
+  // Nor does a pipe, directly or behind a link: it would become a plain file.
+  ASSERT_EQ(::mkfifo(dir.file("rohr").c_str(), 0600), 0);
+  std::filesystem::create_symlink("rohr", dir.file("rohr.lpx"));
+  for (const char* name : {"rohr", "rohr.lpx"}) {
+    EXPECT_FALSE(SaveLPXFile(doc, dir.file(name), message));
+    EXPECT_EQ(message, "Konnte Datei " + std::string(name) + " nicht erstellen!");
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.file("rohr")));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("rohr.lpx")));
 }
 
 }  // namespace

@@ -57,8 +57,7 @@ TEST(FileIo, PiecesAndLargeBlocksArriveInOrderUnderTheTargetNameOnlyAtCommit) {
     expected += piece;
   }
   EXPECT_FALSE(fs::exists(target));
-  ASSERT_EQ(filesIn(dir.path()), 1u);
-  EXPECT_EQ(fs::directory_iterator(dir.path())->path().filename().string()[0], '.');  // hidden
+  EXPECT_EQ(filesIn(dir.path()), 0u);  // unnamed until complete
   EXPECT_TRUE(writer.commit());
   EXPECT_FALSE(writer.error());
   EXPECT_EQ(readFileBytes(target), expected);
@@ -151,9 +150,9 @@ TEST(FileIo, AFailedOrAbandonedWriteLeavesTheTargetAlone) {
     EXPECT_FALSE(writeFileAtomically(target, std::vector<uint8_t>(64 * 1024)));
   }
   {
-    AtomicFileWriter abandoned(target);
+    AtomicFileWriter abandoned(target, TemporaryKind::named);
     abandoned.write("halb");
-    AtomicFileWriter refused(target);  // the producer found a fault of its own
+    AtomicFileWriter refused(target, TemporaryKind::named);  // the producer found a fault of its own
     refused.write("falsch");
     refused.fail(std::make_error_code(std::errc::io_error));
     refused.fail(std::make_error_code(std::errc::not_enough_memory));
@@ -168,18 +167,19 @@ TEST(FileIo, AFailedOrAbandonedWriteLeavesTheTargetAlone) {
 TEST(FileIo, TwoWritersOfOneTargetEachUseTheirOwnFile) {
   test::TempDir dir;
   const auto target = dir.file("geteilt.dat");
-  AtomicFileWriter first(target);
-  AtomicFileWriter second(target);
+  AtomicFileWriter first(target, TemporaryKind::named);
+  AtomicFileWriter second(target, TemporaryKind::named);
   ASSERT_TRUE(first.isOpen() && second.isOpen());
   EXPECT_EQ(filesIn(dir.path()), 2u);
+  EXPECT_EQ(fs::directory_iterator(dir.path())->path().filename().string()[0], '.');  // hidden
   first.write("erster");
   second.write("zweiter");
   EXPECT_TRUE(second.commit());
   EXPECT_TRUE(first.commit());
   EXPECT_EQ(readFileBytes(target), "erster");
   // Reopening gives up the file begun before.
-  EXPECT_TRUE(first.open(target));
-  EXPECT_TRUE(first.open(target));
+  EXPECT_TRUE(first.open(target, TemporaryKind::named));
+  EXPECT_TRUE(first.open(target, TemporaryKind::named));
   EXPECT_EQ(filesIn(dir.path()), 2u);
   first.discard();
   EXPECT_EQ(filesIn(dir.path()), 1u);

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/paths.h"
 #include "scripted_shell_host.h"
 #include "shell/recovery_files.h"
 #include "support/temp_dir.h"
@@ -220,6 +221,24 @@ TEST(RecoveryFiles, AKilledCopysWorkSurvivesAnotherCopysNormalEnd) {
   next.FormShow({});
   ASSERT_EQ(host.shown, Strings{"Brief.whi (Wiederhergestellt)"});
   EXPECT_TRUE(test::bodyContains(next.documents()[0]->editor().doc(), "vor dem Absturz"));
+}
+
+// Saves killed in earlier runs left hidden temporaries beside settings.dat,
+// user.spe and in the slot folders; the start removes them all.
+TEST(RecoveryFiles, TheStartRemovesTheTemporariesOfKilledSaves) {
+  test::TempDir dir;
+  const fs::path config = UserConfigDir();
+  const fs::path slot = config / "recovery-3";
+  fs::create_directories(slot);
+  const fs::path left[] = {config / ".settings.dat.00000000deadbeef.part", config / ".user.spe.0123456789abcdef.part",
+                           slot / ".Brief.whi.fedcba9876543210.part"};
+  for (const fs::path& file : left) test::writeFileBytes(file, "halb");
+  test::writeFileBytes(config / "notizen.part", "fremd");
+  ScriptedShellHost host;
+  Shell shell(host);
+  shell.FormShow({});
+  for (const fs::path& file : left) EXPECT_FALSE(fs::exists(file)) << file;
+  EXPECT_EQ(test::readFileBytes(config / "notizen.part"), "fremd");
 }
 
 }  // namespace

@@ -94,6 +94,29 @@ TEST(SettingsFile, ADamagedFileKeepsTheDefaultsFromTheDamageOn) {
   EXPECT_TRUE(huge.AutoSaveEnabled);
 }
 
+// Another program (or another copy of this one gone wrong) can leave any
+// numbers there; the menu and the undo history are sized from them.
+TEST(SettingsFile, ListsAndCountsBeyondTheOptionsRangesAreBroughtIntoThem) {
+  test::TempDir dir;
+  ProgramSettings flooded = everythingChanged();
+  flooded.RecentFiles.clear();
+  for (int i = 0; i < 100000; ++i) flooded.RecentFiles.push_back(std::to_string(i));
+  flooded.RecentFilesMax = 5000000;
+  flooded.MaxUndoSteps = -7;
+  flooded.AutoSaveMinutes = 0x7FFFFFFF;
+  ASSERT_TRUE(writeSettingsFile(dir.file("settings.dat"), flooded));
+  ProgramSettings read;
+  ASSERT_TRUE(readSettingsFile(dir.file("settings.dat"), read));
+  ASSERT_EQ(read.RecentFiles.size(), static_cast<size_t>(kMaxRecentFiles));
+  EXPECT_EQ(read.RecentFiles.front(), "0");  // the newest
+  EXPECT_EQ(read.RecentFiles.back(), std::to_string(kMaxRecentFiles - 1));
+  EXPECT_EQ(read.RecentFilesMax, kMaxRecentFiles);
+  EXPECT_EQ(read.MaxUndoSteps, kMinUndoSteps);
+  EXPECT_EQ(read.AutoSaveMinutes, kMaxAutoSaveMinutes);
+  EXPECT_EQ(read.ToolBar4Visible, flooded.ToolBar4Visible);  // the fields after the list are read
+  EXPECT_EQ(read.MakeBackups, flooded.MakeBackups);
+}
+
 // Settings are read at every start: a pipe or a huge file in their place
 // must neither block nor fill the memory.
 TEST(SettingsFile, PipesAndOversizedFilesLeaveTheSettingsAlone) {

@@ -1,6 +1,8 @@
 // The program's word lists: loading, the language switch, learning and
 // ignoring words, and the user word file.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -82,6 +84,58 @@ TEST_F(SpellingServiceTest, UserDictionaryEditsAreSavedAndSaveFailuresReported) 
   EXPECT_EQ(messages, std::vector<std::string>{"Konnte Datei user.spe nicht erstellen!"});
   EXPECT_TRUE(istwortkorrekt(german, "vier", true));
   EXPECT_EQ(readFileBytes(dir.file("config")), "kein Ordner");
+}
+
+TEST_F(SpellingServiceTest, TwoCopiesOnOneFolderKeepEachOthersWords) {
+  writeFileBytes(dir.file("config") / "user.spe", "alt\r\nweg\r\n");
+  SpellingService first(folders(), reporter), second(folders(), reporter);
+  WordList& firstGerman = first.selectLanguage(SpellingService::kGerman);
+  WordList& secondGerman = second.selectLanguage(SpellingService::kGerman);
+  EXPECT_TRUE(first.learnWord("Plakat", firstGerman));
+  EXPECT_TRUE(second.learnWord("Schild", secondGerman));
+  EXPECT_EQ(readFileBytes(first.userWordFile()), "alt\r\nweg\r\nPlakat\r\nSchild\r\n");
+  // The second copy now knows the first one's word as well.
+  EXPECT_TRUE(istwortkorrekt(secondGerman, "Plakat", true));
+  EXPECT_EQ(second.UserWords(), (std::vector<std::string>{"alt", "weg", "Plakat", "Schild"}));
+  // A removal in one copy is not undone by the other's next save, and
+  // removes only what that copy removed.
+  EXPECT_TRUE(first.replaceUserWords({"alt", "Plakat"}));
+  EXPECT_EQ(first.UserWords(), (std::vector<std::string>{"alt", "Plakat", "Schild"}));
+  EXPECT_TRUE(second.learnWord("Zettel", secondGerman));
+  EXPECT_EQ(readFileBytes(first.userWordFile()), "alt\r\nPlakat\r\nSchild\r\nZettel\r\n");
+
+  // A file too large to read is not replaced by the few words known here.
+  writeFileBytes(first.userWordFile(), std::string(kMaxUserWordFileBytes + 1, 'x'));
+  EXPECT_FALSE(first.learnWord("neu", firstGerman));
+  EXPECT_EQ(std::filesystem::file_size(first.userWordFile()), kMaxUserWordFileBytes + 1);
+  EXPECT_EQ(messages, std::vector<std::string>{"Konnte Datei user.spe nicht erstellen!"});
+}
+
+// Separate processes learning at the same moment: the lock orders their
+// read-merge-write steps, so no word is lost.
+TEST_F(SpellingServiceTest, CopiesLearningAtOnceLoseNoWord) {
+  constexpr int kCopies = 3, kWordsEach = 25;
+  std::vector<pid_t> children;
+  for (int copy = 0; copy < kCopies; ++copy) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      SpellingService service(folders());
+      WordList& german = service.selectLanguage(SpellingService::kGerman);
+      bool saved = true;
+      for (int word = 0; word < kWordsEach; ++word)
+        saved = service.learnWord("w" + std::to_string(copy) + "x" + std::to_string(word), german) && saved;
+      _exit(saved ? 0 : 1);
+    }
+    children.push_back(child);
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const std::vector<std::string> words = readUserWordFile(dir.file("config") / "user.spe");
+  EXPECT_EQ(words.size(), static_cast<size_t>(kCopies * kWordsEach));
 }
 
 TEST_F(SpellingServiceTest, MissingListsLeaveEveryWordUnknown) {

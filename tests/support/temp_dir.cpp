@@ -7,8 +7,8 @@
 
 namespace vendaro::test {
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vendaro-test-XXXXXX").string();
+TempDir::TempDir(const std::filesystem::path& parent) {
+  std::string pattern = (parent / "vendaro-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
   setenv("VENDARO_CONFIG_DIR", (path_ / "config").c_str(), 1);

@@ -9,7 +9,9 @@ namespace vendaro::test {
 
 class TempDir {
  public:
-  TempDir();
+  TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+  // Inside `parent` rather than the system's temporary folder.
+  explicit TempDir(const std::filesystem::path& parent);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
