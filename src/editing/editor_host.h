@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "document/records.h"
+#include "editing/date_time_pattern.h"
+#include "editing/field_dialogs.h"
 
 namespace vendaro {
 
@@ -214,6 +216,8 @@ class EditorHost {
  public:
   virtual ~EditorHost() = default;
 
+  // The local date and time that date fields and inserted dates show.
+  virtual DateTime currentDateTime() { return systemDateTime(); }
   // Shows a German message; most messages have no caption.
   virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& caption = {}) = 0;
   virtual void setStatusText(int panel, const std::string& text) = 0;
@@ -255,6 +259,13 @@ class EditorHost {
   virtual int showSearchForm(TSearchForm& /*form*/) { return kSearchCancel; }
   // True when the user confirmed the (possibly shortened) list.
   virtual bool showUserDictionaryDialog(UserDictionaryDialog& /*dialog*/) { return false; }
+  // The field, date and time, form field and properties dialogs; true on OK.
+  virtual bool showFeldEinfuegenDialog(FeldEinfuegenDialog& /*dialog*/) { return false; }
+  virtual bool showUserDateTimeDialog(UserDateTimeDialog& /*dialog*/) { return false; }
+  virtual bool showDateTimeDialog(DateTimeDialog& /*dialog*/) { return false; }
+  virtual bool showInsertFormFieldDialog(InsertFormFieldDialog& /*dialog*/) { return false; }
+  virtual bool showFormDialog(FormDialog& /*dialog*/) { return false; }
+  virtual bool showDocumentPropsDialog(DocumentPropsDialog& /*dialog*/) { return false; }
   // The file dialogs; true on OK.
   virtual bool showOpenDialog(FileDialogState& /*dialog*/) { return false; }
   virtual bool showSaveDialog(FileDialogState& /*dialog*/) { return false; }

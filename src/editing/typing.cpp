@@ -8,10 +8,7 @@
 #include "editing/quotes.h"
 
 namespace vendaro {
-namespace {
 
-// Whether a cell can go in at the caret (a line one past the frame's last
-// is appended by NewChar).
 bool caretCanTakeCell(const Document& doc) {
   if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return false;
   const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
@@ -20,14 +17,6 @@ bool caretCanTakeCell(const Document& doc) {
   return doc.CurChar >= 0 && doc.CurChar <= cells;
 }
 
-struct TypedCell {
-  TCharRec* cell = nullptr;
-  bool replacedPicture = false;
-};
-
-// The cell a typed character goes into: in overwrite mode before the line's
-// end the cell at the caret, which keeps only its font; else a new cell
-// with the input font. Marks the caret line dirty.
 TypedCell cellForTyping(Document& doc, bool overwrite) {
   TypedCell typed;
   TLineRec* line = editLine(doc, caretPos(doc));
@@ -44,8 +33,6 @@ TypedCell cellForTyping(Document& doc, bool overwrite) {
   if (TLineRec* dirty = editLine(doc, caretPos(doc))) dirty->Dirty = 1;
   return typed;
 }
-
-}  // namespace
 
 void Editor::getkeysKeyPress(uint8_t ch) {
   if (RulerDragMode != kRulerDragNone || !caretInTypingFrame(doc_) || !caretCanTakeCell(doc_)) return;
