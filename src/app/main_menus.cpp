@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/editor_window.h"
+#include "app/field_menu_entries.h"
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
 #include "editing/editor.h"
@@ -21,6 +22,7 @@ MainMenus::MainMenus(MainWindow& main) : QObject(&main), main_(main) {
   buildFormatMenu();
   buildExtrasMenu();
   buildWindowMenu();
+  addFieldMenuEntries(*this, main_);
   refresh();
 }
 

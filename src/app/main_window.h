@@ -24,6 +24,7 @@ namespace vendaro {
 
 class EditorWindow;
 class FormatDialogs;
+class FieldForms;
 class FormatToolbar;
 class MainMenus;
 class OptionsDialog;
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   // The program's one printer, at the resolution the layout measures with.
   QPrinter& printer();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
+  FieldForms& fieldForms() { return *fieldForms_; }
   FormatToolbar& formatToolbar() const { return *formatToolbar_; }
 
   // --- commands ----------------------------------------------------------------
@@ -115,6 +117,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QLabel* panels_[4];
   std::unique_ptr<MainMenus> menus_;
   std::unique_ptr<FormatDialogs> formatDialogs_;
+  std::unique_ptr<FieldForms> fieldForms_;
   FormatToolbar* formatToolbar_ = nullptr;
   QTimer AutoSaveTimer;
   QPointer<EditorWindow> activeWindow_;
