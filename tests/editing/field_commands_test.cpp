@@ -207,6 +207,34 @@ TEST_F(FieldCommands, AFootnoteMarksTheSelectionStartAndAddsItsArea) {
   EXPECT_EQ(doc().GetFootNoteField(5), -1);
 }
 
+// The tenth footnote's mark is wider than the ninth's: a line whose mark
+// becomes 10 because a footnote was inserted before it is wrapped again,
+// as a complete layout would wrap it.
+TEST_F(FieldCommands, AFootnoteNumberOfAnotherWidthWrapsItsLineAgain) {
+  for (int length = 40; length < 160; ++length) {
+    editor.FormCreate();
+    doc().CurFont.Size = 10;
+    for (int k = 0; k < 8; ++k) test::appendTextLine(doc(), 0, "Absatz");
+    std::string words;
+    while (static_cast<int>(words.size()) < length) words += "nnnn ";
+    words.resize(static_cast<size_t>(length));
+    test::appendTextLine(doc(), 0, words + "mm");
+    editor.RefreshContent();
+    for (int32_t line = 0; line < 9; ++line) {
+      caretAt(line, doc().Fields[0].Lines[static_cast<size_t>(line)].CharCount());
+      editor.FussnoteEinfuegen();
+    }
+    caretAt(0, 0);
+    editor.FussnoteEinfuegen();  // the last paragraph's mark turns from 9 to 10
+    std::vector<int32_t> cells;
+    for (const TLineRec& line : std::as_const(doc().Fields[0].Lines)) cells.push_back(line.CharCount());
+    editor.RefreshContent();
+    std::vector<int32_t> complete;
+    for (const TLineRec& line : std::as_const(doc().Fields[0].Lines)) complete.push_back(line.CharCount());
+    ASSERT_EQ(cells, complete) << length;
+  }
+}
+
 TEST_F(FieldCommands, PropertiesChangeDocumentFieldsAndShowTheStatistics) {
   editor.InsertField("docinf2");
   editor.SetFileChanged(false);
