@@ -210,12 +210,12 @@ void Document::ClearAllDirtyFlags() {
     const LineList& lines = f.Lines;
     for (size_t i = 0; i < lines.size(); ++i) {
       const TLineRec& line = lines[i];
-      if (!line.Dirty && line.HoldsFields != kFieldsUnknown) continue;
+      if (!line.Dirty && line.HoldsFields.value != kFieldsUnknown) continue;
       const uint8_t holds = countedFieldCells(line);
-      if (line.Dirty || line.HoldsFields != holds) {
+      if (line.Dirty || line.HoldsFields.value != holds) {
         TLineRec& cleaned = f.Lines[i];
         cleaned.Dirty = 0;
-        cleaned.HoldsFields = holds;
+        cleaned.HoldsFields.value = holds;
       }
     }
   }

@@ -33,7 +33,7 @@ class FieldUpdate {
     const LineList& lines = doc_.Fields[frame].Lines;
     for (size_t line = 0; line < lines.size(); ++line) {
       const TLineRec& read = lines[line];
-      if (walk == FieldWalk::linesWithFields && !read.Dirty && read.HoldsFields == kHoldsNoFields) continue;
+      if (walk == FieldWalk::linesWithFields && !read.Dirty && read.HoldsFields.value == kHoldsNoFields) continue;
       updateLine(frame, line);
     }
   }
