@@ -65,7 +65,7 @@ void Editor::FeldEinfuegen() {
   std::optional<std::string> code = fieldCodeFor(dialog.category, dialog.entry);
   if (!code && (dialog.category == kCategoryDate || dialog.category == kCategoryTime)) {
     const auto pattern = askUserDateTimePattern(dialog.category == kCategoryDate ? "dd.mm.yyyy" : "HH:MM");
-    if (pattern) code = "datetime" + *pattern;
+    if (pattern) code = std::string("datetime").append(*pattern);
   }
   if (code) InsertField(*code);
 }
@@ -84,7 +84,7 @@ void Editor::DateTimeEinfuegen() {
     pattern = askUserDateTimePattern("");
   }
   if (!pattern) return;
-  if (dialog.asField) InsertField("datetime" + *pattern);
+  if (dialog.asField) InsertField(std::string("datetime").append(*pattern));
   else typeText(formatDateTime(*pattern, now));
 }
 
@@ -104,7 +104,7 @@ void Editor::FormularFeldEinfuegen() {
     host_.showMessage("Der Name des Felder darf nicht leer sein!", MessageIcon::error);
     return;
   }
-  const std::string text = dialog.content.empty() ? "{" + dialog.name + "}" : dialog.content;
+  const std::string text = dialog.content.empty() ? std::string("{").append(dialog.name).append("}") : dialog.content;
   insertFieldCell(std::string(kFormFieldPrefix) + dialog.name, text);
 }
 
