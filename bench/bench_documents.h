@@ -4,6 +4,7 @@
 // marked for layout.
 #pragma once
 
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -54,6 +55,25 @@ inline void fillWithParagraphs(Document& doc, std::mt19937& random, int paragrap
 // points in paragraphs of 200, and, when asked, a picture of about 20
 // megapixels (5472 × 3648, a smooth gradient with grain) in a frame of its
 // own across the lower half. Marked for layout.
+// Puts `count` field cells of every kind at random places of the page-1
+// body's text, the lines they go into marked dirty.
+inline void scatterFields(Document& doc, std::mt19937& random, int count) {
+  static const char* const kCodes[] = {"page", "pagecount", "autonumber", "datetimedd.mm.yyyy", "file", "filepath",
+                                       "userinf1", "docinf1", "FormFieldKunde", "dbase"};
+  LineList& lines = doc.Fields[0].Lines;
+  for (int k = 0; k < count; ++k) {
+    TLineRec& line = lines[random() % lines.size()];
+    TCharRec cell;
+    cell.Kind = kCellField;
+    cell.Ch = 'a';
+    cell.FontIndex = line.Chars.empty() ? 0 : line.Chars.front().FontIndex;
+    SetPCharText(cell.Code, kCodes[k % std::size(kCodes)]);
+    SetPCharText(cell.Text, "Feld");
+    line.Chars.insert(line.Chars.begin() + static_cast<std::ptrdiff_t>(random() % (line.Chars.size() + 1)), cell);
+    line.Dirty = 1;
+  }
+}
+
 inline Document a0PosterDocument(int characters, bool withPicture) {
   Document doc;
   doc.NewPage(true);

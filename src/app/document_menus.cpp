@@ -14,12 +14,12 @@ void MainMenus::buildInsertMenu() {
   using N = CommandNeed;
   insertMenu = main_.menuBar()->addMenu(QStringLiteral("&Einfügen"));
   QMenu* m = insertMenu;
-  commands_.later(m, "&Datum und Uhrzeit...", N::textFrame);
-  commands_.later(m, "F&eld...", N::textFrame);
-  commands_.later(m, "F&ormularfeld...", N::textFrame);
+  commands_.command(m, "&Datum und Uhrzeit...", N::textFrame, editorCommand(&Editor::DateTimeEinfuegen));
+  commands_.command(m, "F&eld...", N::textFrame, editorCommand(&Editor::FeldEinfuegen));
+  commands_.command(m, "F&ormularfeld...", N::textFrame, editorCommand(&Editor::FormularFeldEinfuegen));
   specialCharacterAction =
       commands_.command(m, "&Sonderzeichen...", N::textFrame, editorCommand(&Editor::SonderzeichenEinfuegen));
-  commands_.later(m, "&Fußnote", N::textFrame);
+  commands_.command(m, "&Fußnote", N::textFrame, editorCommand(&Editor::FussnoteEinfuegen));
   m->addSeparator();
   commands_.later(m, "&Grafik...", N::textFrame);
   for (const char* caption : {"Gr&afikfeld...", "Te&xtfeld", "&Rechteck", "Elli&pse", "Schräge &Linie",
@@ -75,8 +75,9 @@ void MainMenus::buildExtrasMenu() {
   hyphenateAction =
       checkEntry(language, "&Automatische Silbentrennung", N::document, editorCommand(&Editor::toggleAutoHyphenate));
   extrasMenu->addSeparator();
-  commands_.later(extrasMenu, "&Wörter zählen...", N::document);
-  commands_.later(extrasMenu, "&Formulardialog...", N::document);
+  commands_.command(extrasMenu, "&Wörter zählen...", N::document,
+                    [this] { editorCommand([](Editor& e) { e.DokumentEigenschaften(1); }); });
+  commands_.command(extrasMenu, "&Formulardialog...", N::document, editorCommand(&Editor::Formulardialog));
   extrasMenu->addSeparator();
   optionsAction = commands_.command(extrasMenu, "&Optionen...", N::nothing, [this] { main_.Optionen1Click(); });
 }

@@ -10,6 +10,7 @@
 #include "app/columns_dialog.h"
 #include "app/context_menu.h"
 #include "app/file_dialogs.h"
+#include "app/field_forms.h"
 #include "app/format_dialogs.h"
 #include "app/format_toolbar.h"
 #include "app/main_menus.h"
@@ -290,6 +291,21 @@ bool EditorWindow::showInsertTableColsDialog(InsertTableRowsDialog& dialog) {
 }
 
 bool EditorWindow::showTableCellDialog(TTableCellForm& dialog) { return TableDialogs::of(main_).cells().edit(dialog); }
+
+bool EditorWindow::showFeldEinfuegenDialog(FeldEinfuegenDialog& dialog) {
+  return main_.fieldForms().feldEinfuegen().edit(dialog);
+}
+bool EditorWindow::showUserDateTimeDialog(UserDateTimeDialog& dialog) {
+  return main_.fieldForms().userDateTime().edit(dialog);
+}
+bool EditorWindow::showDateTimeDialog(DateTimeDialog& dialog) { return main_.fieldForms().dateTime().edit(dialog); }
+bool EditorWindow::showInsertFormFieldDialog(InsertFormFieldDialog& dialog) {
+  return main_.fieldForms().insertFormField().edit(dialog);
+}
+bool EditorWindow::showFormDialog(FormDialog& dialog) { return main_.fieldForms().formDialog().edit(dialog); }
+bool EditorWindow::showDocumentPropsDialog(DocumentPropsDialog& dialog) {
+  return main_.fieldForms().documentProps().edit(dialog);
+}
 
 bool EditorWindow::showVorlagenNameDialog(VorlagenNameDialog& dialog) {
   return main_.formatDialogs().styleName().edit(dialog);

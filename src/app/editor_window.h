@@ -75,6 +75,12 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   bool showTabulatorDialog(TabulatorDialog& dialog) override;
   bool showNummerierungDialog(NummerierungDialog& dialog) override;
   bool showSpaltenDialog(SpaltenDialog& dialog) override;
+  bool showFeldEinfuegenDialog(FeldEinfuegenDialog& dialog) override;
+  bool showUserDateTimeDialog(UserDateTimeDialog& dialog) override;
+  bool showDateTimeDialog(DateTimeDialog& dialog) override;
+  bool showInsertFormFieldDialog(InsertFormFieldDialog& dialog) override;
+  bool showFormDialog(FormDialog& dialog) override;
+  bool showDocumentPropsDialog(DocumentPropsDialog& dialog) override;
   bool showVorlagenNameDialog(VorlagenNameDialog& dialog) override;
   bool showVorlagenVerwaltenDialog(VorlagenVerwaltenDialog& dialog) override;
   int screenDpi() const override;

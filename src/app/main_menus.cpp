@@ -91,7 +91,8 @@ void MainMenus::buildFileMenu() {
   printAction = commands_.command(m, "&Drucken...", N::document, [this] { main_.DruckenM1Click(); },
                                   Qt::CTRL | Qt::Key_P);
   m->addSeparator();
-  commands_.later(m, "&Eigenschaften...", N::document);
+  commands_.command(m, "&Eigenschaften...", N::document,
+                    [this] { editorCommand([](Editor& e) { e.DokumentEigenschaften(0); }); });
   m->addSeparator();
   exitAction = commands_.command(m, "&Beenden", N::nothing, [this] { main_.close(); }, Qt::ALT | Qt::Key_F4);
   connect(fileMenu, &QMenu::aboutToShow, this, &MainMenus::File1Click);

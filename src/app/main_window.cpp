@@ -12,6 +12,7 @@
 
 #include "app/editor_window.h"
 #include "app/file_dialogs.h"
+#include "app/field_forms.h"
 #include "app/format_dialogs.h"
 #include "app/format_toolbar.h"
 #include "app/main_menus.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(std::vector<std::string> arguments)
   panels_[2]->setAlignment(Qt::AlignCenter);
   menus_ = std::make_unique<MainMenus>(*this);
   formatDialogs_ = std::make_unique<FormatDialogs>(*this);
+  fieldForms_ = std::make_unique<FieldForms>(*this);
   addToolBars();
   connect(documents_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
   connect(&AutoSaveTimer, &QTimer::timeout, this, [this] { shell_.AutoSaveTimerTimer(); });

@@ -26,6 +26,7 @@ namespace vendaro {
 class DrawingToolbar;
 class EditorWindow;
 class FormatDialogs;
+class FieldForms;
 class FormatToolbar;
 class SpacingToolbar;
 class StandardToolbar;
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   // The program's one printer, at the resolution the layout measures with.
   QPrinter& printer();
   FormatDialogs& formatDialogs() { return *formatDialogs_; }
+  FieldForms& fieldForms() { return *fieldForms_; }
   FormatToolbar& formatToolbar() const { return *formatToolbar_; }
   StandardToolbar& standardToolbar() const { return *standardToolbar_; }
   DrawingToolbar& drawingToolbar() const { return *drawingToolbar_; }
@@ -154,6 +156,7 @@ class MainWindow : public QMainWindow, public ShellHost {
   QLabel* panels_[4];
   std::unique_ptr<MainMenus> menus_;
   std::unique_ptr<FormatDialogs> formatDialogs_;
+  std::unique_ptr<FieldForms> fieldForms_;
   FormatToolbar* formatToolbar_ = nullptr;
   StandardToolbar* standardToolbar_ = nullptr;
   DrawingToolbar* drawingToolbar_ = nullptr;

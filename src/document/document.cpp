@@ -196,9 +196,31 @@ void setEveryDirtyFlag(std::vector<TFieldRec>& fields, uint8_t dirty) {
       if (lines[i].Dirty != dirty) f.Lines[i].Dirty = dirty;
   }
 }
+
+uint8_t countedFieldCells(const TLineRec& line) {
+  const bool any = std::any_of(line.Chars.begin(), line.Chars.end(), [](const TCharRec& c) { return c.Kind == kCellField; });
+  return any ? kHoldsFields : kHoldsNoFields;
+}
 }  // namespace
 
-void Document::ClearAllDirtyFlags() { setEveryDirtyFlag(Fields, 0); }
+// A line is dirty exactly when its cells may have changed since it was last
+// laid out, so that is when its field count is brought up to date.
+void Document::ClearAllDirtyFlags() {
+  for (TFieldRec& f : Fields) {
+    const LineList& lines = f.Lines;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const TLineRec& line = lines[i];
+      if (!line.Dirty && line.HoldsFields.value != kFieldsUnknown) continue;
+      const uint8_t holds = countedFieldCells(line);
+      if (line.Dirty || line.HoldsFields.value != holds) {
+        TLineRec& cleaned = f.Lines[i];
+        cleaned.Dirty = 0;
+        cleaned.HoldsFields.value = holds;
+      }
+    }
+  }
+}
+
 void Document::SetAllDirtyFlags() { setEveryDirtyFlag(Fields, 1); }
 
 void Document::RenderChar(TCharRec& cell, bool superscript, std::string_view text) {

@@ -98,6 +98,18 @@ struct TCharRec {
   bool operator==(const TCharRec&) const = default;
 };
 
+// `TLineRec::HoldsFields`: not yet counted (a line made outside layout), or
+// whether the line held a field cell when layout last left it.
+enum HoldsFieldsValue : uint8_t { kHoldsNoFields = 0, kHoldsFields = 1, kFieldsUnknown = 2 };
+
+// A value worked out from a record's other fields and kept to save work:
+// two records that differ only in it are the same record.
+template <typename T>
+struct CachedValue {
+  T value{};
+  bool operator==(const CachedValue&) const { return true; }
+};
+
 struct TLineRec {
   std::vector<TCharRec> Chars;
   int32_t LineEnd = kLineEndSoft;
@@ -129,6 +141,9 @@ struct TLineRec {
   int32_t ColumnBreaks = 0;
   uint8_t Hyphenated = 0;
   uint8_t MouseMark = 0;
+  // Whether the cells hold fields, as counted when the line was last
+  // cleaned after layout; lets the field update skip the other lines.
+  CachedValue<uint8_t> HoldsFields{kFieldsUnknown};
 
   int32_t CharCount() const { return static_cast<int32_t>(Chars.size()); }
   bool operator==(const TLineRec&) const = default;

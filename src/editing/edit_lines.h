@@ -28,6 +28,19 @@ inline bool caretInTypingFrame(const Document& doc) {
   return frame.FieldType <= kFieldFooter || (frame.FieldType == kFieldTextBox && !frame.ObjSelected);
 }
 
+// Whether a cell can go in at the caret (a line one past the frame's last
+// is appended by NewChar).
+bool caretCanTakeCell(const Document& doc);
+
+// The cell a typed character, an inserted field or a pasted picture goes into: in overwrite
+// mode before the line's end the cell at the caret, which keeps only its
+// font; else a new cell with the input font. Marks the caret line dirty.
+struct TypedCell {
+  TCharRec* cell = nullptr;
+  bool replacedPicture = false;
+};
+TypedCell cellForTyping(Document& doc, bool overwrite);
+
 // One line group up or down in the column of `pos` (a table cell's text runs
 // down its column through the row's groups); false at the ends of the flow.
 inline bool lineAbove(const Document& doc, TextPos& pos) {
@@ -53,14 +66,6 @@ inline const TCharRec* cellBefore(const Document& doc, const TextPos& pos) {
   return &prev.Chars.back();
 }
 
-// The cell a typed character or inserted picture goes into: in overwrite
-// mode before the line's end the cell at the caret, which keeps only its
-// font; else a new cell with the input font. Marks the caret line dirty.
-struct TypedCell {
-  TCharRec* cell = nullptr;
-  bool replacedPicture = false;
-};
-TypedCell cellForTyping(Document& doc, bool overwrite);
 // Measures a character cell as typing does: a tab gets the width layout
 // replaces and the line's height.
 void measureTypedCell(Document& doc, TCharRec& cell);

@@ -5,7 +5,10 @@
 namespace vendaro {
 
 Editor::Editor(EditorHost& host, ProgramServices& services)
-    : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage, &services.spelling) {}
+    : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage, &services.spelling) {
+  fieldSources_.clock = [this] { return host_.currentDateTime(); };
+  fieldRefreshHook_ = [this](Document& doc) { FelderAktuallisieren(doc, fieldSources_); };
+}
 
 void Editor::FormCreate() {
   doc_.FreeFields();

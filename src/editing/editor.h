@@ -3,6 +3,7 @@
 // It reaches the world only through its EditorHost.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "document/text_pos.h"
 #include "editing/character_format.h"
 #include "editing/editor_host.h"
+#include "editing/field_update.h"
 #include "editing/key_commands.h"
 #include "editing/program_services.h"
 #include "editing/ruler_drag.h"
@@ -72,8 +74,13 @@ class Editor {
   // list) or the lines' marks may be stale (a restored undo step): the next
   // layout checks every line, not only those it lays out.
   void recheckSpelling() { spellingRecheck_ = true; }
-  // Field texts are brought up to date through this hook before each layout.
+  // Field texts are brought up to date through this hook before each layout;
+  // the editor installs FelderAktuallisieren with the host's clock.
   void setFieldRefreshHook(std::function<void(Document&)> hook) { fieldRefreshHook_ = std::move(hook); }
+  // The user's name, initials and address (code page 1252) that user
+  // information fields show.
+  void setUserInfo(const std::array<std::string, 3>& info) { fieldSources_.userInfo = info; }
+  const FieldSources& fieldSources() const { return fieldSources_; }
   // A reader replaced the document: hyphenation follows the file's language,
   // the whole text is laid out and the input font is taken at the caret.
   void documentLoaded();
@@ -254,6 +261,24 @@ class Editor {
   // FormResize; anything else is ignored.
   enum class ZoomChoice { ignored, fixed, fitting };
   ZoomChoice applyZoomText(std::string_view text);
+  // --- fields, footnotes and properties (field_commands.cpp,
+  // footnote_commands.cpp, document_properties.cpp) --------------------------
+  // A field cell with `code` at the caret, one undo step "Feld einfügen"; the
+  // layout that follows gives it its text.
+  void InsertField(std::string_view code);
+  void Seitenzahleinfuegen();
+  // The field dialog, and the date and time dialog, which inserts a field
+  // or types the date as text.
+  void FeldEinfuegen();
+  void DateTimeEinfuegen();
+  // A named form field, and the dialog that fills every form field.
+  void FormularFeldEinfuegen();
+  void Formulardialog();
+  // A footnote reference at the caret (the start of a selection) and its
+  // footnote area on the caret's page.
+  void FussnoteEinfuegen();
+  // The properties dialog on page 0 ("Infos") or 1 ("Statistik").
+  void DokumentEigenschaften(int page);
 
   // --- painting (editor_painting.cpp) ---------------------------------------
   // Paints the pages the viewport shows (screen) or one page (print); shows
@@ -359,6 +384,11 @@ class Editor {
   bool tableCellAtCaret(bool withMessage);
   void finishTableCommand(const TextPos& caret);
   void showRulerGuide();
+  void insertFieldCell(std::string_view code, std::string_view text);
+  // The user's own pattern, asked for with `preset`; none when cancelled or
+  // empty (which is refused with a message).
+  std::optional<std::string> askUserDateTimePattern(std::string_view preset);
+  void typeText(std::string_view text);
 
   EditorHost& host_;
   ProgramServices& services_;
@@ -372,6 +402,7 @@ class Editor {
   std::function<bool(std::string_view)> spellingHook_;
   bool spellingRecheck_ = true;
   std::function<void(Document&)> fieldRefreshHook_;
+  FieldSources fieldSources_;
   UndoHistory undo_;
   TypingOptions ownTypingOptions_;
   TypingOptions* typingOptions_ = &ownTypingOptions_;

@@ -11,6 +11,8 @@
 
 #include "document/records.h"
 #include "editing/table_cell_form.h"
+#include "editing/date_time_pattern.h"
+#include "editing/field_dialogs.h"
 
 namespace vendaro {
 
@@ -251,6 +253,8 @@ class EditorHost {
  public:
   virtual ~EditorHost() = default;
 
+  // The local date and time that date fields and inserted dates show.
+  virtual DateTime currentDateTime() { return systemDateTime(); }
   // Shows a German message; most messages have no caption.
   virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& caption = {}) = 0;
   virtual void setStatusText(int panel, const std::string& text) = 0;
@@ -297,6 +301,13 @@ class EditorHost {
   virtual bool showInsertTableLinesDialog(InsertTableRowsDialog& /*dialog*/) { return false; }
   virtual bool showInsertTableColsDialog(InsertTableRowsDialog& /*dialog*/) { return false; }
   virtual bool showTableCellDialog(TTableCellForm& /*dialog*/) { return false; }
+  // The field, date and time, form field and properties dialogs; true on OK.
+  virtual bool showFeldEinfuegenDialog(FeldEinfuegenDialog& /*dialog*/) { return false; }
+  virtual bool showUserDateTimeDialog(UserDateTimeDialog& /*dialog*/) { return false; }
+  virtual bool showDateTimeDialog(DateTimeDialog& /*dialog*/) { return false; }
+  virtual bool showInsertFormFieldDialog(InsertFormFieldDialog& /*dialog*/) { return false; }
+  virtual bool showFormDialog(FormDialog& /*dialog*/) { return false; }
+  virtual bool showDocumentPropsDialog(DocumentPropsDialog& /*dialog*/) { return false; }
   // The file dialogs; true on OK.
   virtual bool showOpenDialog(FileDialogState& /*dialog*/) { return false; }
   virtual bool showSaveDialog(FileDialogState& /*dialog*/) { return false; }

@@ -8,10 +8,7 @@
 #include "editing/quotes.h"
 
 namespace vendaro {
-namespace {
 
-// Whether a cell can go in at the caret (a line one past the frame's last
-// is appended by NewChar).
 bool caretCanTakeCell(const Document& doc) {
   if (doc.CurField < 0 || doc.CurField >= doc.FieldCount()) return false;
   const TFieldRec& frame = doc.Fields[static_cast<size_t>(doc.CurField)];
@@ -19,8 +16,6 @@ bool caretCanTakeCell(const Document& doc) {
   const int32_t cells = doc.CurLine < frame.LineCount() ? frame.Lines[static_cast<size_t>(doc.CurLine)].CharCount() : 0;
   return doc.CurChar >= 0 && doc.CurChar <= cells;
 }
-
-}  // namespace
 
 TypedCell cellForTyping(Document& doc, bool overwrite) {
   TypedCell typed;

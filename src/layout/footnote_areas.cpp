@@ -19,13 +19,17 @@ double areaHeight(const LayoutRun& run, int32_t index) {
 }
 
 // Numbers mark `cell` of line `line`; the line is written only when the
-// mark changes, so that an unchanged line stays shared with undo steps.
-void showNumber(Document& doc, LineList& lines, size_t line, size_t cell, int32_t number) {
+// mark changes, so that an unchanged line stays shared with undo steps. A
+// mark that changes width (9 to 10) leaves its line wrapped for the old
+// width, which the run reports so that the line is wrapped again.
+void showNumber(LayoutRun& run, LineList& lines, size_t line, size_t cell, int32_t number) {
   const TCharRec& mark = std::as_const(lines)[line].Chars[cell];
   TCharRec shown = mark;
   shown.ShownNumber = static_cast<uint16_t>(number);
-  doc.RenderChar(shown, true, std::to_string(number));
-  if (!(shown == mark)) lines[line].Chars[cell] = std::move(shown);
+  run.doc.RenderChar(shown, true, std::to_string(number));
+  if (shown == mark) return;
+  if (shown.CharWidth != mark.CharWidth) run.footnoteMarkResized = true;
+  lines[line].Chars[cell] = std::move(shown);
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ void placeFootnotes(LayoutRun& run, int32_t field, size_t line, double& availabl
       // A second reference to an area already placed in this run (a copied
       // mark) shows the same number and takes no more room.
       const auto placed = run.footnoteNumbers.find(index);
-      if (placed != run.footnoteNumbers.end()) showNumber(doc, lines, line, cell, placed->second);
+      if (placed != run.footnoteNumbers.end()) showNumber(run, lines, line, cell, placed->second);
       continue;
     }
     const double height = areaHeight(run, index);
@@ -89,12 +93,12 @@ void placeFootnotes(LayoutRun& run, int32_t field, size_t line, double& availabl
 
     const int32_t number = run.nextFootnoteNumber++;
     run.footnoteNumbers[index] = number;
-    showNumber(doc, lines, line, cell, number);
+    showNumber(run, lines, line, cell, number);
     const LineList& areaLines = area.Lines;
     for (size_t areaLine = 0; areaLine < areaLines.size(); ++areaLine)
       for (size_t k = 0; k < areaLines[areaLine].Chars.size(); ++k) {
         const TCharRec& mark = areaLines[areaLine].Chars[k];
-        if (mark.Kind == kCellNoteNumber && mark.ShownNumber != number) showNumber(doc, area.Lines, areaLine, k, number);
+        if (mark.Kind == kCellNoteNumber && mark.ShownNumber != number) showNumber(run, area.Lines, areaLine, k, number);
       }
 
     for (int32_t earlier : onPage.areas) {

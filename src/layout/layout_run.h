@@ -43,6 +43,9 @@ struct LayoutRun {
   std::map<int32_t, PageFootnotes> pageFootnotes;
   // Number shown by each footnote area placed in this run, by frame index.
   std::map<int32_t, int32_t> footnoteNumbers;
+  // A footnote mark took a number of another width: its line must be
+  // wrapped again.
+  bool footnoteMarkResized = false;
   // Height of each footnote area, by frame index, as sized from its lines
   // (kept exact rather than recovered from the area's edges).
   std::map<int32_t, double> footnoteHeights;

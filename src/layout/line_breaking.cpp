@@ -2,6 +2,8 @@
 // its own unit (chain gathering, joining, wrapping, pagination, clean-up).
 #include "layout/line_breaking.h"
 
+#include <algorithm>
+
 #include "layout/layout_run.h"
 
 namespace vendaro {
@@ -21,7 +23,10 @@ double columnWidth(double textWidth, const TLineRec& line) {
   return (textWidth - (line.ColumnCount - 1) * line.ColumnGap) / line.ColumnCount;
 }
 
-void MakeSoftEnters(const LayoutContext& ctx) {
+namespace {
+
+// One layout run; true when a footnote mark changed width on the way.
+bool layOutOnce(const LayoutContext& ctx) {
   Document& doc = ctx.doc;
   LayoutRun run(ctx);
   if (ctx.refreshFields) ctx.refreshFields(doc);
@@ -37,6 +42,33 @@ void MakeSoftEnters(const LayoutContext& ctx) {
   sizeFootnoteAreas(run);
   paginate(run);
   cleanUpLayout(run);
+  return run.footnoteMarkResized;
+}
+
+bool isNoteMark(const TCharRec& cell) { return cell.Kind == kCellNoteRef || cell.Kind == kCellNoteNumber; }
+
+void markLinesWithNoteMarks(Document& doc) {
+  for (TFieldRec& frame : doc.Fields) {
+    const LineList& lines = frame.Lines;
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (std::any_of(lines[i].Chars.begin(), lines[i].Chars.end(), isNoteMark)) frame.Lines[i].Dirty = 1;
+  }
+}
+
+// Marks are numbered while pages are filled, after their lines were
+// wrapped; a mark that grew or shrank has its line wrapped once more. The
+// numbers rarely change again then, but a reference that moves to another
+// page could renumber, so the passes are bounded.
+constexpr int kFootnoteNumberingPasses = 3;
+
+}  // namespace
+
+void MakeSoftEnters(const LayoutContext& ctx) {
+  bool resized = layOutOnce(ctx);
+  for (int pass = 1; resized && pass < kFootnoteNumberingPasses; ++pass) {
+    markLinesWithNoteMarks(ctx.doc);
+    resized = layOutOnce(ctx);
+  }
 }
 
 }  // namespace vendaro

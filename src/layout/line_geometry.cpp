@@ -185,7 +185,9 @@ class GeometryBuilder {
   // Page-number fields show the page being painted. In a frame shown on
   // several pages the number differs from page to page; re-laying out for
   // each would never end, so such a field keeps the width it was laid out
-  // with.
+  // with. Elsewhere a number that fits the room layout reserved (the widest
+  // page number up to this page) keeps that room too: shrinking the cell
+  // would ask for a layout that widens it again, back and forth for ever.
   void updatePageFields(size_t index) {
     const std::string number = std::to_string(page_ + 1);
     for (size_t k = 0; k < frame_.Lines[index].Chars.size(); ++k) {
@@ -197,7 +199,8 @@ class GeometryBuilder {
       if (frame_.ShowOn != kShowOnOnePage && frame_.FieldType != kFieldBody) continue;
       const double before = cell.CharWidth;
       doc_->RenderChar(cell, false, number);
-      if (std::fabs(cell.CharWidth - before) > 1e-9) effects_->fieldWidthChanged = true;
+      if (cell.CharWidth <= before + 1e-9) cell.CharWidth = before;
+      else effects_->fieldWidthChanged = true;
     }
   }
 

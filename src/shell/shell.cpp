@@ -61,6 +61,7 @@ void Shell::settingsChanged() {
 void Shell::applySettings(Editor& editor) const {
   editor.setMaxUndoSteps(settings_.MaxUndoSteps);
   editor.typingOptions().QuoteStyle = settings_.QuoteStyle;
+  editor.setUserInfo({settings_.UserName, settings_.UserInitials, settings_.UserAddress});
   ViewOptions& view = editor.viewOptions();
   view.ShowTabs = settings_.ShowTabs;
   view.ShowSpaces = settings_.ShowSpaces;

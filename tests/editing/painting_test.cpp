@@ -354,6 +354,8 @@ TEST_F(Painting, KeepAspectPictureTakesFullWidth) {
 }
 
 TEST_F(Painting, PageNumberFieldsShowThePageAndAskForLayout) {
+  // The painter on its own: without the field update reserving room first.
+  editor.setFieldRefreshHook({});
   TLineRec& line = doc().Fields[0].Lines[0];
   TCharRec field;
   field.Kind = kCellField;

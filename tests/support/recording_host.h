@@ -45,6 +45,18 @@ class RecordingHost : public EditorHost {
   Answer<InsertTableRowsDialog> insertTableLines;
   Answer<InsertTableRowsDialog> insertTableCols;
   Answer<TTableCellForm> tableCell;
+  Answer<FeldEinfuegenDialog> feldEinfuegen;
+  Answer<UserDateTimeDialog> userDateTime;
+  Answer<DateTimeDialog> dateTime;
+  Answer<InsertFormFieldDialog> insertFormField;
+  Answer<FormDialog> formDialog;
+  Answer<DocumentPropsDialog> documentProps;
+  bool showFeldEinfuegenDialog(FeldEinfuegenDialog& d) override { return answer(feldEinfuegen, d); }
+  bool showUserDateTimeDialog(UserDateTimeDialog& d) override { return answer(userDateTime, d); }
+  bool showDateTimeDialog(DateTimeDialog& d) override { return answer(dateTime, d); }
+  bool showInsertFormFieldDialog(InsertFormFieldDialog& d) override { return answer(insertFormField, d); }
+  bool showFormDialog(FormDialog& d) override { return answer(formDialog, d); }
+  bool showDocumentPropsDialog(DocumentPropsDialog& d) override { return answer(documentProps, d); }
   bool showZeichenDialog(ZeichenDialog& d) override { return answer(zeichen, d); }
   bool showAbsatzDialog(AbsatzDialog& d) override { return answer(absatz, d); }
   bool showTabulatorDialog(TabulatorDialog& d) override { return answer(tabulator, d); }
@@ -57,6 +69,11 @@ class RecordingHost : public EditorHost {
   bool showInsertTableColsDialog(InsertTableRowsDialog& d) override { return answer(insertTableCols, d); }
   bool showTableCellDialog(TTableCellForm& d) override { return answer(tableCell, d); }
   void toolbarFontChanged(const ToolbarFontState& state) override { toolbarStates.push_back(state); }
+  DateTime currentDateTime() override { return clock; }
+
+  // The fixed time date fields and inserted dates show: Saturday 7 March
+  // 2026, 09:05:04.003.
+  DateTime clock{2026, 3, 7, 9, 5, 4, 3, 6};
 
   std::vector<Message> messages;
   std::vector<ToolbarFontState> toolbarStates;
