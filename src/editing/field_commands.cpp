@@ -32,7 +32,7 @@ void Editor::insertFieldCell(std::string_view code, std::string_view text) {
   MakeCopyForUndo("Feld einf\xFCgen");
   if (isThereAmarking(doc_)) DeleteMarking();
   doc_.CaretAtLineEnd = 0;
-  const TypedCell typed = cellForTyping(doc_, typingOptions_.OverwriteMode);
+  const TypedCell typed = cellForTyping(doc_, typingOptions_->OverwriteMode);
   if (!typed.cell) return;
   TCharRec& cell = *typed.cell;
   cell.Kind = kCellField;

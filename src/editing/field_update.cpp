@@ -45,7 +45,7 @@ class FieldUpdate {
       if (cell.Kind != kCellField) continue;
       std::optional<std::string> text = textFor(doc_.Fields[frame], cell);
       if (!text) continue;
-      if (text->empty()) *text = " ";
+      if (text->empty()) text->push_back(' ');
       if (cell.Text && *cell.Text == *text) continue;
       store(frame, line, k, *text);
     }
