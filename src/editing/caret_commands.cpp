@@ -51,12 +51,14 @@ void Editor::WortMarkieren() {
   vendaro::WortMarkieren(doc_);
   host_.requestRepaint();
   host_.scrollCaretIntoView();
+  SmallOvertakeFont();
 }
 
 void Editor::AbsatzMarkieren() {
   vendaro::AbsatzMarkieren(doc_);
   host_.requestRepaint();
   host_.scrollCaretIntoView();
+  SmallOvertakeFont();
 }
 
 }  // namespace vendaro

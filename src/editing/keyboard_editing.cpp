@@ -136,6 +136,7 @@ void Editor::selectAll() {
   setCaret(doc_, {last, line, tail.LineCount() > 0 ? tail.Lines.back().CharCount() : 0});
   host_.requestRepaint();
   host_.scrollCaretIntoView();
+  OvertakeFont();  // the bars follow: cut and copy now have a selection
 }
 
 // The hyphenation mark of the cell after the caret; at a line's end that is
