@@ -1,6 +1,8 @@
 #include "editing/field_update.h"
 
 #include <filesystem>
+#include <string>
+#include <unordered_map>
 
 #include "editing/page_number_width.h"
 #include "platform/code_pages.h"
@@ -61,11 +63,23 @@ class FieldUpdate {
     if (cell.CharWidth != width || cell.CharHeight != height) written.Dirty = 1;
   }
 
+  // Every field but a running number shows the same text wherever its
+  // code (and, for a page number, font and page) is the same: each is
+  // worked out once per update, however many cells show it.
   std::optional<std::string> textFor(const TFieldRec& frame, const TCharRec& cell) {
     const std::string_view code = textOf(cell.Code);
+    if (code == "autonumber") return std::to_string(++autonumber_);
+    std::string key(code);
+    if (code == "page") key += '\0' + std::to_string(cell.FontIndex) + '\0' + std::to_string(frame.PageNo);
+    if (const auto known = memo_.find(key); known != memo_.end()) return known->second;
+    std::optional<std::string> text = computeText(frame, cell, code);
+    memo_.emplace(std::move(key), text);
+    return text;
+  }
+
+  std::optional<std::string> computeText(const TFieldRec& frame, const TCharRec& cell, std::string_view code) {
     if (code == "page") return widestPageNumber(doc_, cell.FontIndex, static_cast<int64_t>(frame.PageNo) + 1);
     if (code == "pagecount") return std::to_string(doc_.GetAnzPages());
-    if (code == "autonumber") return std::to_string(++autonumber_);
     if (code.starts_with("datetime")) return formatDateTime(code.substr(8), now());
     if (code == "file" || code == "filepath") return fileFieldText(doc_, code == "filepath");
     if (code.starts_with("userinf")) {
@@ -85,6 +99,7 @@ class FieldUpdate {
   const FieldSources& sources_;
   int64_t autonumber_ = 0;
   std::optional<DateTime> now_;
+  std::unordered_map<std::string, std::optional<std::string>> memo_;
 };
 
 }  // namespace
