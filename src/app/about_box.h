@@ -10,7 +10,7 @@ class QLabel;
 
 namespace vendaro {
 
-inline constexpr char kProjectWebPage[] = "https://www.tor-mel.de/";
+inline constexpr char kProjectWebPage[] = "https://vendaro.org/";  // as in the package metadata
 
 // `text` with its placeholder "XXXX" replaced by `year`.
 QString withYear(QString text, int year);
