@@ -347,7 +347,8 @@ class EmfPlayer {
     const double start = in.f32(), sweep = in.f32();
     if (in.failed() || !std::isfinite(start) || !std::isfinite(sweep)) return fail(), true;
     const double a = start * 3.14159265358979323846 / 180, b = (start + sweep) * 3.14159265358979323846 / 180;
-    const LogicalRect box{int32_t(c.x - radius), int32_t(c.y - radius), int32_t(c.x + radius), int32_t(c.y + radius)};
+    const LogicalRect box{clampCoordinate(c.x - radius), clampCoordinate(c.y - radius), clampCoordinate(c.x + radius),
+                         clampCoordinate(c.y + radius)};
     painter_.lineTo({c.x + radius * std::cos(a), c.y - radius * std::sin(a)});
     painter_.arc(ArcKind::arc, box, {c.x + radius * std::cos(a), c.y - radius * std::sin(a)},
                  {c.x + radius * std::cos(b), c.y - radius * std::sin(b)});
@@ -468,7 +469,7 @@ class EmfPlayer {
       cySrc = in.i32();
     }
     if (in.failed()) return true;
-    const LogicalRect dest{x, y, x + cx, y + cy};
+    const LogicalRect dest{x, y, clampCoordinate(double(x) + cx), clampCoordinate(double(y) + cy)};
     if (sizeInfo == 0) {
       if (!painter_.patBlt(dest, rop)) fail();
       return true;

@@ -307,7 +307,8 @@ void Painter::arc(ArcKind kind, const LogicalRect& r, CanvasPoint start, CanvasP
 
 void Painter::setPixel(CanvasPoint p, uint32_t color) {
   const CanvasPoint d = toDevice(p);
-  const int x = static_cast<int>(std::floor(d.x)), y = static_cast<int>(std::floor(d.y));
+  const int x = clampCoordinate(std::floor(d.x)), y = clampCoordinate(std::floor(d.y));
+  if (x == INT32_MAX || y == INT32_MAX) return;
   canvas_.fillRect({x, y, x + 1, y + 1}, color);
 }
 

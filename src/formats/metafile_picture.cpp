@@ -89,7 +89,8 @@ PixelSize metafilePixelSize(std::span<const uint8_t> bytes, const MetafileDispla
     width = std::min(width, std::floor(kMetafileMaxPixels / height));
     height = std::min(height, std::floor(kMetafileMaxPixels / width));
   }
-  return {static_cast<int>(width), static_cast<int>(height)};
+  return {metafile::clampCoordinate(std::min<double>(width, kMetafileMaxPixels)),
+          metafile::clampCoordinate(std::min<double>(height, kMetafileMaxPixels))};
 }
 
 bool metafileToPicture(std::span<const uint8_t> bytes, FontEngine& fonts, RasterTarget* raster, TPictureRec& out,

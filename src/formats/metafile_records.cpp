@@ -105,7 +105,8 @@ uint32_t walkRecords(std::span<const uint8_t> bytes, const Header& header,
   uint32_t count = 0;
   const bool wmf = header.kind == Kind::wmf;
   const size_t headerBytes = wmf ? 6 : 8;
-  while (count < kMaxRecords && bytes.size() - at >= headerBytes) {
+  // A header may name a first record beyond the bytes there are.
+  while (count < kMaxRecords && at <= bytes.size() && bytes.size() - at >= headerBytes) {
     ByteReader in(bytes.data() + at, bytes.size() - at);
     uint64_t length = 0;
     uint32_t type = 0;

@@ -32,6 +32,15 @@ struct LogicalRect {
   int64_t height() const { return int64_t{bottom} - top; }
 };
 
+// A coordinate worked out in floating point or wider integers, brought
+// into the 32-bit range before it becomes one (a damaged record may hold
+// anything).
+inline int32_t clampCoordinate(double value) {
+  if (!(value > -2147483648.0)) return value != value ? 0 : INT32_MIN;
+  if (value >= 2147483647.0) return INT32_MAX;
+  return static_cast<int32_t>(value);
+}
+
 struct Header {
   Kind kind = Kind::wmf;
   size_t firstRecord = 0;      // byte offset of the first record
