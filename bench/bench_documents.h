@@ -10,6 +10,7 @@
 
 #include "document/document.h"
 #include "document/page_setup.h"
+#include "editing/editor_host.h"
 #include "platform/dib.h"
 
 namespace vendaro::bench {
@@ -113,5 +114,14 @@ inline Document a0PosterDocument(int characters, bool withPicture) {
   frame.Lines[0].Chars.push_back(cell);
   return doc;
 }
+
+// A host that shows nothing and answers no dialog: the commands run as
+// they would with every message dismissed.
+class QuietHost : public EditorHost {
+ public:
+  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
+  void setStatusText(int, const std::string&) override {}
+  void setCaption(const std::string&) override {}
+};
 
 }  // namespace vendaro::bench

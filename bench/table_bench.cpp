@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "bench_documents.h"
 #include "document/caret_moves.h"
 #include "editing/editor.h"
 #include "layout/table_tracks.h"
@@ -14,11 +15,9 @@
 namespace vendaro {
 namespace {
 
-class QuietHost : public EditorHost {
+// Answers the cell dialog with "Kasten".
+class QuietHost : public bench::QuietHost {
  public:
-  void showMessage(const std::string&, MessageIcon, const std::string&) override {}
-  void setStatusText(int, const std::string&) override {}
-  void setCaption(const std::string&) override {}
   bool showTableCellDialog(TTableCellForm& form) override {
     form.presetKasten();
     return true;
