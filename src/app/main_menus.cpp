@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/mdi_arrangement.h"
 #include "app/qt_clipboard.h"
+#include "app/scan_commands.h"
 #include "app/standard_toolbar.h"
 #include "editing/clipboard_enabling.h"
 #include "editing/editor.h"
@@ -80,8 +81,9 @@ void MainMenus::buildFileMenu() {
   saveAsAction = commands_.command(m, "Speichern &unter...", N::document, [this] { main_.FileSaveAs1Execute(); });
   pdfExportAction = commands_.command(m, "PDF-Export...", N::document, [this] { main_.PDFExport1Execute(); });
   m->addSeparator();
-  commands_.later(m, "Bild scannen (TWAIN)...", N::document);
-  commands_.later(m, "Scanner wählen (TWAIN)...", N::document);
+  auto* scanning = new ScanCommands(main_, this);
+  commands_.command(m, "Bild scannen (TWAIN)...", N::document, [scanning] { scanning->BildScannen(); });
+  commands_.command(m, "Scanner wählen (TWAIN)...", N::document, [scanning] { scanning->ScannerWaehlen(); });
   m->addSeparator();
   pageSetupAction = commands_.command(m, "Seite ein&richten...", N::document, [this] { main_.SeiteeinrichtenM1Click(); });
   pageViewAction = commands_.command(m, "Seitenansic&ht", N::document, [this] { main_.SeitenansichtM1Click(); });
