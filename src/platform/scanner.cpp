@@ -78,8 +78,30 @@ ScanResult finished(ScanOutcome outcome, std::string error = {}) {
   return result;
 }
 
+// Statuses of newer SANE versions, which the headers define only on request.
+constexpr int kStatusWarmingUp = 12;
+constexpr int kStatusLocked = 13;
+
+// SANE's own texts follow the system language; the program speaks German.
+std::string statusText(SANE_Status status) {
+  switch (int(status)) {
+    case SANE_STATUS_UNSUPPORTED: return "Der Vorgang wird nicht unterstützt.";
+    case SANE_STATUS_DEVICE_BUSY: return "Der Scanner ist belegt.";
+    case SANE_STATUS_INVAL: return "Ungültige Angabe oder unbekannter Scanner.";
+    case SANE_STATUS_JAMMED: return "Papierstau im Einzug.";
+    case SANE_STATUS_NO_DOCS: return "Im Einzug liegt kein Blatt.";
+    case SANE_STATUS_COVER_OPEN: return "Die Abdeckung ist offen.";
+    case SANE_STATUS_IO_ERROR: return "Fehler bei der Übertragung.";
+    case SANE_STATUS_NO_MEM: return "Nicht genug Arbeitsspeicher.";
+    case SANE_STATUS_ACCESS_DENIED: return "Zugriff verweigert.";
+    case kStatusWarmingUp: return "Die Lampe wärmt sich noch auf.";
+    case kStatusLocked: return "Der Scanner ist für den Transport verriegelt.";
+    default: return textOf(sane_strstatus(status));
+  }
+}
+
 ScanResult failedWith(const std::string& what, SANE_Status status) {
-  return finished(ScanOutcome::failed, what + " (" + textOf(sane_strstatus(status)) + ")");
+  return finished(ScanOutcome::failed, what + " " + statusText(status));
 }
 
 ScanResult endOf(SANE_Status status) {
