@@ -4,13 +4,11 @@
 #include "formats/rtf_reader.h"
 
 #include <algorithm>
-#include <new>
 #include <vector>
 
-#include "formats/lpx_file.h"
 #include "formats/rtf_reader_state.h"
+#include "formats/whole_file_reading.h"
 #include "platform/code_pages.h"
-#include "platform/file_io.h"
 
 namespace vendaro {
 namespace rtf {
@@ -265,20 +263,11 @@ void decodeRtf(std::span<const uint8_t> bytes, Document& doc, RasterTarget* rast
 }
 
 bool OpenRTFFile(Document& doc, const std::filesystem::path& path, RasterTarget* raster, std::string& message) {
-  try {
-    std::vector<uint8_t> bytes;
-    if (!readWholeFile(path, bytes, kMaxRtfFileBytes) || !looksLikeRtf(bytes)) {
-      message = cannotOpenMessage(path);
-      return false;
-    }
-    Document fresh(doc);
+  return readWholeFileInto(doc, path, kMaxRtfFileBytes, message, [raster](std::span<const uint8_t> bytes, Document& fresh) {
+    if (!looksLikeRtf(bytes)) return false;
     decodeRtf(bytes, fresh, raster);
-    doc = std::move(fresh);
     return true;
-  } catch (const std::bad_alloc&) {
-    message = cannotOpenMessage(path);
-    return false;
-  }
+  });
 }
 
 }  // namespace vendaro
