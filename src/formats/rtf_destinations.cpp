@@ -42,7 +42,7 @@ void Reader::beginDestination(Word word, int32_t value) {
       return;
     case Word::picture: beginPicture(); return;
     case Word::shape:
-      if (inText) beginShape();
+      if (inText || destination == Destination::shapeGroup) beginShape();
       return;
     case Word::shapeInstance:
       if (destination == Destination::shape || destination == Destination::shapeGroup)

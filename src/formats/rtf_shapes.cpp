@@ -48,9 +48,9 @@ uint8_t frameKindOf(int64_t shapeType, uint8_t current) {
 
 void Reader::beginShape() {
   const int32_t anchorFrame = doc_.CurField;
+  const bool inGroup = state_.destination == Destination::shapeGroup;
   TFieldRec& frame = TextfeldEinfuegenSimple(doc_, 0, {50, 50, 100, 100});
-  if (shapeGroupWrap_ >= 0 && !stack_.empty() && stack_.back().destination == Destination::shapeGroup)
-    frame.WrapText = shapeGroupWrap_ != 3 ? 1 : 0;
+  if (inGroup) frame.WrapText = shapeGroupWrap_ != 3 ? 1 : 0;
   ShapeState shape;
   shape.frame = doc_.FieldCount() - 1;
   shape.anchorFrame = anchorFrame;

@@ -193,6 +193,11 @@ TEST(RtfReader, ShapesBecomeFramesAnchoredToTheirParagraph) {
   EXPECT_EQ(doc.Fields[8].FieldType, kFieldTextBox);
   EXPECT_EQ(linesOf(doc, 8), std::vector<std::string>{"Im Kasten"});
   EXPECT_EQ(linesOf(doc), std::vector<std::string>{"Vorher"});
+  // The members of a shape group are shapes of their own, wrapped as the group says.
+  const Document group = read("{\\rtf1 x{\\shpgrp{\\*\\shpinst\\shpwr3{\\shp{\\*\\shpinst}}{\\shp{\\*\\shpinst}}}}y}");
+  ASSERT_EQ(group.FieldCount(), 9);
+  EXPECT_EQ(group.Fields[8].WrapText, 0);
+  EXPECT_EQ(linesOf(group), std::vector<std::string>{"xy"});
   // A page of shapes alone still takes its paper size.
   const Document poster = read("{\\rtf1\\paperw16838\\paperh23811{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright99"
                                "\\shpbottom99}}}");
