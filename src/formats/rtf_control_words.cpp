@@ -68,7 +68,7 @@ constexpr NamedEntry kWords[] = {
 
     {"par", {Word::paragraphEnd}}, {"line", {Word::lineBreak}}, {"page", {Word::pageBreak}},
     {"sect", {Word::sectionEnd}}, {"tab", {Word::tab}},
-    {"ldblquote", {Word::character, 0x93}}, {"rdblquote", {Word::character, 0x94}},
+    {"ldblquote", {Word::character, 34}}, {"rdblquote", {Word::character, 34}},
     {"lquote", {Word::character, 0x91}}, {"rquote", {Word::character, 0x92}}, {"endash", {Word::character, 0x96}},
     {"emdash", {Word::character, 0x97}}, {"bullet", {Word::character, 0x95}}, {"~", {Word::character, 0xA0}},
     {"{", {Word::character, '{'}}, {"}", {Word::character, '}'}}, {"\\", {Word::character, '\\'}},

@@ -73,15 +73,8 @@ void Reader::pictureWord(Word word, int32_t value) {
 }
 
 void Reader::pictureByte(uint8_t byte) {
-  // Line ends and blanks between the digits carry nothing.
-  const int digit = hexDigitValue(byte);
-  if (digit < 0) return;
-  if (picture_.highNibble < 0) {
-    picture_.highNibble = digit;
-    return;
-  }
-  picture_.bytes.push_back(static_cast<uint8_t>(picture_.highNibble * 16 + digit));
-  picture_.highNibble = -1;
+  // Escaped bytes ("\\'hh") inside picture data are data too.
+  picture_.bytes.push_back(byte);
 }
 
 void Reader::pictureBinary(std::span<const uint8_t> data) {

@@ -20,6 +20,8 @@ Reader::Reader(Document& doc, RasterTarget* raster) : doc_(doc), raster_(raster)
 void Reader::read(std::span<const uint8_t> bytes) {
   Tokenizer tokens(bytes);
   for (;;) {
+    if (state_.destination == Destination::picture && skippedDepth_ == 0 && unicodeFallbackLeft_ == 0)
+      tokens.readHexData(picture_.bytes, picture_.highNibble);
     const Token token = tokens.next();
     if (token.kind == TokenKind::end) break;
     if (token.kind == TokenKind::groupOpen) {

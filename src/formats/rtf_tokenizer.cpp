@@ -47,6 +47,22 @@ Token Tokenizer::next() {
   return {};
 }
 
+void Tokenizer::readHexData(std::vector<uint8_t>& out, int& highNibble) {
+  while (!atEnd()) {
+    const uint8_t ch = bytes_[at_];
+    if (ch == '\\' || ch == '{' || ch == '}') return;
+    ++at_;
+    const int digit = hexDigitValue(ch);
+    if (digit < 0) continue;  // line ends and blanks between the digits
+    if (highNibble < 0) {
+      highNibble = digit;
+    } else {
+      out.push_back(static_cast<uint8_t>(highNibble * 16 + digit));
+      highNibble = -1;
+    }
+  }
+}
+
 Token Tokenizer::controlWord() {
   const uint8_t first = bytes_[at_];
   if (!isLetter(first)) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vendaro::rtf {
 
@@ -32,6 +33,10 @@ class Tokenizer {
   // without two hexadecimal digits after it yields nothing.
   Token next();
   size_t position() const { return at_; }
+  // Picture data: decodes hexadecimal digits up to the next "\\", "{" or
+  // "}" into `out`, skipping anything else; `highNibble` carries an odd
+  // digit from one call to the next (−1 when none).
+  void readHexData(std::vector<uint8_t>& out, int& highNibble);
 
  private:
   Token controlWord();
