@@ -125,6 +125,8 @@ void Reader::beginFootnote() {
     return;
   }
   const int32_t page = frame.FieldType == kFieldBody ? frame.PageNo : 0;
+  // The marks take the format of the text they stand in, as typed ones do.
+  doc_.CurFont = doc_.Fonts[fontIndexForState()];
   const int32_t area = insertFootnote(doc_, ++doc_.FootnoteCounter, page);
   continueInFrame(area);
 }

@@ -164,6 +164,9 @@ TEST(RtfReader, HeadersFootersAndFootnotesKeepTheirTextAndReadingGoesOnWhereItWa
   ASSERT_EQ(doc.FieldCount(), 8);
   EXPECT_EQ(doc.Fields[7].FootnoteNo, 1);
   EXPECT_EQ(linesOf(doc, 7), std::vector<std::string>{"[N] Note"});
+  // The reference mark is in the format of the text around it.
+  EXPECT_DOUBLE_EQ(fontOf(doc, 0, 4).Size, 12.0);
+  EXPECT_EQ(fontOf(doc, 0, 4).name(), "Times New Roman");
   // First page and facing pages: each pair shows where it belongs.
   EXPECT_EQ(doc.Fields[1].ShowOn, kShowOnOnePage);
   EXPECT_EQ(doc.Fields[3].ShowOn, kShowOnEvenNotFirst);
