@@ -7,6 +7,7 @@
 
 #include "formats/lpx_file.h"
 #include "formats/rtf_reader.h"
+#include "formats/rtf_tokenizer.h"
 #include "platform/canvas.h"
 #include "platform/null_canvas.h"
 #include "platform/raster_target.h"
@@ -64,6 +65,32 @@ class WhiteRaster final : public RasterTarget {
   }
 };
 
+std::vector<rtf::Token> tokensOf(std::string_view text) {
+  rtf::Tokenizer tokenizer(bytesOf(text));
+  std::vector<rtf::Token> tokens;
+  for (rtf::Token token = tokenizer.next(); token.kind != rtf::TokenKind::end; token = tokenizer.next())
+    tokens.push_back(token);
+  return tokens;
+}
+
+TEST(RtfTokenizer, WordsKeepTheirLimitsAndBinaryRunsStayInsideTheBytes) {
+  const auto words = tokensOf("\\" + std::string(40, 'a') + "12345678901234 \\fs-24x\\\n\\'4");
+  ASSERT_EQ(words.size(), 4u);
+  EXPECT_EQ(words[0].word.size(), rtf::kMaxWordLetters);
+  EXPECT_TRUE(words[0].hasParameter);
+  EXPECT_EQ(words[0].parameter, 1234567890);  // only the first ten digits count
+  EXPECT_EQ(words[1].word, "fs");
+  EXPECT_EQ(words[1].parameter, -24);
+  EXPECT_EQ(words[2].byte, 'x');              // the delimiter is no blank: it stays text
+  EXPECT_EQ(words[3].word, "par");            // a backslash before a line end
+  const auto binary = tokensOf("\\bin3 {}\\x\\bin99 ab");
+  ASSERT_EQ(binary.size(), 3u);
+  EXPECT_EQ(binary[0].data.size(), 3u);       // "{}\\" are data, not a group or a word
+  EXPECT_EQ(binary[1].byte, 'x');
+  EXPECT_EQ(binary[2].data.size(), 2u);       // no more than the bytes left
+  EXPECT_EQ(tokensOf("\\bin-5 a").back().byte, 'a');
+}
+
 TEST(RtfReader, PlainTextTakesTheDefaultsOfAnEmptyRtfPage) {
   const Document doc = read("{\\rtf1\\ansi Hallo}");
   EXPECT_EQ(linesOf(doc), std::vector<std::string>{"Hallo"});
@@ -90,6 +117,17 @@ TEST(RtfReader, CharacterFormatsColoursAndEscapes) {
   EXPECT_EQ(fontOf(doc, 1, 0).BackTransparent, 0);
   EXPECT_EQ(fontOf(doc, 1, 0).BackColor, 0xFFFF00);
   EXPECT_EQ(fontOf(doc, 1, 5).BackTransparent, 1);
+}
+
+TEST(RtfReader, ColourEntriesEndAtTheirSemicolonsAndHeaderDistancesFitTheMargins) {
+  const Document doc = read("{\\rtf1{\\colortbl ;\\red0\\green255\\blue0; \\red0\\green0\\blue255;}\\margt720\\headery700"
+                            "\\footery200\\cf2\\cb1 x}");
+  EXPECT_EQ(fontOf(doc, 0, 0).Color, 0xFF0000);  // blanks between entries shift nothing
+  EXPECT_EQ(fontOf(doc, 0, 0).BackColor, 0x00FF00);
+  EXPECT_EQ(fontOf(doc, 0, 0).BackTransparent, 0);
+  // A header distance that leaves no millimetre to the body's margin gives way.
+  EXPECT_NEAR(doc.Fields[5].MarginTop, 0, 0.001);
+  EXPECT_NEAR(doc.Fields[6].MarginBottom, 200 / 1440.0 * kMmPerInch, 0.001);
 }
 
 TEST(RtfReader, UnicodeAndItsFallbackGiveOneCharacter) {
@@ -153,6 +191,20 @@ TEST(RtfReader, CellsBeyondTheDefinitionsTakeTheMeanWidthAndParagraphsStayInThei
   EXPECT_EQ(textOf(lines[0]), "a\rb");
   ASSERT_TRUE(lines[0].Chars[1].ParaRef);
   EXPECT_EQ(textOf(lines[4]), "f");
+}
+
+TEST(RtfReader, CellDefinitionsGiveBordersAndShadedBackgrounds) {
+  const Document doc = read("{\\rtf1{\\colortbl;\\red0\\green0\\blue200;}\\trowd\\clbrdrt\\brdrw40\\brdrcf1\\cellx1000"
+                            "\\clshdng5000\\cellx2000\\intbl a\\cell b\\cell\\row}");
+  const TCellDesign& first = doc.Fields[0].Lines[0].CellDesign;
+  EXPECT_EQ(first.BorderPresent, (std::array<uint8_t, 4>{0, 1, 0, 0}));
+  EXPECT_DOUBLE_EQ(first.BorderWidth[1], 2.0);
+  EXPECT_EQ(first.BorderColor[1], 0xC80000);
+  EXPECT_EQ(first.BackTransparent, 1);
+  const TCellDesign& second = doc.Fields[0].Lines[1].CellDesign;
+  EXPECT_EQ(second.BorderPresent, (std::array<uint8_t, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(second.BackTransparent, 0);
+  EXPECT_EQ(second.BackColor, 0x808080);  // white shaded by half
 }
 
 TEST(RtfReader, HeadersFootersAndFootnotesKeepTheirTextAndReadingGoesOnWhereItWas) {
