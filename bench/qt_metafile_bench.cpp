@@ -54,15 +54,7 @@ void BM_Metafile100000Records(benchmark::State& state) { convert(state, drawing(
 void BM_MetafileClipArt300Records(benchmark::State& state) { convert(state, drawing(300)); }
 
 void BM_Metafile20MegapixelStretchDib(benchmark::State& state) {
-  const int width = 5472, height = 3648;
-  ByteWriter p;
-  p.u32(0x00CC0020);
-  p.u16(0);
-  for (int v : {height, width, 0, 0, 2000, 2000, 0, 0}) p.u16(static_cast<uint16_t>(v));
-  const std::vector<uint8_t> dib = test::packedDib24(width, height, 0x336699, 0x996633);
-  p.raw(dib.data(), dib.size());
-  WmfBuilder b(0, 0, 2000, 2000, 1000);
-  convert(state, b.raw(0x0F43, p.bytes()).finish());
+  convert(state, test::stretchDibWmf(5472, 3648, 1000));
 }
 
 BENCHMARK(BM_Metafile100000Records)->Unit(benchmark::kMillisecond);

@@ -1,12 +1,12 @@
 // txt_reader.cpp — reads a plain text file into a document, a paragraph per
 // line, through the same store operations typing uses.
 #include <cassert>
-#include <new>
 #include <string>
 #include <vector>
 
 #include "formats/lpx_file.h"
 #include "formats/txt_file.h"
+#include "formats/whole_file_reading.h"
 #include "platform/code_pages.h"
 #include "platform/file_io.h"
 
@@ -129,22 +129,10 @@ void decodeTxt(std::string_view bytes, bool dos, Document& doc) {
 }
 
 bool OpenTXTFile(Document& doc, const std::filesystem::path& path, bool dos, std::string& message) {
-  try {
-    // Folders, pipes and devices are refused before they are opened, so
-    // that reading never waits for a writer.
-    std::vector<uint8_t> bytes;
-    if (!readWholeFile(path, bytes, kMaxTxtFileBytes)) {
-      message = cannotOpenMessage(path);
-      return false;
-    }
-    Document fresh(doc);
+  return readWholeFileInto(doc, path, kMaxTxtFileBytes, message, [dos](std::span<const uint8_t> bytes, Document& fresh) {
     decodeTxt(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), dos, fresh);
-    doc = std::move(fresh);
     return true;
-  } catch (const std::bad_alloc&) {
-    message = cannotOpenMessage(path);
-    return false;
-  }
+  });
 }
 
 }  // namespace vendaro

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formats/lpx_file.h"
+#include "formats/rtf_reader.h"
 #include "formats/txt_file.h"
 #include "platform/paths.h"
 
@@ -82,6 +83,13 @@ bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool qu
 bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
   return openWith(editor, path, quiet, [](Document& doc, const std::filesystem::path& file, std::string& message) {
     return OpenTXTFile(doc, file, true, message);
+  });
+}
+
+bool openRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  RasterTarget* raster = editor.services().raster;
+  return openWith(editor, path, quiet, [raster](Document& doc, const std::filesystem::path& file, std::string& message) {
+    return OpenRTFFile(doc, file, raster, message);
   });
 }
 

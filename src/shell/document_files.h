@@ -34,6 +34,9 @@ bool saveNativeFile(Editor& editor, const std::filesystem::path& path, bool quie
 // the DOS code page 850.
 bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Rich Text Format; metafile pictures are drawn on the program's raster
+// target when it has one.
+bool openRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 

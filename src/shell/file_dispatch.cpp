@@ -151,6 +151,7 @@ bool makeBackup(const fs::path& file) {
 DocumentFormats::DocumentFormats() {
   setReader(DocumentFormat::native, openNativeFile);
   setWriter(DocumentFormat::native, saveNativeFile);
+  setReader(DocumentFormat::rtf, openRtfFile);
   setReader(DocumentFormat::ansiText, openAnsiTextFile);
   setWriter(DocumentFormat::ansiText, saveAnsiTextFile);
   setReader(DocumentFormat::dosText, openDosTextFile);

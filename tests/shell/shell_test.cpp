@@ -58,6 +58,7 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   Shell shell(host);
   shell.settings().MakeBackups = true;
   test::writeFileBytes(dir.file("brief.rtf"), "{\\rtf1 Hallo}");
+  shell.formats().setReader(DocumentFormat::rtf, {});
   EXPECT_EQ(shell.openDocument(dir.file("brief.rtf"), kOpenByExtension), nullptr);
   EXPECT_TRUE(host.windows[0]->destroyed);
   // Without an RTF reader the file is tried as a native document.
@@ -151,16 +152,17 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
     return found;
   };
   DocumentFormats formats;
-  // The program's own files and plain text, which any unknown extension is.
+  // The program's own files, RTF and plain text, which any unknown extension is.
   EXPECT_EQ(indices(offeredOpenFilters(formats)),
-            (std::vector<int32_t>{kOpenNative, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
-  EXPECT_EQ(offeredOpenFilters(formats)[3].patterns, "*.lpx;*.htm;*.html;*.txt");
+            (std::vector<int32_t>{kOpenNative, kOpenRtf, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
+  EXPECT_EQ(offeredOpenFilters(formats)[4].patterns, "*.lpx;*.rtf;*.htm;*.html;*.txt");
   EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveAnsiText, kSaveDosText}));
 
   for (DocumentFormat text : {DocumentFormat::ansiText, DocumentFormat::dosText}) {
     formats.setReader(text, {});
     formats.setWriter(text, {});
   }
+  formats.setReader(DocumentFormat::rtf, {});
   const std::vector<FileDialogFilter> open = offeredOpenFilters(formats);
   EXPECT_EQ(indices(open), (std::vector<int32_t>{kOpenNative, kOpenAllDocuments, kOpenAllFiles}));
   EXPECT_EQ(open[1].patterns, "*.lpx");

@@ -121,4 +121,18 @@ inline std::vector<uint8_t> packedDib24(int width, int height, uint32_t color, i
   return dib.bytes();
 }
 
+// A 2000 × 2000 unit WMF that does nothing but stretch one two-coloured
+// width × height bitmap over itself; `unitsPerInch` 0 leaves out the
+// placeable header (as RTF holds metafiles).
+inline std::vector<uint8_t> stretchDibWmf(int width, int height, uint16_t unitsPerInch) {
+  ByteWriter p;
+  p.u32(0x00CC0020);
+  p.u16(0);
+  for (int v : {height, width, 0, 0, 2000, 2000, 0, 0}) p.u16(static_cast<uint16_t>(v));
+  const std::vector<uint8_t> dib = packedDib24(width, height, 0x336699, 0x996633);
+  p.raw(dib.data(), dib.size());
+  WmfBuilder b(0, 0, 2000, 2000, unitsPerInch);
+  return b.raw(0x0F43, p.bytes()).finish();
+}
+
 }  // namespace vendaro::test
