@@ -36,6 +36,9 @@ bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool qu
 bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Rich Text Format, written from the settled document (list numbers and
+// anchors are results of layout and painting).
+bool saveRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 
 // A new document: the empty document of a new window, then the start
 // template from the program folder, read quietly when it is there.
