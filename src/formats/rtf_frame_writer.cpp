@@ -119,7 +119,9 @@ void RtfExport::startParagraph(const std::vector<RtfLineRef>& lines, size_t at, 
 void RtfExport::writeColumns(const TLineRec& line, FrameState& state) {
   const int32_t columns = line.ColumnCount > 1 ? line.ColumnCount : 1;
   if (columns == state.columns && line.ColumnLines == state.columnLines) return;
-  out_.raw("\\sect\\sectd\\sbknone").word("\\cols", columns).word("\\colsx", mmToTwips(line.ColumnGap));
+  // Before the frame's first paragraph there is no section to end yet.
+  if (!state.firstParagraph) out_.raw("\\sect");
+  out_.raw("\\sectd\\sbknone").word("\\cols", columns).word("\\colsx", mmToTwips(line.ColumnGap));
   if (line.ColumnLines > 0) out_.raw("\\linebetcol");
   state.columns = columns;
   state.columnLines = line.ColumnLines;
