@@ -139,9 +139,10 @@ void RtfExport::writeCharacterFormat(const TFontRec& font, int32_t fontIndex) {
   }
   if (part(!last || last->Color != font.Color)) out_.word("\\cf", colours_.indexOf(font.Color));
   if (part(!last || last->BackColor != font.BackColor || last->BackTransparent != font.BackTransparent)) {
-    // Index 0 reads back as no background: transparent is always "\cb0".
-    if (font.BackTransparent) out_.raw("\\cb0");
-    else out_.word("\\chcbpat", colours_.backgroundIndexOf(font.BackColor));
+    // Index 0 reads back as no background, so transparent is always index
+    // 0, whatever colour it keeps; "\chcbpat0" rather than "\cb0", which some
+    // readers paint as black.
+    out_.word("\\chcbpat", font.BackTransparent ? 0 : colours_.backgroundIndexOf(font.BackColor));
   }
   lastFormat_ = font;
   lastFontIndex_ = fontIndex;
