@@ -165,6 +165,40 @@ TPictureRec croppedPicture(const TPictureRec& picture, const LogicalRect& source
   return out;
 }
 
+TPictureRec mirroredPicture(const TPictureRec& picture, bool horizontal, bool vertical) {
+  const int width = picture.width(), height = picture.height(), bits = picture.Header.biBitCount;
+  const auto from = [&](int x, int y) {
+    return std::pair{horizontal ? width - 1 - x : x, vertical ? height - 1 - y : y};
+  };
+  TPictureRec out;
+  if (bits < 8 || bits % 8 != 0) {
+    if (!newdib(out, width, height, 24)) return {};
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) {
+        const auto [sx, sy] = from(x, y);
+        setpixel(out, x, y, getpixel(picture, sx, sy));
+      }
+    return out;
+  }
+  if (!newdib(out, width, height, bits)) return {};
+  out.Palette = picture.Palette;
+  const size_t bytes = static_cast<size_t>(bits / 8);
+  const bool bottomUp = picture.Header.biHeight > 0;
+  uint8_t* dst = out.mutablePixels();
+  // Rows are counted from the top; the new picture is bottom-up.
+  for (int y = 0; y < height; ++y) {
+    const int sy = from(0, y).second;
+    const uint8_t* source = picture.pixels() + size_t(picture.RowBytes) * size_t(bottomUp ? height - 1 - sy : sy);
+    uint8_t* target = dst + size_t(out.RowBytes) * size_t(height - 1 - y);
+    if (!horizontal) {
+      std::memcpy(target, source, bytes * size_t(width));
+      continue;
+    }
+    for (int x = 0; x < width; ++x) std::memcpy(target + bytes * size_t(x), source + bytes * size_t(width - 1 - x), bytes);
+  }
+  return out;
+}
+
 TPictureRec blendedOverWhite(const TPictureRec& picture, uint8_t constantAlpha, bool perPixelAlpha) {
   TPictureRec out;
   const int width = picture.width(), height = picture.height();

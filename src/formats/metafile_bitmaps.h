@@ -1,7 +1,8 @@
 // metafile_bitmaps.h — the device-independent bitmaps inside metafile
 // records: a BITMAPINFO and its pixel bytes checked against what the record
 // holds and decoded by the program's own BMP reader; cropping to a source
-// rectangle and blending over white for the records that need it.
+// rectangle, mirroring, and blending over white for the records that need
+// it.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,10 @@ std::optional<TPictureRec> readPackedDib(std::span<const uint8_t> packed);
 bool coversPicture(const TPictureRec& picture, const LogicalRect& source);
 // The part of the picture inside `source`, clipped to the picture.
 TPictureRec croppedPicture(const TPictureRec& picture, const LogicalRect& source);
+// The picture turned over left to right and/or top to bottom, as a
+// destination whose edges run the other way shows it; palette pictures of
+// fewer than 8 bits become 24-bit ones.
+TPictureRec mirroredPicture(const TPictureRec& picture, bool horizontal, bool vertical);
 // A 24-bit picture of the bitmap laid over white with its constant alpha
 // and, for 32-bit bitmaps with `perPixelAlpha`, its premultiplied alpha.
 TPictureRec blendedOverWhite(const TPictureRec& picture, uint8_t constantAlpha, bool perPixelAlpha);

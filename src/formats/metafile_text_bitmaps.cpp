@@ -113,7 +113,12 @@ bool Painter::bitmap(const LogicalRect& dest, const TPictureRec& picture, const 
   if (device.right <= device.left || device.bottom <= device.top) return true;  // nothing to see
   const bool whole = coversPicture(picture, source);
   const TPictureRec cropped = whole ? TPictureRec{} : croppedPicture(picture, source);
-  const TPictureRec& shown = whole ? picture : cropped;
+  // A destination whose edges run the other way on the device (a negative
+  // width or height, or a turned-over mapping) shows the picture mirrored.
+  const bool mirrorX = a.x > b.x, mirrorY = a.y > b.y;
+  const TPictureRec mirrored =
+      mirrorX || mirrorY ? mirroredPicture(whole ? picture : cropped, mirrorX, mirrorY) : TPictureRec{};
+  const TPictureRec& shown = mirrorX || mirrorY ? mirrored : whole ? picture : cropped;
   if (!shown.hasPixels()) return false;
   switch (rop) {
     case kSrcAnd: canvas_.blendPicture(device, shown, PictureBlend::sourceAnd); break;

@@ -251,22 +251,18 @@ bool readBmp(const uint8_t* data, size_t size, TPictureRec& out, std::string& er
   return true;
 }
 
-std::vector<uint8_t> writeBmp(const TPictureRec& pic) {
+std::vector<uint8_t> packedDib(const TPictureRec& pic, size_t headroom) {
   if (!isConsistent(pic)) return {};
   int bits = pic.Header.biBitCount;
   int width = pic.width(), height = pic.height();
   uint32_t paletteEntries = bits <= 8 ? 1u << bits : 0;
   size_t rowBytes = size_t(dibRowBytes(width, bits));
-  size_t offBits = kFileHeaderSize + 40 + 4 * size_t(paletteEntries);
-  uint64_t fileSize = offBits + uint64_t(rowBytes) * uint64_t(height);
-  if (fileSize > UINT32_MAX) return {};
+  size_t offBits = headroom + 40 + 4 * size_t(paletteEntries);
+  uint64_t total = offBits + uint64_t(rowBytes) * uint64_t(height);
+  if (total > UINT32_MAX) return {};
 
-  std::vector<uint8_t> file(size_t(fileSize), 0);
-  uint8_t* p = file.data();
-  p[0] = 'B';
-  p[1] = 'M';
-  putLe32(p + 2, uint32_t(fileSize));
-  putLe32(p + 10, uint32_t(offBits));
+  std::vector<uint8_t> out(size_t(total), 0);
+  uint8_t* p = out.data();
   BitmapInfoHeader h;
   h.biWidth = width;
   h.biHeight = height;  // always written bottom-up
@@ -274,11 +270,22 @@ std::vector<uint8_t> writeBmp(const TPictureRec& pic) {
   h.biSizeImage = uint32_t(rowBytes * size_t(height));
   h.biXPelsPerMeter = pic.Header.biXPelsPerMeter > 0 ? pic.Header.biXPelsPerMeter : kDefaultPelsPerMeter;
   h.biYPelsPerMeter = pic.Header.biYPelsPerMeter > 0 ? pic.Header.biYPelsPerMeter : kDefaultPelsPerMeter;
-  h.writeTo(p + kFileHeaderSize);
+  h.writeTo(p + headroom);
   for (uint32_t i = 0; i < paletteEntries && i < pic.Palette.size(); ++i)
-    putLe32(p + kFileHeaderSize + 40 + 4 * i, pic.Palette[i] & 0xFFFFFF);
+    putLe32(p + headroom + 40 + 4 * i, pic.Palette[i] & 0xFFFFFF);
   for (int r = 0; r < height; ++r)
     std::memcpy(p + offBits + rowBytes * size_t(r), rowAt(pic, height - 1 - r), rowBytes);
+  return out;
+}
+
+std::vector<uint8_t> writeBmp(const TPictureRec& pic) {
+  std::vector<uint8_t> file = packedDib(pic, kFileHeaderSize);
+  if (file.empty()) return file;
+  const size_t paletteEntries = pic.Header.biBitCount <= 8 ? size_t{1} << pic.Header.biBitCount : 0;
+  file[0] = 'B';
+  file[1] = 'M';
+  putLe32(file.data() + 2, uint32_t(file.size()));
+  putLe32(file.data() + 10, uint32_t(kFileHeaderSize + 40 + 4 * paletteEntries));
   return file;
 }
 

@@ -56,11 +56,13 @@ using CommandWriter = bool (*)(Editor& editor, const fs::path& target);
 
 bool writeNative(Editor& editor, const fs::path& target) { return saveNativeFile(editor, target, false); }
 bool writeAnsiText(Editor& editor, const fs::path& target) { return saveAnsiTextFile(editor, target, false); }
+bool writeRtf(Editor& editor, const fs::path& target) { return saveRtfFile(editor, target, false); }
 
 CommandWriter commandWriterFor(const std::string& format) {
   if (format == "lpx") return writeNative;
   if (format == "pdf") return SavePDFFile;
   if (format == "txt") return writeAnsiText;
+  if (format == "rtf") return writeRtf;
   return nullptr;
 }
 
@@ -152,7 +154,7 @@ std::string usageText() {
   return "Aufruf:\n"
          "  vendaro [DATEI…] [/P DATEI…]        Programm starten, Dateien öffnen (nach /P: drucken)\n"
          "  vendaro --dump DATEI                Dokumentmodell als JSON ausgeben\n"
-         "  vendaro --convert-to lpx|pdf|txt [--outdir ORDNER] DATEI…\n"
+         "  vendaro --convert-to lpx|pdf|rtf|txt [--outdir ORDNER] DATEI…\n"
          "                                      Dateien umwandeln (der Ordner wird bei Bedarf angelegt)\n"
          "  vendaro --render-png BILD.png [--zoom N] DATEI\n"
          "                                      Seite 1 wie gedruckt als PNG-Bild ausgeben\n"

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "editing/settle_layout.h"
 #include "formats/lpx_file.h"
+#include "formats/rtf_file.h"
 #include "formats/rtf_reader.h"
 #include "formats/txt_file.h"
 #include "platform/paths.h"
@@ -103,6 +105,11 @@ bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool qui
   return saveWith(editor, path, quiet, [](const Document& doc, const std::filesystem::path& file, std::string& message) {
     return SaveTXTFile(doc, file, true, message);
   });
+}
+
+bool saveRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  settleLayout(editor);
+  return saveWith(editor, path, quiet, SaveRTFFile);
 }
 
 void createNewDocument(Editor& editor) {

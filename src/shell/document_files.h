@@ -39,6 +39,9 @@ bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool qui
 bool openRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Rich Text Format, written from the settled document (list numbers and
+// anchors are results of layout and painting).
+bool saveRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 
 // A new document: the empty document of a new window, then the start
 // template from the program folder, read quietly when it is there.

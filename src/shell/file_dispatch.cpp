@@ -156,6 +156,7 @@ DocumentFormats::DocumentFormats() {
   setWriter(DocumentFormat::ansiText, saveAnsiTextFile);
   setReader(DocumentFormat::dosText, openDosTextFile);
   setWriter(DocumentFormat::dosText, saveDosTextFile);
+  setWriter(DocumentFormat::rtf, saveRtfFile);
 }
 
 void DocumentFormats::setReader(DocumentFormat format, DocumentReader reader) {

@@ -3,6 +3,7 @@
 // skipped while the rest of the picture still draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "formats/metafile_picture.h"
 #include "formats/metafile_player.h"
 #include "support/metafile_builder.h"
+#include "platform/dib_bmp.h"
 #include "platform/font_engine.h"
 #include "support/recording_canvas.h"
 
@@ -155,6 +157,43 @@ TEST(MetafileWmf, OneStretchedBitmapGivesItsOwnPixels) {
   ASSERT_EQ(canvas.of(Op::picture).size(), 1u);
   EXPECT_EQ(canvas.of(Op::picture)[0]->rect, (CanvasRect{0, 0, 200, 100}));
   EXPECT_FALSE(metafileToPicture(mixed, FontEngine::shared(), nullptr, picture));  // must be drawn
+}
+
+// A destination of negative width or height turns the bitmap over: the
+// picture comes back mirrored, at every depth.
+TEST(MetafileWmf, NegativeDestinationSizesMirrorTheBitmap) {
+  struct Case {
+    int width, height;
+    uint32_t topLeft, bottomRight;
+  };
+  constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+  for (const int bits : {1, 8, 24}) {
+    // Top row red, green; bottom row blue, white (as near as the depth goes).
+    TPictureRec source;
+    ASSERT_TRUE(newdib(source, 2, 2, bits));
+    if (bits <= 8) source.Palette = {0x000000, 0xFFFFFF};
+    if (bits == 8) source.Palette = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
+    source.Palette.resize(size_t{1} << std::min(bits, 8));
+    const uint32_t colours[2][2] = {{kRed, kGreen}, {kBlue, kWhite}};
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 2; ++x) setpixel(source, x, y, bits == 1 ? (x == y ? kWhite : 0) : colours[y][x]);
+    for (const Case& c : {Case{-1000, 500, getpixel(source, 1, 0), getpixel(source, 0, 1)},
+                          Case{1000, -500, getpixel(source, 0, 1), getpixel(source, 1, 0)},
+                          Case{-1000, -500, getpixel(source, 1, 1), getpixel(source, 0, 0)}}) {
+      ByteWriter p;
+      p.u32(0x00CC0020);
+      p.u16(0);
+      for (int v : {2, 2, 0, 0, c.height, c.width, c.height < 0 ? 500 : 0, c.width < 0 ? 1000 : 0})
+        p.u16(static_cast<uint16_t>(v));
+      const std::vector<uint8_t> dib = dib::packedDib(source);
+      p.raw(dib.data(), dib.size());
+      TPictureRec picture;
+      ASSERT_TRUE(metafileToPicture(quarterScale().raw(0x0F43, p.bytes()).finish(), FontEngine::shared(), nullptr,
+                                    picture));
+      EXPECT_EQ(getpixel(picture, 0, 0), c.topLeft) << bits << " " << c.width << " " << c.height;
+      EXPECT_EQ(getpixel(picture, 1, 1), c.bottomRight) << bits << " " << c.width << " " << c.height;
+    }
+  }
 }
 
 TEST(MetafileWmf, DamagedRecordsAreSkippedAndTheRestDraws) {

@@ -65,7 +65,9 @@ TEST(Shell, DispatchByFilterExtensionAndTheFormatReadIn) {
   EXPECT_EQ(host.windows[0]->messages.at(0).text, "Dies ist kein gültiges Lumen-Praxiva Dokument!");
   EXPECT_TRUE(shell.settings().RecentFiles.empty());
 
-  // A new document saved with the second filter and no extension: ".rtf".
+  // A new document saved with the second filter and no extension: ".rtf",
+  // here a format without a writer.
+  shell.formats().setWriter(DocumentFormat::rtf, {});
   ShellDocument& document = *shell.NewClick();
   test::ScriptedWindow& window = ScriptedShellHost::windowOf(document);
   window.saveAnswer = FileDialogState{{}, 2, dir.file("brief").string(), false};
@@ -156,7 +158,8 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
   EXPECT_EQ(indices(offeredOpenFilters(formats)),
             (std::vector<int32_t>{kOpenNative, kOpenRtf, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
   EXPECT_EQ(offeredOpenFilters(formats)[4].patterns, "*.lpx;*.rtf;*.htm;*.html;*.txt");
-  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveAnsiText, kSaveDosText}));
+  EXPECT_EQ(indices(offeredSaveFilters(formats)),
+            (std::vector<int32_t>{kSaveNative, kSaveRtf, kSaveAnsiText, kSaveDosText}));
 
   for (DocumentFormat text : {DocumentFormat::ansiText, DocumentFormat::dosText}) {
     formats.setReader(text, {});
@@ -166,7 +169,7 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
   const std::vector<FileDialogFilter> open = offeredOpenFilters(formats);
   EXPECT_EQ(indices(open), (std::vector<int32_t>{kOpenNative, kOpenAllDocuments, kOpenAllFiles}));
   EXPECT_EQ(open[1].patterns, "*.lpx");
-  EXPECT_EQ(indices(offeredSaveFilters(formats)), std::vector<int32_t>{kSaveNative});
+  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveRtf}));
 
   // A format switches on by getting its reader or writer.
   const auto nothing = [](Editor&, const fs::path&, bool) { return true; };
@@ -176,7 +179,7 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
   EXPECT_EQ(indices(offeredOpenFilters(formats)),
             (std::vector<int32_t>{kOpenNative, kOpenRtf, kOpenAnsiText, kOpenAllDocuments, kOpenAllFiles}));
   EXPECT_EQ(offeredOpenFilters(formats)[3].patterns, "*.lpx;*.rtf;*.htm;*.html;*.txt");
-  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveDosText}));
+  EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveRtf, kSaveDosText}));
 }
 
 TEST(Shell, DocumentsFollowTheSettings) {
