@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <string>
@@ -71,14 +72,20 @@ class DialogWindow : public bench::OpenWindow {
     if (!action || !action->isEnabled()) return -1;
     QElapsedTimer clock;
     double elapsed = -1;
-    // Runs as soon as the dialog's own event loop does, the dialog shown.
-    QTimer::singleShot(0, [&] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+    // Runs in the dialog's own event loop, at once when it is shown; it also
+    // acknowledges a message that may follow the dialog ("Suche beendet").
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (elapsed < 0) {
         dialog->repaint();
         elapsed = clock.nsecsElapsed() / 1e6;
-        dialog->reject();
       }
+      dialog->reject();
     });
+    answer.start();
     clock.start();
     action->trigger();
     return elapsed;
