@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/colour_combo_box.h"
@@ -44,6 +45,11 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
   // would hide the last ones.
   attributes_->setMinimumHeight(attributes_->sizeHintForRow(0) * kCharacterAttributeCount +
                                 2 * attributes_->frameWidth());
+  // Every name whole, too, at any screen scale: a horizontal scroll bar
+  // would take the room of the last row.
+  attributes_->setMinimumWidth(attributes_->sizeHintForColumn(0) + 2 * attributes_->frameWidth() +
+                               attributes_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  attributes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Schriftart:"), fontBox_);
