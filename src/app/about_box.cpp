@@ -26,7 +26,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   copyright_ = new QLabel(this);
   layout->addWidget(copyright_);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* web = buttons->addButton(QStringLiteral("Homepage"), QDialogButtonBox::ActionRole);
+  QPushButton* web = buttons->addButton(QStringLiteral("&Homepage"), QDialogButtonBox::ActionRole);
   connect(web, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProjectWebPage))); });
   QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);

@@ -5,14 +5,17 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/colour_combo_box.h"
 #include "app/dialog_buttons.h"
 #include "app/dialog_exchange.h"
 #include "app/font_faces.h"
+#include "app/qt_text.h"
 
 namespace vendaro {
 
@@ -26,11 +29,12 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
   sizeBox_->setEditable(true);
   sizeBox_->setInsertPolicy(QComboBox::NoInsert);
   for (int size : kCharacterDialogSizes) sizeBox_->addItem(QString::number(size));
+  // Made in the order the eye reads them, which Tab follows.
   colour_ = new TZeltoColorComboBox(this);
   backColour_ = new TZeltoColorComboBox(this);
-  shadowColour_ = new TZeltoColorComboBox(this);
+  transparent_ = new QCheckBox(QStringLiteral("&Transparent"), this);
   outlineColour_ = new TZeltoColorComboBox(this);
-  transparent_ = new QCheckBox(QStringLiteral("Transparent"), this);
+  shadowColour_ = new TZeltoColorComboBox(this);
   attributes_ = new QListWidget(this);
   for (const char* name : kCharacterAttributeNames) {
     auto* item = new QListWidgetItem(QString::fromUtf8(name), attributes_);
@@ -41,17 +45,24 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
   // would hide the last ones.
   attributes_->setMinimumHeight(attributes_->sizeHintForRow(0) * kCharacterAttributeCount +
                                 2 * attributes_->frameWidth());
+  // Every name whole, too, at any screen scale: a horizontal scroll bar
+  // would take the room of the last row.
+  attributes_->setMinimumWidth(attributes_->sizeHintForColumn(0) + 2 * attributes_->frameWidth() +
+                               attributes_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  attributes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Schriftart:"), fontBox_);
-  form->addRow(QStringLiteral("Schriftgrad:"), sizeBox_);
-  form->addRow(QStringLiteral("Textfarbe:"), colour_);
+  form->addRow(QStringLiteral("&Schriftart:"), fontBox_);
+  form->addRow(QStringLiteral("Schrift&grad:"), sizeBox_);
+  form->addRow(QStringLiteral("Te&xtfarbe:"), colour_);
   auto* backRow = new QHBoxLayout;
   backRow->addWidget(backColour_, 1);
   backRow->addWidget(transparent_);
-  form->addRow(QStringLiteral("Hintergrundfarbe:"), backRow);
-  form->addRow(QStringLiteral("Umrandungsfarbe:"), outlineColour_);
-  form->addRow(QStringLiteral("Schattenfarbe:"), shadowColour_);
+  auto* backLabel = new QLabel(QStringLiteral("&Hintergrundfarbe:"), this);
+  backLabel->setBuddy(backColour_);
+  form->addRow(backLabel, backRow);
+  form->addRow(QStringLiteral("&Umrandungsfarbe:"), outlineColour_);
+  form->addRow(QStringLiteral("S&chattenfarbe:"), shadowColour_);
   auto* body = new QHBoxLayout;
   body->addLayout(form, 1);
   body->addWidget(attributes_);
@@ -65,10 +76,8 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
   connect(colour_, &TZeltoColorComboBox::colorChanged, this, [this] { changed_.color = true; });
   connect(shadowColour_, &TZeltoColorComboBox::colorChanged, this, [this] { changed_.shadowColor = true; });
   connect(outlineColour_, &TZeltoColorComboBox::colorChanged, this, [this] { changed_.outlineColor = true; });
-  connect(backColour_, &TZeltoColorComboBox::colorChanged, this, [this] {
-    changed_.backColor = true;
-    backColourShown();
-  });
+  connect(backColour_, &TZeltoColorComboBox::colorChanged, this, [this] { changed_.backColor = true; });
+  offerTransparencyForWhiteOnly(*backColour_, *transparent_);
   connect(transparent_, &QCheckBox::toggled, this, [this] { changed_.transparent |= !filling_; });
   connect(attributes_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     if (!filling_) changed_.attributes[static_cast<size_t>(attributes_->row(item))] = true;
@@ -77,16 +86,19 @@ CharacterFormatDialog::CharacterFormatDialog(QWidget* parent) : QDialog(parent) 
 
 void CharacterFormatDialog::fill(const ZeichenDialog& dialog) {
   filling_ = true;
-  fontBox_->setCurrentText(QString::fromStdString(dialog.fontName));
-  const int listed = sizeBox_->findText(QString::fromStdString(dialog.size));
+  // The entry itself, not only its text: the box then shows the same
+  // however it was left last time.
+  const QString face = fromCp1252(dialog.fontName);
+  fontBox_->setCurrentIndex(fontBox_->findText(face, Qt::MatchFixedString));
+  fontBox_->setCurrentText(face);
+  const int listed = sizeBox_->findText(fromCp1252(dialog.size));
   if (listed >= 0) sizeBox_->setCurrentIndex(listed);
-  sizeBox_->setCurrentText(QString::fromStdString(dialog.size));
+  sizeBox_->setCurrentText(fromCp1252(dialog.size));
   colour_->setColorValue(dialog.color);
   backColour_->setColorValue(dialog.backColor);
   shadowColour_->setColorValue(dialog.shadowColor);
   outlineColour_->setColorValue(dialog.outlineColor);
   transparent_->setChecked(dialog.transparent);
-  backColourShown();
   for (int i = 0; i < kCharacterAttributeCount; ++i)
     attributes_->item(i)->setCheckState(dialog.attributes[static_cast<size_t>(i)] ? Qt::Checked : Qt::Unchecked);
   changed_ = {};
@@ -95,8 +107,8 @@ void CharacterFormatDialog::fill(const ZeichenDialog& dialog) {
 
 ZeichenDialog CharacterFormatDialog::values() const {
   ZeichenDialog dialog;
-  dialog.fontName = fontBox_->currentText().toStdString();
-  dialog.size = sizeBox_->currentText().toStdString();
+  dialog.fontName = toCp1252(fontBox_->currentText());
+  dialog.size = toCp1252(sizeBox_->currentText());
   dialog.color = colour_->ColorValue();
   dialog.backColor = backColour_->ColorValue();
   dialog.transparent = transparent_->isChecked() && transparencyAllowed(dialog.backColor);
@@ -109,7 +121,5 @@ ZeichenDialog CharacterFormatDialog::values() const {
 }
 
 bool CharacterFormatDialog::edit(ZeichenDialog& dialog) { return exchangeValues(*this, dialog); }
-
-void CharacterFormatDialog::backColourShown() { transparent_->setEnabled(transparencyAllowed(backColour_->ColorValue())); }
 
 }  // namespace vendaro

@@ -34,9 +34,6 @@ class CharacterFormatDialog : public QDialog {
   QListWidget* attributeList() const { return attributes_; }
 
  private:
-  // Background white or not: "Transparent" follows.
-  void backColourShown();
-
   QComboBox* fontBox_;
   QComboBox* sizeBox_;
   TZeltoColorComboBox* colour_;

@@ -112,7 +112,9 @@ CharacterTableDialog::CharacterTableDialog(FontEngine& fonts, QWidget* parent) :
   preview_ = new GlyphPreview(fonts, kPreviewPixels, this);
 
   auto* fontRow = new QHBoxLayout;
-  fontRow->addWidget(new QLabel(QStringLiteral("Schriftart:"), this));
+  auto* fontLabel = new QLabel(QStringLiteral("&Schriftart:"), this);
+  fontLabel->setBuddy(fontBox_);
+  fontRow->addWidget(fontLabel);
   fontRow->addWidget(fontBox_, 1);
   auto* side = new QVBoxLayout;
   side->addWidget(preview_);

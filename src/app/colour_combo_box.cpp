@@ -1,5 +1,6 @@
 #include "app/colour_combo_box.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QPainter>
 #include <QPixmap>
@@ -66,6 +67,15 @@ void TZeltoColorComboBox::entryActivated(int entry) {
   }
   showChoice();
   emit colorChanged(ColorValue());
+}
+
+void offerTransparencyForWhiteOnly(TZeltoColorComboBox& colour, QCheckBox& transparent) {
+  const auto follow = [&colour, &transparent] { transparent.setEnabled(transparencyAllowed(colour.ColorValue())); };
+  // The program's settings show as a change of entry, the user's choices as
+  // colorChanged (the entry changes before the colour is taken).
+  QObject::connect(&colour, &QComboBox::currentIndexChanged, &transparent, follow);
+  QObject::connect(&colour, &TZeltoColorComboBox::colorChanged, &transparent, follow);
+  follow();
 }
 
 void TZeltoColorComboBox::showChoice() {

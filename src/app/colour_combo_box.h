@@ -10,6 +10,8 @@
 
 #include "editing/colour_choices.h"
 
+class QCheckBox;
+
 namespace vendaro {
 
 class TZeltoColorComboBox : public QComboBox {
@@ -36,6 +38,12 @@ class TZeltoColorComboBox : public QComboBox {
 
   ColourChoices choices_;
 };
+
+// A "Transparent" box beside a background colour: white with the flag means
+// no colour at all, so the box is offered only while `colour` shows white,
+// whether the user or the program set it. Every dialog with such a pair
+// (character, cell, frame, picture) ties them with this.
+void offerTransparencyForWhiteOnly(TZeltoColorComboBox& colour, QCheckBox& transparent);
 
 // Converts between Windows colour values and Qt colours.
 QColor qtColour(int32_t colour);

@@ -1,7 +1,6 @@
 #include "app/editor_window.h"
 
 #include <QCloseEvent>
-#include <QInputDialog>
 
 #include <algorithm>
 
@@ -14,6 +13,7 @@
 #include "app/format_dialogs.h"
 #include "app/format_toolbar.h"
 #include "app/main_menus.h"
+#include "app/insert_content_form.h"
 #include "app/main_window.h"
 #include "app/table_dialogs.h"
 #include "app/search_form.h"
@@ -257,13 +257,7 @@ bool EditorWindow::clipboardText(std::string& cp1252) { return QtClipboard::text
 bool EditorWindow::clipboardBitmap(std::vector<uint8_t>& dib) { return QtClipboard::bitmap(dib); }
 
 bool EditorWindow::showInhalteEinfuegenDialog(InhalteEinfuegenDialog& dialog) {
-  QStringList entries;
-  for (const std::string& entry : dialog.entries) entries << QString::fromStdString(entry);
-  bool ok = false;
-  const QString chosen = QInputDialog::getItem(this, QStringLiteral("Inhalte einfügen"), QStringLiteral("Als:"), entries,
-                                               dialog.selected, false, &ok);
-  dialog.selected = static_cast<int>(entries.indexOf(chosen));
-  return ok && dialog.selected >= 0;
+  return InsertContentForm::of(main_).edit(dialog);
 }
 
 bool EditorWindow::showZeichenDialog(ZeichenDialog& dialog) { return main_.formatDialogs().characterFormat().edit(dialog); }

@@ -31,6 +31,19 @@ void focusOnShow(QWidget* widget) {
   QTimer::singleShot(0, widget, [widget] { widget->setFocus(Qt::OtherFocusReason); });
 }
 
+QLabel* labelFor(const QString& caption, QWidget* control) {
+  auto* label = new QLabel(caption, control->parentWidget());
+  label->setBuddy(control);
+  return label;
+}
+
+// Where each property's label takes its mnemonic: "&Titel:", "T&hema:" …
+constexpr std::array<int, 8> kDocPropMnemonics{0, 1, 0, 0, 0, 0, 5, 1};
+
+QString withMnemonic(const char* cp1252Label, int position) {
+  return fromCp1252(cp1252Label).insert(position, QLatin1Char('&'));
+}
+
 QTableWidgetItem* readOnlyItem(const std::string& text) {
   auto* item = new QTableWidgetItem(fromCp1252(text));
   item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -60,10 +73,10 @@ FeldEinfuegenForm::FeldEinfuegenForm(QWidget* parent) : QDialog(parent) {
   connect(names_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(QStringLiteral("Kategorie:"), this));
+  left->addWidget(labelFor(QStringLiteral("&Kategorie:"), categories_));
   left->addWidget(categories_);
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(QStringLiteral("Feldname:"), this));
+  right->addWidget(labelFor(QStringLiteral("Feld&name:"), names_));
   right->addWidget(names_);
   lists->addLayout(left, 1);
   lists->addLayout(right, 2);
@@ -98,7 +111,7 @@ UserDateTimeForm::UserDateTimeForm(QWidget* parent) : QDialog(parent) {
   preview_ = new QLabel(this);
   connect(pattern_, &QLineEdit::textChanged, this, &UserDateTimeForm::showPreview);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Datums-/Zeitformat:"), pattern_);
+  form->addRow(QStringLiteral("&Datums-/Zeitformat:"), pattern_);
   form->addRow(QStringLiteral("Vorschau:"), preview_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -124,10 +137,10 @@ bool UserDateTimeForm::edit(UserDateTimeDialog& dialog) { return exchangeValues(
 DateTimeForm::DateTimeForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Datum und Uhrzeit einf\u00fcgen"));
   patterns_ = new QListWidget(this);
-  asField_ = new QCheckBox(QStringLiteral("Als Feld einf\u00fcgen (wird automatisch aktualisiert)"), this);
+  asField_ = new QCheckBox(QStringLiteral("&Als Feld einf\u00fcgen (wird automatisch aktualisiert)"), this);
   connect(patterns_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Datums- und  Uhrzeitformate"), this));
+  layout->addWidget(labelFor(QStringLiteral("Datums- und  Uhrzeit&formate"), patterns_));
   layout->addWidget(patterns_);
   layout->addWidget(asField_);
   layout->addWidget(okCancelButtons(*this));
@@ -154,8 +167,8 @@ InsertFormFieldForm::InsertFormFieldForm(QWidget* parent) : QDialog(parent) {
   name_ = new QLineEdit(this);
   content_ = new QLineEdit(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Name des Feldes:"), name_);
-  form->addRow(QStringLiteral("Inhalt des Feldes:"), content_);
+  form->addRow(QStringLiteral("&Name des Feldes:"), name_);
+  form->addRow(QStringLiteral("&Inhalt des Feldes:"), content_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(okCancelButtons(*this));
@@ -193,7 +206,9 @@ void FormDialogForm::fill(const FormDialog& dialog) {
     grid_->setItem(row, 0, readOnlyItem(name));
     grid_->setItem(row, 1, new QTableWidgetItem(fromCp1252(content)));
   }
+  // Typing replaces the first content at once; Escape still cancels.
   grid_->setCurrentCell(0, 1);
+  focusOnShow(grid_);
 }
 
 FormDialog FormDialogForm::values() const {
@@ -216,16 +231,16 @@ DocumentPropsForm::DocumentPropsForm(QWidget* parent) : QDialog(parent) {
   auto* form = new QFormLayout(infos);
   for (size_t k = 0; k < edits_.size(); ++k) {
     edits_[k] = new QLineEdit(infos);
-    form->addRow(fromCp1252(kDocPropLabels[k]), edits_[k]);
+    form->addRow(withMnemonic(kDocPropLabels[k], kDocPropMnemonics[k]), edits_[k]);
   }
   comment_ = new QPlainTextEdit(infos);
-  form->addRow(fromCp1252(kDocPropLabels[7]), comment_);
+  form->addRow(withMnemonic(kDocPropLabels[7], kDocPropMnemonics[7]), comment_);
   statistics_ = new QTableWidget(0, 2, pages_);
   statistics_->verticalHeader()->hide();
   statistics_->horizontalHeader()->setStretchLastSection(true);
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  pages_->addTab(infos, QStringLiteral("Infos"));
-  pages_->addTab(statistics_, QStringLiteral("Statistik"));
+  pages_->addTab(infos, QStringLiteral("&Infos"));
+  pages_->addTab(statistics_, QStringLiteral("&Statistik"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addWidget(okCancelButtons(*this));

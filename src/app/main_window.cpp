@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "app/dialog_conventions.h"
 #include "app/editor_window.h"
 #include "app/file_dialogs.h"
 #include "app/field_forms.h"
@@ -39,6 +40,7 @@ constexpr int kPanelWidths[4] = {150, 150, 30, 50};
 MainWindow::MainWindow(std::vector<std::string> arguments)
     : arguments_(std::move(arguments)), shell_(*this), documents_(new QMdiArea(this)) {
   setWindowTitle(QStringLiteral("TOR-MEL Vendaro"));
+  DialogConventions::install();
   documents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   documents_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(documents_);

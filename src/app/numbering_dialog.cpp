@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,16 +33,16 @@ NumberingDialog::NumberingDialog(FontEngine& fonts, CharacterTableDialog& charac
   auto* kindColumn = new QVBoxLayout(kinds);
   kind_ = new QButtonGroup(this);
   for (int i = 0; i < static_cast<int>(kListKindNames.size()); ++i) {
-    auto* radio = new QRadioButton(QString::fromUtf8(kListKindNames[static_cast<size_t>(i)]), kinds);
+    auto* radio = new QRadioButton(QLatin1Char('&') + QString::fromUtf8(kListKindNames[static_cast<size_t>(i)]), kinds);
     kind_->addButton(radio, i);
     kindColumn->addWidget(radio);
   }
   indent_ = new QLineEdit(this);
   bullet_ = new QLineEdit(this);
-  bullet_->setMaxLength(1);
+  bullet_->setValidator(new Cp1252LengthLimit(1, bullet_));
   bullet_->setMaximumWidth(40);
   preview_ = new GlyphPreview(fonts, kPreviewPixels, this);
-  auto* table = new QPushButton(QStringLiteral("&Zeichentabelle"), this);
+  auto* table = new QPushButton(QStringLiteral("Zeic&hentabelle"), this);
   table->setAutoDefault(false);
 
   auto* bulletRow = new QHBoxLayout;
@@ -50,8 +51,10 @@ NumberingDialog::NumberingDialog(FontEngine& fonts, CharacterTableDialog& charac
   bulletRow->addWidget(table);
   bulletRow->addStretch();
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Abstand zum Text (cm):"), indent_);
-  form->addRow(QStringLiteral("Aufzählungszeichen:"), bulletRow);
+  form->addRow(QStringLiteral("Abstand zum &Text (cm):"), indent_);
+  auto* bulletLabel = new QLabel(QStringLiteral("Aufzählungs&zeichen:"), this);
+  bulletLabel->setBuddy(bullet_);
+  form->addRow(bulletLabel, bulletRow);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(kinds);
   layout->addLayout(form);
@@ -63,7 +66,7 @@ NumberingDialog::NumberingDialog(FontEngine& fonts, CharacterTableDialog& charac
 
 void NumberingDialog::fill(const NummerierungDialog& dialog) {
   if (QAbstractButton* button = kind_->button(dialog.listKind)) button->setChecked(true);
-  indent_->setText(QString::fromStdString(dialog.listIndent));
+  indent_->setText(fromCp1252(dialog.listIndent));
   bulletFont_ = dialog.bulletFont;
   bullet_->setText(fromCp1252(dialog.bullet));
   showBullet();
@@ -72,7 +75,7 @@ void NumberingDialog::fill(const NummerierungDialog& dialog) {
 NummerierungDialog NumberingDialog::values() const {
   NummerierungDialog dialog;
   dialog.listKind = std::max(0, kind_->checkedId());
-  dialog.listIndent = indent_->text().toStdString();
+  dialog.listIndent = toCp1252(indent_->text());
   dialog.bullet = toCp1252(bullet_->text());
   dialog.bulletFont = bulletFont_;
   return dialog;

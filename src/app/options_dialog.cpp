@@ -34,10 +34,10 @@ QSpinBox* spinBox(QWidget* parent, int minimum) {
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Einstellungen"));
   pages_ = new QTabWidget(this);
-  pages_->addTab(generalPage(), QStringLiteral("Allgemein"));
-  pages_->addTab(viewPage(), QStringLiteral("Ansicht"));
-  pages_->addTab(savePage(), QStringLiteral("Speichern"));
-  pages_->addTab(userPage(), QStringLiteral("Benutzer-Info"));
+  pages_->addTab(generalPage(), QStringLiteral("Allgemei&n"));
+  pages_->addTab(viewPage(), QStringLiteral("&Ansicht"));
+  pages_->addTab(savePage(), QStringLiteral("&Speichern"));
+  pages_->addTab(userPage(), QStringLiteral("&Benutzer-Info"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addWidget(okCancelButtons(*this));
@@ -47,23 +47,23 @@ QWidget* OptionsDialog::generalPage() {
   auto* page = new QWidget(this);
   ComboBox1 = new QComboBox(page);
   for (const char* style : kQuoteStyles) ComboBox1->addItem(QString::fromUtf8(style));
-  helplinescheck = new QCheckBox(QStringLiteral("Graue Hilfslinien um Eingabefelder"), page);
+  helplinescheck = new QCheckBox(QStringLiteral("&Graue Hilfslinien um Eingabefelder"), page);
   UndoEd = spinBox(page, 1);
   LastOpenEd = spinBox(page, 0);
   auto* form = new QFormLayout(page);
-  form->addRow(QStringLiteral("Anführungszeichen:"), ComboBox1);
+  form->addRow(QStringLiteral("An&führungszeichen:"), ComboBox1);
   form->addRow(helplinescheck);
-  form->addRow(QStringLiteral("Rückgängig-Schritte:"), UndoEd);
-  form->addRow(QStringLiteral("Zuletzt geöffnete Dateien:"), LastOpenEd);
+  form->addRow(QStringLiteral("&Rückgängig-Schritte:"), UndoEd);
+  form->addRow(QStringLiteral("&Zuletzt geöffnete Dateien:"), LastOpenEd);
   return page;
 }
 
 QWidget* OptionsDialog::viewPage() {
   auto* page = new QWidget(this);
-  tabcheck = new QCheckBox(QStringLiteral("Tabulatoren"), page);
-  leercheck = new QCheckBox(QStringLiteral("Leerzeichen"), page);
-  absatzcheck = new QCheckBox(QStringLiteral("Absatzmarken"), page);
-  AllCheck = new QCheckBox(QStringLiteral("Alle"), page);
+  tabcheck = new QCheckBox(QStringLiteral("&Tabulatoren"), page);
+  leercheck = new QCheckBox(QStringLiteral("&Leerzeichen"), page);
+  absatzcheck = new QCheckBox(QStringLiteral("Absatz&marken"), page);
+  AllCheck = new QCheckBox(QStringLiteral("All&e"), page);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(new QLabel(QStringLiteral("Nicht druckbare Zeichen anzeigen:"), page));
   for (QCheckBox* check : {tabcheck, leercheck, absatzcheck, AllCheck}) layout->addWidget(check);
@@ -73,9 +73,9 @@ QWidget* OptionsDialog::viewPage() {
 
 QWidget* OptionsDialog::savePage() {
   auto* page = new QWidget(this);
-  AutoSaveCheck = new QCheckBox(QStringLiteral("Wiederherstellen-Infos speichern alle"), page);
+  AutoSaveCheck = new QCheckBox(QStringLiteral("&Wiederherstellen-Infos speichern alle"), page);
   SaveTimeEd = spinBox(page, 0);
-  BackUpCheck = new QCheckBox(QStringLiteral("Sicherungskopie erstellen"), page);
+  BackUpCheck = new QCheckBox(QStringLiteral("Si&cherungskopie erstellen"), page);
   auto* autoSave = new QHBoxLayout;
   autoSave->addWidget(AutoSaveCheck);
   autoSave->addWidget(SaveTimeEd);
@@ -94,9 +94,9 @@ QWidget* OptionsDialog::userPage() {
   Edit2 = new QLineEdit(page);
   Memo1 = new QPlainTextEdit(page);
   auto* form = new QFormLayout(page);
-  form->addRow(QStringLiteral("Name:"), Edit1);
-  form->addRow(QStringLiteral("Initialen:"), Edit2);
-  form->addRow(QStringLiteral("Adresse:"), Memo1);
+  form->addRow(QStringLiteral("&Name:"), Edit1);
+  form->addRow(QStringLiteral("&Initialen:"), Edit2);
+  form->addRow(QStringLiteral("Adr&esse:"), Memo1);
   return page;
 }
 

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/decimal_spin_box.h"
 #include "app/dialog_buttons.h"
 
 namespace vendaro {
@@ -30,7 +31,7 @@ struct PosterButton {
 };
 // A3 and A1 across, A2 and A0 upright: each fills a wall or table best so.
 constexpr PosterButton kPosterButtons[] = {
-    {"A3", 42.0, 29.7}, {"A2", 42.0, 59.4}, {"A1", 84.0, 59.4}, {"A0", 84.0, 118.8}};
+    {"A&3", 42.0, 29.7}, {"A&2", 42.0, 59.4}, {"A&1", 84.0, 59.4}, {"A&0", 84.0, 118.8}};
 
 const char* const kModeNames[] = {"Auf allen Seiten gleich", "Seite 1", "Geraden/ungeraden Seiten",
                                   "Seite 1 und geraden/ungeraden Seiten"};
@@ -50,15 +51,15 @@ PageSetupDialog::PageSetupDialog(std::vector<PaperFormat> formats, QWidget* pare
   heightEdit_->setMinimum(kMinPaperCm);
   widthEdit_->setDecimals(2);
   heightEdit_->setDecimals(2);
-  portrait_ = new QRadioButton(QStringLiteral("Hochformat"), this);
-  landscape_ = new QRadioButton(QStringLiteral("Querformat"), this);
+  portrait_ = new QRadioButton(QStringLiteral("Ho&chformat"), this);
+  landscape_ = new QRadioButton(QStringLiteral("&Querformat"), this);
   portrait_->setChecked(true);
 
   auto* paperGroup = new QGroupBox(QStringLiteral("Papier"), this);
   auto* paperForm = new QFormLayout;
-  paperForm->addRow(QStringLiteral("Format:"), paperBox_);
-  paperForm->addRow(QStringLiteral("Breite (cm):"), widthEdit_);
-  paperForm->addRow(QStringLiteral("Höhe (cm):"), heightEdit_);
+  paperForm->addRow(QStringLiteral("&Format:"), paperBox_);
+  paperForm->addRow(QStringLiteral("&Breite (cm):"), widthEdit_);
+  paperForm->addRow(QStringLiteral("&Höhe (cm):"), heightEdit_);
   auto* orientation = new QHBoxLayout;
   orientation->addWidget(portrait_);
   orientation->addWidget(landscape_);
@@ -82,10 +83,10 @@ PageSetupDialog::PageSetupDialog(std::vector<PaperFormat> formats, QWidget* pare
   rightEdit_ = centimetreEdit(kMaxMarginCm);
   auto* marginGroup = new QGroupBox(QStringLiteral("Seitenränder (cm)"), this);
   auto* margins = new QFormLayout;
-  margins->addRow(QStringLiteral("Oben:"), topEdit_);
-  margins->addRow(QStringLiteral("Unten:"), bottomEdit_);
-  margins->addRow(QStringLiteral("Links:"), leftEdit_);
-  margins->addRow(QStringLiteral("Rechts:"), rightEdit_);
+  margins->addRow(QStringLiteral("&Oben:"), topEdit_);
+  margins->addRow(QStringLiteral("&Unten:"), bottomEdit_);
+  margins->addRow(QStringLiteral("&Links:"), leftEdit_);
+  margins->addRow(QStringLiteral("&Rechts:"), rightEdit_);
   marginGroup->setLayout(margins);
 
   headerEdit_ = centimetreEdit(kMaxMarginCm);
@@ -95,27 +96,45 @@ PageSetupDialog::PageSetupDialog(std::vector<PaperFormat> formats, QWidget* pare
   auto* headerGroup = new QGroupBox(QStringLiteral("Kopf- und Fußzeilen"), this);
   auto* headers = new QFormLayout;
   headers->addRow(new QLabel(QStringLiteral("Abstand vom Seitenrand (cm)"), this));
-  headers->addRow(QStringLiteral("Kopfzeile:"), headerEdit_);
-  headers->addRow(QStringLiteral("Fußzeile:"), footerEdit_);
-  headers->addRow(QStringLiteral("Kopf-/Fußzeilen anders auf:"), modeBox_);
+  headers->addRow(QStringLiteral("&Kopfzeile:"), headerEdit_);
+  headers->addRow(QStringLiteral("Fu&ßzeile:"), footerEdit_);
+  headers->addRow(QStringLiteral("Kopf-/Fußzeilen an&ders auf:"), modeBox_);
   headerGroup->setLayout(headers);
 
   auto* grid = new QGridLayout;
   grid->addWidget(paperGroup, 0, 0, 2, 1);
   grid->addWidget(marginGroup, 0, 1);
   grid->addWidget(headerGroup, 1, 1);
+  QDialogButtonBox* buttons = okCancelButtons(*this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  roomHint_ = new QLabel(QStringLiteral("Die Seitenränder lassen keinen Platz für Text."), this);
+  roomHint_->setStyleSheet(QStringLiteral("color: #C00000"));
+  roomHint_->setWordWrap(true);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(roomHint_, 1);
+  bottom->addWidget(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addWidget(okCancelButtons(*this));
+  layout->addLayout(bottom);
 
   connect(paperBox_, &QComboBox::currentIndexChanged, this, [this] { paperChosen(); });
   connect(portrait_, &QRadioButton::toggled, this, [this] { paperChosen(); });
   connect(widthEdit_, &QDoubleSpinBox::valueChanged, this, [this] { sizeEdited(); });
   connect(heightEdit_, &QDoubleSpinBox::valueChanged, this, [this] { sizeEdited(); });
+  // Judged while typing, before the edit is left.
+  for (QDoubleSpinBox* edit : {widthEdit_, heightEdit_, topEdit_, bottomEdit_, leftEdit_, rightEdit_, headerEdit_, footerEdit_})
+    connect(edit, &QDoubleSpinBox::textChanged, this, &PageSetupDialog::judgeTextArea);
+  judgeTextArea();
+}
+
+void PageSetupDialog::judgeTextArea() {
+  const bool room = leavesTextArea(typedValues());
+  ok_->setEnabled(room);
+  roomHint_->setVisible(!room);
 }
 
 QDoubleSpinBox* PageSetupDialog::centimetreEdit(double maximum) {
-  auto* edit = new QDoubleSpinBox(this);
+  auto* edit = new DecimalSpinBox(this);
   edit->setRange(0.0, maximum);
   edit->setSingleStep(0.1);
   edit->setDecimals(2);
@@ -135,16 +154,24 @@ void PageSetupDialog::setValues(const PageSetupValues& v) {
   modeBox_->setCurrentIndex(std::clamp(static_cast<int>(v.Mode), 0, 3));
 }
 
-PageSetupValues PageSetupDialog::values() const {
+PageSetupValues PageSetupDialog::values() const { return valuesOf([](const QDoubleSpinBox& edit) { return edit.value(); }); }
+
+// What the edits show, typing included: an edit takes its text as its value
+// only when it is left.
+PageSetupValues PageSetupDialog::typedValues() const {
+  return valuesOf([](const QDoubleSpinBox& edit) { return edit.valueFromText(edit.text()); });
+}
+
+PageSetupValues PageSetupDialog::valuesOf(const std::function<double(const QDoubleSpinBox&)>& centimetres) const {
   PageSetupValues v;
-  v.PageWidth = widthEdit_->value() * 10.0;
-  v.PageHeight = heightEdit_->value() * 10.0;
-  v.MarginTop = topEdit_->value() * 10.0;
-  v.MarginBottom = bottomEdit_->value() * 10.0;
-  v.MarginLeft = leftEdit_->value() * 10.0;
-  v.MarginRight = rightEdit_->value() * 10.0;
-  v.HeaderDistance = headerEdit_->value() * 10.0;
-  v.FooterDistance = footerEdit_->value() * 10.0;
+  v.PageWidth = centimetres(*widthEdit_) * 10.0;
+  v.PageHeight = centimetres(*heightEdit_) * 10.0;
+  v.MarginTop = centimetres(*topEdit_) * 10.0;
+  v.MarginBottom = centimetres(*bottomEdit_) * 10.0;
+  v.MarginLeft = centimetres(*leftEdit_) * 10.0;
+  v.MarginRight = centimetres(*rightEdit_) * 10.0;
+  v.HeaderDistance = centimetres(*headerEdit_) * 10.0;
+  v.FooterDistance = centimetres(*footerEdit_) * 10.0;
   v.Mode = static_cast<HeaderFooterMode>(std::max(modeBox_->currentIndex(), 0));
   return v;
 }

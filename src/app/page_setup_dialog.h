@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <array>
+#include <functional>
 #include <vector>
 
 #include "app/paper_formats.h"
@@ -13,6 +15,8 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace vendaro {
@@ -31,6 +35,9 @@ class PageSetupDialog : public QDialog {
   QDoubleSpinBox* widthEdit() const { return widthEdit_; }
   QDoubleSpinBox* heightEdit() const { return heightEdit_; }
   QRadioButton* landscapeButton() const { return landscape_; }
+  QDoubleSpinBox* marginEdit(int side) const { return std::array{topEdit_, bottomEdit_, leftEdit_, rightEdit_}[side]; }
+  QPushButton* okButton() const { return ok_; }
+  QLabel* roomHint() const { return roomHint_; }
 
  private:
   QDoubleSpinBox* centimetreEdit(double maximum);
@@ -40,6 +47,10 @@ class PageSetupDialog : public QDialog {
   // Width or height were edited: orientation and paper follow them.
   void sizeEdited();
   void setSize(double widthCm, double heightCm);
+  // OK only while the margins leave room for text; the hint says why not.
+  void judgeTextArea();
+  PageSetupValues typedValues() const;
+  PageSetupValues valuesOf(const std::function<double(const QDoubleSpinBox&)>& centimetres) const;
 
   std::vector<PaperFormat> formats_;
   bool updating_ = false;
@@ -55,6 +66,8 @@ class PageSetupDialog : public QDialog {
   QDoubleSpinBox* headerEdit_;
   QDoubleSpinBox* footerEdit_;
   QComboBox* modeBox_;
+  QPushButton* ok_;
+  QLabel* roomHint_;
 };
 
 }  // namespace vendaro

@@ -11,6 +11,7 @@
 
 #include "app/dialog_buttons.h"
 #include "app/dialog_exchange.h"
+#include "app/qt_text.h"
 #include "document/paragraph_format.h"
 #include "editing/format_dialog_rules.h"
 
@@ -23,7 +24,7 @@ QLineEdit* numberEdit(QWidget* parent) {
   return edit;
 }
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string& cp1252) { return fromCp1252(cp1252); }
 
 }  // namespace
 
@@ -42,22 +43,26 @@ ParagraphDialog::ParagraphDialog(QWidget* parent) : QDialog(parent) {
   firstLineIndent_ = numberEdit(this);
 
   auto* general = new QFormLayout;
-  general->addRow(QStringLiteral("Ausrichtung:"), alignment_);
+  general->addRow(QStringLiteral("A&usrichtung:"), alignment_);
   auto* spacingRow = new QHBoxLayout;
   spacingRow->addWidget(spacing_);
-  spacingRow->addWidget(new QLabel(QStringLiteral("Maß:"), this));
+  auto* measureLabel = new QLabel(QStringLiteral("&Maß:"), this);
+  measureLabel->setBuddy(measure_);
+  spacingRow->addWidget(measureLabel);
   spacingRow->addWidget(measure_);
   spacingRow->addWidget(unit_);
-  general->addRow(QStringLiteral("Zeilenabstand:"), spacingRow);
+  auto* spacingLabel = new QLabel(QStringLiteral("&Zeilenabstand:"), this);
+  spacingLabel->setBuddy(spacing_);
+  general->addRow(spacingLabel, spacingRow);
   auto* distances = new QGroupBox(QStringLiteral("Abstand (cm)"), this);
   auto* distanceForm = new QFormLayout(distances);
-  distanceForm->addRow(QStringLiteral("Abstand von oben:"), spaceBefore_);
-  distanceForm->addRow(QStringLiteral("Abstand von unten:"), spaceAfter_);
+  distanceForm->addRow(QStringLiteral("Abstand von &oben:"), spaceBefore_);
+  distanceForm->addRow(QStringLiteral("Abstand von u&nten:"), spaceAfter_);
   auto* indents = new QGroupBox(QStringLiteral("Einzug (cm)"), this);
   auto* indentForm = new QFormLayout(indents);
-  indentForm->addRow(QStringLiteral("Links:"), leftIndent_);
-  indentForm->addRow(QStringLiteral("Rechts:"), rightIndent_);
-  indentForm->addRow(QStringLiteral("Erste Zeile:"), firstLineIndent_);
+  indentForm->addRow(QStringLiteral("&Links:"), leftIndent_);
+  indentForm->addRow(QStringLiteral("&Rechts:"), rightIndent_);
+  indentForm->addRow(QStringLiteral("&Erste Zeile:"), firstLineIndent_);
   auto* groups = new QHBoxLayout;
   groups->addWidget(distances);
   groups->addWidget(indents);
@@ -86,12 +91,12 @@ AbsatzDialog ParagraphDialog::values() const {
   AbsatzDialog dialog;
   dialog.alignment = alignment_->currentIndex();
   dialog.spacingChoice = spacing_->currentIndex();
-  dialog.measure = measure_->text().toStdString();
-  dialog.spaceBefore = spaceBefore_->text().toStdString();
-  dialog.spaceAfter = spaceAfter_->text().toStdString();
-  dialog.leftIndent = leftIndent_->text().toStdString();
-  dialog.rightIndent = rightIndent_->text().toStdString();
-  dialog.firstLineIndent = firstLineIndent_->text().toStdString();
+  dialog.measure = toCp1252(measure_->text());
+  dialog.spaceBefore = toCp1252(spaceBefore_->text());
+  dialog.spaceAfter = toCp1252(spaceAfter_->text());
+  dialog.leftIndent = toCp1252(leftIndent_->text());
+  dialog.rightIndent = toCp1252(rightIndent_->text());
+  dialog.firstLineIndent = toCp1252(firstLineIndent_->text());
   return dialog;
 }
 
@@ -103,7 +108,7 @@ void ParagraphDialog::spacingChosen(int choice) {
 }
 
 void ParagraphDialog::measureTyped(const QString& typed) {
-  const int choice = spacingChoiceForTypedMeasure(spacing_->currentIndex(), typed.toStdString());
+  const int choice = spacingChoiceForTypedMeasure(spacing_->currentIndex(), toCp1252(typed));
   spacing_->setCurrentIndex(choice);
   unit_->setText(QString::fromUtf8(spacingUnitLabel(choice)));
 }

@@ -29,12 +29,12 @@ QSpinBox* sheetIndexEdit(QWidget* parent) {
 PosterPrintDialog::PosterPrintDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Poster-Druckeinstellungen"));
   setMinimumWidth(kMinimumWidth);
-  KlebeCheck = new QCheckBox(QStringLiteral("Klebelinen"), this);
-  SchneidCheck = new QCheckBox(QStringLiteral("Schneidelinen"), this);
-  NoRandCheck = new QCheckBox(QStringLiteral("Keine Linen am Posterrand"), this);
-  KRandCheck = new QCheckBox(QStringLiteral("5 % Kleberand lassen"), this);
-  AllPagesCheck = new QRadioButton(QStringLiteral("Alle Seiten drucken"), this);
-  OnePageCheck = new QRadioButton(QStringLiteral("Eine Seite drucken"), this);
+  KlebeCheck = new QCheckBox(QStringLiteral("&Klebelinen"), this);
+  SchneidCheck = new QCheckBox(QStringLiteral("&Schneidelinen"), this);
+  NoRandCheck = new QCheckBox(QStringLiteral("Keine Linen am &Posterrand"), this);
+  KRandCheck = new QCheckBox(QStringLiteral("&5 % Kleberand lassen"), this);
+  AllPagesCheck = new QRadioButton(QStringLiteral("&Alle Seiten drucken"), this);
+  OnePageCheck = new QRadioButton(QStringLiteral("&Eine Seite drucken"), this);
   xposed = sheetIndexEdit(this);
   yposed = sheetIndexEdit(this);
 
@@ -45,8 +45,8 @@ PosterPrintDialog::PosterPrintDialog(QWidget* parent) : QDialog(parent) {
   auto* sheetForm = new QFormLayout;
   sheetForm->addRow(AllPagesCheck);
   sheetForm->addRow(OnePageCheck);
-  sheetForm->addRow(QStringLiteral("X-Position:"), xposed);
-  sheetForm->addRow(QStringLiteral("Y-Position:"), yposed);
+  sheetForm->addRow(QStringLiteral("&X-Position:"), xposed);
+  sheetForm->addRow(QStringLiteral("&Y-Position:"), yposed);
   sheets->setLayout(sheetForm);
 
   auto* layout = new QVBoxLayout(this);

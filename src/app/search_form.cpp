@@ -31,15 +31,15 @@ QWidget* SearchForm::searchPage(OptionBoxes& boxes, bool withReplacement) {
   auto* page = new QWidget(this);
   auto* fields = new QFormLayout;
   boxes.text = new QLineEdit(page);
-  fields->addRow(QStringLiteral("Suchen nach:"), boxes.text);
+  fields->addRow(QStringLiteral("Suchen &nach:"), boxes.text);
   if (withReplacement) {
     replaceed = new QLineEdit(page);
-    fields->addRow(QStringLiteral("Ersetzen durch:"), replaceed);
+    fields->addRow(QStringLiteral("Ersetzen durc&h:"), replaceed);
   }
   auto* options = new QVBoxLayout;
   options->addLayout(fields);
   boxes.caps = new QCheckBox(QStringLiteral("Groß-/ und &Kleinschreibung beachten"), page);
-  boxes.words = new QCheckBox(QStringLiteral("Nur ganze Wörter suchen"), page);
+  boxes.words = new QCheckBox(QStringLiteral("Nur ganze Wör&ter suchen"), page);
   boxes.start = new QCheckBox(QStringLiteral("Ab &Dokumentanfang suchen"), page);
   boxes.back = new QCheckBox(QStringLiteral("&Rückwärts suchen"), page);
   boxes.whole = new QCheckBox(QStringLiteral("Alle &Felder durchsuchen"), page);
@@ -63,10 +63,10 @@ QWidget* SearchForm::goToPage() {
   auto* fields = new QFormLayout;
   PageEd = new QSpinBox(page);
   PageEd->setRange(1, 100000);
-  fields->addRow(QStringLiteral("Seite Nr:"), PageEd);
+  fields->addRow(QStringLiteral("Seite N&r:"), PageEd);
   auto* row = new QHBoxLayout(page);
   row->addLayout(fields, 1);
-  row->addLayout(buttonColumn(2, page, {{"&Gehe zu Seite", kSearchGoToPage}, {"A&bbrechen", kSearchCancel}}));
+  row->addLayout(buttonColumn(2, page, {{"Geh&e zu Seite", kSearchGoToPage}, {"A&bbrechen", kSearchCancel}}));
   return page;
 }
 

@@ -26,6 +26,9 @@ class SpellCheckForm : public QDialog {
   QLineEdit* replacement;   // the text of "Ändern in:"
   QListWidget* vorschlagbox;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void answer(SpellCheckAnswer code);
 };

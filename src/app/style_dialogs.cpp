@@ -22,7 +22,9 @@ StyleNameDialog::StyleNameDialog(QWidget* parent) : QDialog(parent) {
   QDialogButtonBox* buttons = okCancelButtons(*this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Name:"), this));
+  auto* label = new QLabel(QStringLiteral("&Name:"), this);
+  label->setBuddy(name_);
+  layout->addWidget(label);
   layout->addWidget(name_);
   layout->addWidget(buttons);
   connect(name_, &QLineEdit::textChanged, this,

@@ -15,6 +15,7 @@
 
 #include "app/dialog_buttons.h"
 #include "app/message_boxes.h"
+#include "app/qt_text.h"
 #include "editing/decimal_text.h"
 #include "editing/format_dialog_rules.h"
 
@@ -22,17 +23,19 @@ namespace vendaro {
 
 TabStopsDialog::TabStopsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tabstops"));
-  defaultWidth_ = new QLineEdit(this);
+  // Made in the order the eye reads them, which Tab follows.
   position_ = new QComboBox(this);
   position_->setEditable(true);
   position_->setInsertPolicy(QComboBox::NoInsert);
+  defaultWidth_ = new QLineEdit(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Tabstop-Position (cm):"), position_);
-  form->addRow(QStringLiteral("Standard-Tabstops (cm):"), defaultWidth_);
+  form->addRow(QStringLiteral("Tabstop-&Position (cm):"), position_);
+  form->addRow(QStringLiteral("Standard-&Tabstops (cm):"), defaultWidth_);
 
   auto* groups = new QHBoxLayout;
-  alignment_ = radioGroup(kTabAlignNames, QStringLiteral("Ausrichtung"), *groups);
-  leader_ = radioGroup(kTabLeaderNames, QStringLiteral("Füllzeichen"), *groups);
+  // Mnemonics: L&inks, &Zentriert, &Rechts, &Dezimal; &1) … &4).
+  alignment_ = radioGroup(kTabAlignNames, {1, 0, 0, 0}, QStringLiteral("Ausrichtung"), *groups);
+  leader_ = radioGroup(kTabLeaderNames, {0, 0, 0, 0}, QStringLiteral("Füllzeichen"), *groups);
 
   auto* buttons = new QHBoxLayout;
   const std::pair<const char*, void (TabStopsDialog::*)()> kButtons[] = {
@@ -54,12 +57,14 @@ TabStopsDialog::TabStopsDialog(QWidget* parent) : QDialog(parent) {
   connect(position_, &QComboBox::activated, this, &TabStopsDialog::stopSelected);
 }
 
-QButtonGroup* TabStopsDialog::radioGroup(const std::array<const char*, 4>& names, const QString& title, QLayout& into) {
+QButtonGroup* TabStopsDialog::radioGroup(const std::array<const char*, 4>& names, const std::array<int, 4>& mnemonics,
+                                         const QString& title, QLayout& into) {
   auto* box = new QGroupBox(title, this);
   auto* column = new QVBoxLayout(box);
   auto* group = new QButtonGroup(this);
   for (int i = 0; i < static_cast<int>(names.size()); ++i) {
-    auto* radio = new QRadioButton(QString::fromUtf8(names[static_cast<size_t>(i)]), box);
+    const auto at = static_cast<size_t>(i);
+    auto* radio = new QRadioButton(QString::fromUtf8(names[at]).insert(mnemonics[at], QLatin1Char('&')), box);
     group->addButton(radio, i);
     column->addWidget(radio);
   }
@@ -71,7 +76,7 @@ QButtonGroup* TabStopsDialog::radioGroup(const std::array<const char*, 4>& names
 
 void TabStopsDialog::fill(const TabulatorDialog& dialog) {
   state_ = dialog;
-  defaultWidth_->setText(QString::fromStdString(dialog.defaultTabWidth));
+  defaultWidth_->setText(fromCp1252(dialog.defaultTabWidth));
   alignment_->button(0)->setChecked(true);
   leader_->button(0)->setChecked(true);
   showStops(state_.stops.empty() ? -1 : 0);
@@ -81,7 +86,7 @@ bool TabStopsDialog::edit(TabulatorDialog& dialog) {
   fill(dialog);
   position_->setFocus();
   if (exec() != QDialog::Accepted) return false;
-  state_.defaultTabWidth = defaultWidth_->text().toStdString();
+  state_.defaultTabWidth = toCp1252(defaultWidth_->text());
   dialog = state_;
   return true;
 }
@@ -113,7 +118,7 @@ void TabStopsDialog::kindClicked() {
 void TabStopsDialog::setTypedStop() {
   int selected = -1;
   const std::string refused =
-      vendaro::setTabStop(state_, position_->currentText().toStdString(), alignment_->checkedId(),
+      vendaro::setTabStop(state_, toCp1252(position_->currentText()), alignment_->checkedId(),
                           leader_->checkedId(), selected);
   if (!refused.empty()) {
     showMessageBox(this, refused, MessageIcon::error, {});

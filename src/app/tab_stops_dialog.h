@@ -36,7 +36,8 @@ class TabStopsDialog : public QDialog {
   void removeAllStops();
 
  private:
-  QButtonGroup* radioGroup(const std::array<const char*, 4>& names, const QString& title, QLayout& into);
+  QButtonGroup* radioGroup(const std::array<const char*, 4>& names, const std::array<int, 4>& mnemonics, const QString& title,
+                           QLayout& into);
   // The list shows the stops; `selected` is chosen in it (-1: none).
   void showStops(int selected);
   void stopSelected(int index);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/colour_combo_box.h"
+#include "app/decimal_spin_box.h"
 #include "app/dialog_buttons.h"
 #include "app/dialog_exchange.h"
 
@@ -40,8 +41,8 @@ InsertTableForm::InsertTableForm(QWidget* parent) : QDialog(parent) {
   columns_ = countBox(kMaxColumns, this);
   rows_ = countBox(kMaxRows, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Spaltenanzahl:"), columns_);
-  form->addRow(QStringLiteral("Zeilenanzahl:"), rows_);
+  form->addRow(QStringLiteral("&Spaltenanzahl:"), columns_);
+  form->addRow(QStringLiteral("&Zeilenanzahl:"), rows_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(okCancelButtons(*this));
@@ -61,10 +62,10 @@ bool InsertTableForm::edit(InsertTableDialog& dialog) { return exchangeValues(*t
 InsertTableRowsForm::InsertTableRowsForm(const QString& caption, QWidget* parent) : QDialog(parent) {
   setWindowTitle(caption);
   count_ = countBox(kMaxRows, this);
-  before_ = new QRadioButton(QStringLiteral("Einfügen vor aktuelle Zeile"), this);
-  after_ = new QRadioButton(QStringLiteral("Einfügen nach aktueller Zeile"), this);
+  before_ = new QRadioButton(QStringLiteral("Einfügen &vor aktuelle Zeile"), this);
+  after_ = new QRadioButton(QStringLiteral("Einfügen &nach aktueller Zeile"), this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Zeilenanzahl:"), count_);
+  form->addRow(QStringLiteral("&Zeilenanzahl:"), count_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(before_);
@@ -123,8 +124,8 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
   preview_ = new CellPreview(form_, this);
   connect(preview_, &CellPreview::toggled, this, &TableCellDialog::showForm);
 
-  static constexpr std::array<const char*, kBorderSlots> kSlotNames{"Oben", "Innen waagerecht", "Unten",
-                                                                    "Links", "Innen senkrecht", "Rechts"};
+  static constexpr std::array<const char*, kBorderSlots> kSlotNames{"&Oben", "Innen &waagerecht", "&Unten",
+                                                                    "&Links", "Innen s&enkrecht", "&Rechts"};
   auto* borders = new QGridLayout;
   for (int s = 0; s < kBorderSlots; ++s) {
     auto* button = new QToolButton(this);
@@ -139,7 +140,7 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
     borders->addWidget(button, s % 3, s / 3);
   }
 
-  static constexpr std::array<const char*, 4> kPresetNames{"Ohne", "Kasten", "Alle", "Gitternetz"};
+  static constexpr std::array<const char*, 4> kPresetNames{"Oh&ne", "&Kasten", "&Alle", "&Gitternetz"};
   auto* presetRow = new QHBoxLayout;
   for (size_t p = 0; p < presets_.size(); ++p) {
     presets_[p] = new QPushButton(QString::fromUtf8(kPresetNames[p]), this);
@@ -150,7 +151,7 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
   connect(presets_[2], &QPushButton::clicked, this, [this] { form_.presetAlle(); showForm(); });
   connect(presets_[3], &QPushButton::clicked, this, [this] { form_.presetGitternetz(); showForm(); });
 
-  width_ = new QDoubleSpinBox(this);
+  width_ = new DecimalSpinBox(this);
   width_->setRange(0, 10);
   width_->setSingleStep(0.25);
   width_->setDecimals(2);
@@ -159,7 +160,7 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
   });
   auto* thicknessRow = new QHBoxLayout;
   static constexpr std::array<std::pair<const char*, double>, 3> kThickness{
-      {{"Dünn", 0.75}, {"Dick", 1.5}, {"Sehr dick", 3.0}}};
+      {{"&Dünn", 0.75}, {"D&ick", 1.5}, {"Sehr di&ck", 3.0}}};
   for (const auto& [caption, points] : kThickness) {
     auto* button = new QPushButton(QString::fromUtf8(caption), this);
     const double value = points;
@@ -173,7 +174,8 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
     form_.setBackColor(colour);
     showForm();
   });
-  transparent_ = new QCheckBox(QStringLiteral("Transparent"), this);
+  transparent_ = new QCheckBox(QStringLiteral("&Transparent"), this);
+  offerTransparencyForWhiteOnly(*background_, *transparent_);
   connect(transparent_, &QCheckBox::toggled, this, [this](bool on) {
     if (showing_) return;
     form_.setTransparent(on);
@@ -181,10 +183,10 @@ TableCellDialog::TableCellDialog(QWidget* parent) : QDialog(parent) {
   });
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Linienstärke in pt:"), width_);
+  form->addRow(QStringLiteral("Linien&stärke in pt:"), width_);
   form->addRow(QString(), thicknessRow);
-  form->addRow(QStringLiteral("Linienfarbe:"), lineColour_);
-  form->addRow(QStringLiteral("Hintergrundfarbe:"), background_);
+  form->addRow(QStringLiteral("Linien&farbe:"), lineColour_);
+  form->addRow(QStringLiteral("&Hintergrundfarbe:"), background_);
   form->addRow(QString(), transparent_);
   auto* top = new QHBoxLayout;
   top->addWidget(preview_);
@@ -211,7 +213,6 @@ void TableCellDialog::showForm() {
   showing_ = true;
   for (int s = 0; s < kBorderSlots; ++s) borderButtons_[static_cast<size_t>(s)]->setChecked(form_.borders[static_cast<size_t>(s)].visible);
   transparent_->setChecked(form_.transparent);
-  transparent_->setEnabled(form_.transparentEnabled());
   showing_ = false;
   preview_->update();
 }

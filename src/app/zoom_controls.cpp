@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "app/decimal_spin_box.h"
 #include "app/dialog_buttons.h"
 #include "app/enter_key.h"
 #include "editing/editor.h"
@@ -42,12 +43,12 @@ void ZoomBox::focusOutEvent(QFocusEvent* event) {
 TZoomForm::TZoomForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zoom"));
   auto* layout = new QVBoxLayout(this);
-  static const char* const kModes[] = {"Prozent festlegen", "Seitenbreite", "Ganze Seite"};
+  static const char* const kModes[] = {"&Prozent festlegen", "Seiten&breite", "&Ganze Seite"};
   for (int mode = 0; mode < 3; ++mode) {
     modes_[mode] = new QRadioButton(QString::fromUtf8(kModes[mode]), this);
     layout->addWidget(modes_[mode]);
   }
-  ZoomEd = new QDoubleSpinBox(this);
+  ZoomEd = new DecimalSpinBox(this);
   ZoomEd->setRange(1, 250);
   ZoomEd->setDecimals(2);
   ZoomEd->setSuffix(QStringLiteral(" %"));

@@ -56,6 +56,12 @@ PageSetupValues currentPageSetup(const Document& doc) {
   return v;
 }
 
+bool leavesTextArea(const PageSetupValues& v) {
+  const double top = std::max(v.MarginTop, v.HeaderDistance);
+  const double bottom = std::max(v.MarginBottom, v.FooterDistance);
+  return v.MarginLeft + v.MarginRight < v.PageWidth && top + bottom < v.PageHeight;
+}
+
 void applyPageSetup(Document& doc, const PageSetupValues& v, bool withPaper) {
   if (withPaper) {
     doc.PageWidth = v.PageWidth;

@@ -26,6 +26,11 @@ struct PageSetupValues {
   bool operator==(const PageSetupValues&) const = default;
 };
 
+// Whether the page keeps room for text: the body's margins (each at least
+// its header or footer distance, as applying makes them) stay below the
+// paper's width and height. The page set-up offers OK only then.
+bool leavesTextArea(const PageSetupValues& values);
+
 // The values as the document holds them now.
 PageSetupValues currentPageSetup(const Document& doc);
 HeaderFooterMode headerFooterMode(const Document& doc);

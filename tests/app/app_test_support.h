@@ -33,11 +33,12 @@ inline void reactivate(QWidget& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-// Clicks the shown button captioned `text`, or reports its absence and
-// closes the dialog.
+// Clicks the shown button captioned `text` (its mnemonic mark aside), or
+// reports its absence and closes the dialog.
 inline void clickButton(QWidget& dialog, const QString& text) {
+  const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')); };
   for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text && button->isVisible()) {
+    if (plain(button->text()) == plain(text) && button->isVisible()) {
       button->click();
       return;
     }

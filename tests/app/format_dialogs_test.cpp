@@ -267,7 +267,7 @@ TEST(NumberingDialog, TheCharacterTableChoosesBulletAndFont) {
     table.setSelection("Symbol", 0xB7);
     table.accept();
   });
-  click(dialog, QStringLiteral("&Zeichentabelle"));
+  click(dialog, QStringLiteral("Zeic&hentabelle"));
   ASSERT_TRUE(answers.allAnswered());
   dialog.kindGroup()->button(2)->setChecked(true);
   const NummerierungDialog back = dialog.values();

@@ -126,12 +126,12 @@ TEST_F(QtPrinting, NoPrinterIsAFailureNotAReport) {
 TEST(PosterPrintDialogTest, CaptionsAndDefaults) {
   PosterPrintDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Poster-Druckeinstellungen"));
-  EXPECT_EQ(dialog.KlebeCheck->text(), QStringLiteral("Klebelinen"));
-  EXPECT_EQ(dialog.SchneidCheck->text(), QStringLiteral("Schneidelinen"));
-  EXPECT_EQ(dialog.NoRandCheck->text(), QStringLiteral("Keine Linen am Posterrand"));
-  EXPECT_EQ(dialog.KRandCheck->text(), QStringLiteral("5 % Kleberand lassen"));
-  EXPECT_EQ(dialog.AllPagesCheck->text(), QStringLiteral("Alle Seiten drucken"));
-  EXPECT_EQ(dialog.OnePageCheck->text(), QStringLiteral("Eine Seite drucken"));
+  EXPECT_EQ(dialog.KlebeCheck->text(), QStringLiteral("&Klebelinen"));
+  EXPECT_EQ(dialog.SchneidCheck->text(), QStringLiteral("&Schneidelinen"));
+  EXPECT_EQ(dialog.NoRandCheck->text(), QStringLiteral("Keine Linen am &Posterrand"));
+  EXPECT_EQ(dialog.KRandCheck->text(), QStringLiteral("&5 % Kleberand lassen"));
+  EXPECT_EQ(dialog.AllPagesCheck->text(), QStringLiteral("&Alle Seiten drucken"));
+  EXPECT_EQ(dialog.OnePageCheck->text(), QStringLiteral("&Eine Seite drucken"));
   EXPECT_EQ(dialog.settings(), PosterSettings{});
   PosterSettings chosen;
   chosen.cutLines = false;

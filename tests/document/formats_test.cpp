@@ -190,6 +190,26 @@ TEST(PageSetup, MarginsRiseToHeaderAndFooterDistances) {
   EXPECT_EQ(doc.PageWidthPx, static_cast<int32_t>(841.0 / kMmPerInch * 600));
 }
 
+TEST(PageSetup, OnlyMarginsThatLeaveRoomForTextAreAccepted) {
+  PageSetupValues a0;
+  a0.PageWidth = 841.0;
+  a0.PageHeight = 1189.0;
+  a0.MarginLeft = a0.MarginRight = a0.MarginTop = a0.MarginBottom = 500.0;
+  EXPECT_FALSE(leavesTextArea(a0));
+  PageSetupValues a4;
+  a4.MarginLeft = a4.MarginRight = a4.MarginTop = a4.MarginBottom = 100.0;
+  EXPECT_TRUE(leavesTextArea(a4));
+  // Margins that just reach the width leave nothing.
+  a4.MarginRight = 110.0;
+  EXPECT_FALSE(leavesTextArea(a4));
+  a4.MarginRight = 100.0;
+  // A header distance beyond the top margin pushes the text down as far.
+  a4.HeaderDistance = 197.0;
+  EXPECT_FALSE(leavesTextArea(a4));
+  a4.HeaderDistance = 196.0;
+  EXPECT_TRUE(leavesTextArea(a4));
+}
+
 TEST(PageSetup, HeaderFooterModesSetThePairsAndReadBack) {
   const uint8_t expected[4][3] = {{99, 99, 1}, {0, 99, 2}, {99, 3, 4}, {0, 5, 6}};
   for (int mode = 0; mode < 4; ++mode) {

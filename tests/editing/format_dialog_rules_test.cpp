@@ -17,6 +17,7 @@ TEST(DecimalText, ReadsCommaOrPointAndRefusesEverythingElse) {
   EXPECT_EQ(parseDecimal(" 12 "), 12);
   EXPECT_EQ(parseDecimal("-0,5"), -0.5);
   EXPECT_EQ(parseDecimal(",5"), 0.5);
+  EXPECT_EQ(parseDecimal("1e3"), 1000);  // the range check of each box refuses what is too large
   for (const char* refused : {"", " ", "abc", "nan", "NaN", "inf", "-inf", "infinity", "1,2,3", "1.000,5", "0x10",
                               "12pt", "1e400", "+-5", "--1"})
     EXPECT_FALSE(parseDecimal(refused).has_value()) << refused;
