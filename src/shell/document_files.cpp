@@ -4,6 +4,7 @@
 
 #include "formats/lpx_file.h"
 #include "formats/txt_file.h"
+#include "formats/word_file.h"
 #include "platform/paths.h"
 
 namespace vendaro {
@@ -94,6 +95,13 @@ bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool qu
 bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
   return saveWith(editor, path, quiet, [](const Document& doc, const std::filesystem::path& file, std::string& message) {
     return SaveTXTFile(doc, file, true, message);
+  });
+}
+
+bool openWordFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  RasterTarget* raster = editor.services().raster;
+  return openWith(editor, path, quiet, [raster](Document& doc, const std::filesystem::path& file, std::string& message) {
+    return OpenWordFile(doc, file, raster, message);
   });
 }
 

@@ -36,6 +36,9 @@ bool openAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool qu
 bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Word 97–2003 documents; metafile pictures are drawn on the host's raster
+// target.
+bool openWordFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 
 // A new document: the empty document of a new window, then the start
 // template from the program folder, read quietly when it is there.

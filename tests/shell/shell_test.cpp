@@ -151,12 +151,14 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
     return found;
   };
   DocumentFormats formats;
-  // The program's own files and plain text, which any unknown extension is.
+  // The program's own files, Word files and plain text, which any unknown
+  // extension is.
   EXPECT_EQ(indices(offeredOpenFilters(formats)),
-            (std::vector<int32_t>{kOpenNative, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
-  EXPECT_EQ(offeredOpenFilters(formats)[3].patterns, "*.lpx;*.htm;*.html;*.txt");
+            (std::vector<int32_t>{kOpenNative, kOpenWord, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
+  EXPECT_EQ(offeredOpenFilters(formats)[4].patterns, "*.doc;*.lpx;*.htm;*.html;*.txt");
   EXPECT_EQ(indices(offeredSaveFilters(formats)), (std::vector<int32_t>{kSaveNative, kSaveAnsiText, kSaveDosText}));
 
+  formats.setReader(DocumentFormat::word, {});
   for (DocumentFormat text : {DocumentFormat::ansiText, DocumentFormat::dosText}) {
     formats.setReader(text, {});
     formats.setWriter(text, {});
