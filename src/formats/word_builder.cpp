@@ -152,6 +152,7 @@ void DocumentBuilder::formatLine(const TextPosition& at) {
   }
   TLineRec& line = currentLine();
   line.Para = paraFormatFor(*at.para, context_.defaultTab, at.para->inTable);
+  if (line.Para.ListKind != 0 && context_.lists->isBullet(at.para->list, at.para->listLevel)) line.Para.ListKind = 1;
   line.ColumnCount = std::clamp(section_.columnsLess1 + 1, 1, 10);
   line.ColumnGap = twipsToMm(std::max(0, section_.columnGap));
   line.ColumnLines = section_.lineBetween ? 1 : 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "formats/word_lists.h"
 #include "formats/word_pictures.h"
 #include "formats/word_sprms.h"
 #include "formats/word_text.h"
@@ -23,6 +24,7 @@ struct BuildContext {
   int32_t defaultTab = 720;
   Bytes data;  // the "Data" stream, empty when there is none
   RasterTarget* raster = nullptr;
+  const ListFormats* lists = nullptr;
 };
 
 class DocumentBuilder {

@@ -16,6 +16,8 @@ constexpr uint16_t kObfuscated = 0x8000;
 constexpr size_t kPairsAt = 0x9A;
 constexpr size_t kPairCountAt = 0x98;
 constexpr uint16_t kPairsNeeded = 34;
+// The list tables come later in the same block.
+constexpr uint16_t kListPairs = 75;
 
 FcLcb pair(Bytes b, size_t index) {
   return {le32(b, kPairsAt + 8 * index), le32(b, kPairsAt + 8 * index + 4)};
@@ -44,6 +46,10 @@ std::optional<Fib> readFib(Bytes b) {
   fib.dop = pair(b, 31);
   fib.sttbfAssoc = pair(b, 32);
   fib.clx = pair(b, 33);
+  if (le16(b, kPairCountAt) >= kListPairs && b.size() >= kPairsAt + 8 * kListPairs) {
+    fib.plfLst = pair(b, 73);
+    fib.plfLfo = pair(b, 74);
+  }
   return fib;
 }
 

@@ -28,13 +28,16 @@ struct FcLcb {
   uint32_t fc = 0, lcb = 0;
   // Its bytes, or empty when it is absent or does not lie inside `stream`.
   Bytes in(Bytes stream) const { return lcb ? slice(stream, fc, lcb) : Bytes{}; }
+  // From the table to the end of the stream, for tables whose parts follow
+  // them (list levels after the lists); empty when the table is absent.
+  Bytes onwards(Bytes stream) const { return in(stream).empty() ? Bytes{} : stream.subspan(fc); }
 };
 
 struct Fib {
   bool tableIs1 = false;
   uint32_t fcMin = 0;
   int32_t ccpText = 0, ccpFtn = 0, ccpHdd = 0;
-  FcLcb stshf, plcfSed, plcfHdd, plcfBteChpx, plcfBtePapx, sttbfFfn, dop, sttbfAssoc, clx;
+  FcLcb stshf, plcfSed, plcfHdd, plcfBteChpx, plcfBtePapx, sttbfFfn, dop, sttbfAssoc, clx, plfLst, plfLfo;
 };
 
 // Nothing unless the stream starts with the block of a Word 97 or later

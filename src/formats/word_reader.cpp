@@ -38,7 +38,8 @@ class WordReader {
         stories_(readPlc(fib.plcfHdd.in(table), 0)),
         styles_(fib.stshf.in(table)),
         pieces_(readPieces(fib.clx.in(table), fib.fcMin, textLength())),
-        builder_(doc, BuildContext{&fontNames_, defaultTab(), data, raster}) {}
+        lists_(fib.plfLst.onwards(table), fib.plfLfo.in(table)),
+        builder_(doc, BuildContext{&fontNames_, defaultTab(), data, raster, &lists_}) {}
 
   void read() {
     readProperties();
@@ -119,6 +120,7 @@ class WordReader {
   Plc sections_, stories_;
   StyleSheet styles_;
   std::vector<Piece> pieces_;
+  ListFormats lists_;
   DocumentBuilder builder_;
 };
 

@@ -128,6 +128,7 @@ void applyParaSprm(const Sprm& s, ParaProps& pap) {
     case 0x2407: pap.pageBreakBefore = u8(op) != 0; break;
     case 0x240C: pap.noNumbering = u8(op) != 0; break;
     case 0x460B: pap.list = s16(op); break;
+    case 0x260A: pap.listLevel = u8(op); break;
     case 0x4610: pap.left = std::max(0, pap.left + s16(op)); break;
     case 0x6412: pap.lineSpacing = s16(op, 0); pap.lineMultiple = le16(op, 2) != 0; break;
     case 0x840E: case 0x845D: pap.right = s16(op); break;

@@ -48,6 +48,7 @@ struct ParaProps {
   uint8_t alignment = 0;
   bool inTable = false, rowEnd = false, noNumbering = false, pageBreakBefore = false;
   int16_t list = 0;
+  uint8_t listLevel = 0;
   int32_t left = 0, right = 0, firstLine = 0, before = 0, after = 0;
   int16_t lineSpacing = 240;
   bool lineMultiple = true;

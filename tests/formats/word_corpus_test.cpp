@@ -87,5 +87,15 @@ TEST(WordCorpus, LetterKeepsItsFormats) {
   EXPECT_EQ(lines[5].Para.Tabs.size(), 3u);
 }
 
+TEST(WordCorpus, BulletListsAndNumberedListsDiffer) {
+  const std::string bytes = fixture("lists.doc");
+  Document doc;
+  ASSERT_TRUE(decodeWord(std::vector<uint8_t>(bytes.begin(), bytes.end()), doc, nullptr));
+  const auto& lines = doc.Fields[0].Lines;
+  ASSERT_EQ(lines.size(), 8u);
+  const uint8_t kinds[8] = {0, 1, 1, 1, 0, 2, 2, 2};
+  for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].Para.ListKind, kinds[i]) << i;
+}
+
 }  // namespace
 }  // namespace vendaro
