@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::optional<vendaro::CompoundFile> file = vendaro::CompoundFile::open(std::vector<uint8_t>(data, data + size));
   if (!file) return 0;
   for (const std::string& name : file->streamNames()) {
-    const std::vector<uint8_t>* stream = file->stream(name);
-    if (stream == nullptr || stream->size() > size + 4096) std::abort();
+    const std::optional<std::span<const uint8_t>> stream = file->stream(name);
+    if (!stream || stream->size() > size + 4096) std::abort();
   }
   return 0;
 }

@@ -111,16 +111,22 @@ std::vector<uint32_t> CompoundFile::chain(uint32_t start, const std::vector<uint
 }
 
 std::vector<uint8_t> CompoundFile::readChain(uint32_t start, uint64_t size) const {
-  std::vector<uint8_t> out;
   const size_t sectorSize = size_t(1) << sectorShift_;
   const std::vector<uint32_t> sectors = chain(start, fat_, sectorCount_);
-  out.reserve(static_cast<size_t>(std::min<uint64_t>(size, uint64_t(sectors.size()) * sectorSize)));
-  for (uint32_t index : sectors) {
-    if (out.size() >= size) break;
-    const std::span<const uint8_t> s = sector(index);
-    const size_t take = static_cast<size_t>(std::min<uint64_t>(sectorSize, size - out.size()));
-    out.insert(out.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(std::min(take, s.size())));
-    out.resize(out.size() + (take - std::min(take, s.size())), 0);
+  const size_t total = static_cast<size_t>(std::min<uint64_t>(size, uint64_t(sectors.size()) * sectorSize));
+  std::vector<uint8_t> out;
+  out.reserve(total);
+  // Sectors that follow each other in the file are copied in one go.
+  for (size_t i = 0; i < sectors.size() && out.size() < total;) {
+    size_t run = 1;
+    while (i + run < sectors.size() && sectors[i + run] == sectors[i] + run) ++run;
+    const size_t at = (size_t(sectors[i]) + 1) * sectorSize;
+    const size_t wanted = std::min(run * sectorSize, total - out.size());
+    const size_t present = std::min(wanted, bytes_.size() - at);
+    out.insert(out.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at),
+               bytes_.begin() + static_cast<std::ptrdiff_t>(at + present));
+    out.resize(out.size() + (wanted - present), 0);  // a last sector cut short reads as zeros
+    i += run;
   }
   return out;
 }
@@ -191,18 +197,36 @@ std::vector<uint32_t> CompoundFile::rootStreams() const {
   return found;
 }
 
-const std::vector<uint8_t>* CompoundFile::stream(std::string_view name) {
+std::optional<std::span<const uint8_t>> CompoundFile::chainInPlace(uint32_t start, uint64_t size) const {
+  const size_t sectorSize = size_t(1) << sectorShift_;
+  const std::vector<uint32_t> sectors = chain(start, fat_, sectorCount_);
+  const uint64_t length = std::min<uint64_t>(size, uint64_t(sectors.size()) * sectorSize);
+  const size_t needed = static_cast<size_t>((length + sectorSize - 1) / sectorSize);
+  for (size_t i = 1; i < needed; ++i)
+    if (sectors[i] != sectors[0] + i) return std::nullopt;
+  const size_t at = needed ? (size_t(sectors[0]) + 1) * sectorSize : 0;
+  if (needed == 0) return std::span<const uint8_t>();
+  if (at + length > bytes_.size()) return std::nullopt;
+  return std::span<const uint8_t>(bytes_).subspan(at, static_cast<size_t>(length));
+}
+
+std::optional<std::span<const uint8_t>> CompoundFile::stream(std::string_view name) {
   std::u16string wanted(name.begin(), name.end());
   wanted = upperName(wanted);
-  if (const auto known = read_.find(wanted); known != read_.end()) return &known->second;
+  if (const auto known = read_.find(wanted); known != read_.end()) return known->second;
   for (uint32_t index : rootStreams()) {
     const Entry& entry = entries_[index];
     if (upperName(entry.name) != wanted) continue;
-    std::vector<uint8_t> content = entry.size < miniCutoff_ ? readMiniChain(entry.start, entry.size)
-                                                            : readChain(entry.start, entry.size);
-    return &read_.emplace(wanted, std::move(content)).first->second;
+    std::optional<std::span<const uint8_t>> content;
+    if (entry.size >= miniCutoff_) content = chainInPlace(entry.start, entry.size);
+    if (!content) {
+      std::vector<uint8_t>& copy = copies_[wanted];
+      copy = entry.size < miniCutoff_ ? readMiniChain(entry.start, entry.size) : readChain(entry.start, entry.size);
+      content = std::span<const uint8_t>(copy);
+    }
+    return read_.emplace(wanted, *content).first->second;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 std::vector<std::string> CompoundFile::streamNames() const {

@@ -19,10 +19,17 @@ class CompoundFile {
   // Nothing when the bytes have no compound file header or sector table.
   static std::optional<CompoundFile> open(std::vector<uint8_t> bytes);
 
+  CompoundFile(CompoundFile&&) noexcept = default;
+  CompoundFile& operator=(CompoundFile&&) noexcept = default;
+  CompoundFile(const CompoundFile&) = delete;  // streams are views into the bytes
+  CompoundFile& operator=(const CompoundFile&) = delete;
+
   // The whole stream of that name among the root's entries (names compared
-  // without regard to ASCII case), read once and kept; null when there is
-  // none. Its size is cut to what the stream's chain holds.
-  const std::vector<uint8_t>* stream(std::string_view name);
+  // without regard to ASCII case), read once and kept as long as the file;
+  // nothing when there is none. Its size is cut to what the stream's chain
+  // holds. A stream whose sectors follow each other is a view into the
+  // file's bytes rather than a copy.
+  std::optional<std::span<const uint8_t>> stream(std::string_view name);
   // Names of the root's streams in directory order (UTF-16 kept as code
   // units above 0x7F replaced by '?').
   std::vector<std::string> streamNames() const;
@@ -44,6 +51,8 @@ class CompoundFile {
   std::vector<uint32_t> chain(uint32_t start, const std::vector<uint32_t>& table, size_t limit) const;
   std::span<const uint8_t> sector(uint32_t index) const;
   std::vector<uint8_t> readChain(uint32_t start, uint64_t size) const;
+  // The chain's bytes in place when its sectors are consecutive and whole.
+  std::optional<std::span<const uint8_t>> chainInPlace(uint32_t start, uint64_t size) const;
   std::vector<uint8_t> readMiniChain(uint32_t start, uint64_t size) const;
   std::vector<uint32_t> rootStreams() const;
 
@@ -56,7 +65,8 @@ class CompoundFile {
   std::vector<uint32_t> fat_, miniFat_;
   std::vector<Entry> entries_;
   std::vector<uint8_t> miniStream_;
-  std::map<std::u16string, std::vector<uint8_t>> read_;
+  std::map<std::u16string, std::vector<uint8_t>> copies_;
+  std::map<std::u16string, std::span<const uint8_t>> read_;
 };
 
 }  // namespace vendaro

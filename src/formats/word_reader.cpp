@@ -124,23 +124,22 @@ class WordReader {
   DocumentBuilder builder_;
 };
 
-Bytes bytesOf(const std::vector<uint8_t>* stream) { return stream ? Bytes(*stream) : Bytes{}; }
 
 }  // namespace
 
 bool decodeWord(std::vector<uint8_t> bytes, Document& doc, RasterTarget* raster) {
   std::optional<CompoundFile> file = CompoundFile::open(std::move(bytes));
   if (!file) return false;
-  const Bytes wordDocument = bytesOf(file->stream("WordDocument"));
+  const Bytes wordDocument = file->stream("WordDocument").value_or(Bytes{});
   const std::optional<Fib> fib = readFib(wordDocument);
   if (!fib) return false;
-  const std::vector<uint8_t>* table = file->stream(fib->tableIs1 ? "1Table" : "0Table");
-  if (table == nullptr) return false;
+  const std::optional<Bytes> table = file->stream(fib->tableIs1 ? "1Table" : "0Table");
+  if (!table) return false;
   Document fresh(doc.fontEngine());
   fresh.CurFont = doc.CurFont;
   fresh.NewPage(true);
   fresh.CreateHeaderFooter();
-  WordReader(*fib, wordDocument, *table, bytesOf(file->stream("Data")), fresh, raster).read();
+  WordReader(*fib, wordDocument, *table, file->stream("Data").value_or(Bytes{}), fresh, raster).read();
   fresh.CurField = fresh.CurLine = fresh.CurChar = 0;
   fresh.MarkField = fresh.MarkLine = fresh.MarkChar = 0;
   doc = std::move(fresh);

@@ -37,10 +37,8 @@ class WordFileBuilder {
   static void add16(Bytes& b, uint32_t v) { b.resize(b.size() + 2); put16(b, b.size() - 2, v); }
   static void add32(Bytes& b, uint64_t v) { b.resize(b.size() + 4); put32(b, b.size() - 4, v); }
   static Bytes sprm(uint16_t opcode, Bytes operand) {
-    Bytes b;
-    add16(b, opcode);
-    b.insert(b.end(), operand.begin(), operand.end());
-    return b;
+    operand.insert(operand.begin(), {static_cast<uint8_t>(opcode), static_cast<uint8_t>(opcode >> 8)});
+    return operand;
   }
   static Bytes le16(int v) { return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)}; }
 
