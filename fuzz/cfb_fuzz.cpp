@@ -14,7 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!file) return 0;
   for (const std::string& name : file->streamNames()) {
     const std::optional<std::span<const uint8_t>> stream = file->stream(name);
-    if (!stream || stream->size() > size + 4096) std::abort();
+    // Names with characters beyond ASCII are listed with "?" and cannot be
+    // asked for by that spelling.
+    if (!stream && name.find('?') == std::string::npos) std::abort();
+    if (stream && stream->size() > size + 4096) std::abort();
   }
   return 0;
 }
