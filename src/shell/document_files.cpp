@@ -7,6 +7,7 @@
 #include "formats/rtf_file.h"
 #include "formats/rtf_reader.h"
 #include "formats/txt_file.h"
+#include "formats/word_file.h"
 #include "platform/paths.h"
 
 namespace vendaro {
@@ -110,6 +111,13 @@ bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool qui
 bool saveRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
   settleLayout(editor);
   return saveWith(editor, path, quiet, SaveRTFFile);
+}
+
+bool openWordFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
+  RasterTarget* raster = editor.services().raster;
+  return openWith(editor, path, quiet, [raster](Document& doc, const std::filesystem::path& file, std::string& message) {
+    return OpenWordFile(doc, file, raster, message);
+  });
 }
 
 void createNewDocument(Editor& editor) {

@@ -42,6 +42,9 @@ bool saveDosTextFile(Editor& editor, const std::filesystem::path& path, bool qui
 // Rich Text Format, written from the settled document (list numbers and
 // anchors are results of layout and painting).
 bool saveRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet);
+// Word 97–2003 documents; metafile pictures are drawn on the host's raster
+// target.
+bool openWordFile(Editor& editor, const std::filesystem::path& path, bool quiet);
 
 // A new document: the empty document of a new window, then the start
 // template from the program folder, read quietly when it is there.

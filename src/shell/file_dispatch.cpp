@@ -36,6 +36,14 @@ std::string readablePatterns(const std::string& patterns, const DocumentFormats&
   return kept;
 }
 
+bool startsWithRtf(const fs::path& path) {
+  constexpr std::string_view kRtf = "{\\rtf";
+  InputFile file;
+  std::vector<uint8_t> start;
+  return file.open(path) == FileOpenResult::opened && file.readAt(0, kRtf.size(), start) &&
+         std::string_view(reinterpret_cast<const char*>(start.data()), start.size()) == kRtf;
+}
+
 }  // namespace
 
 const std::vector<FileDialogFilter>& openDialogFilters() {
@@ -157,6 +165,7 @@ DocumentFormats::DocumentFormats() {
   setReader(DocumentFormat::dosText, openDosTextFile);
   setWriter(DocumentFormat::dosText, saveDosTextFile);
   setWriter(DocumentFormat::rtf, saveRtfFile);
+  setReader(DocumentFormat::word, openWordFile);
 }
 
 void DocumentFormats::setReader(DocumentFormat format, DocumentReader reader) {
@@ -171,6 +180,9 @@ void DocumentFormats::setWriter(DocumentFormat format, DocumentWriter writer) {
 std::optional<DocumentFormat> openDocumentFile(Editor& editor, const DocumentFormats& formats, const fs::path& path,
                                                int32_t openType, bool quiet) {
   DocumentFormat format = openFormatFor(openType, path);
+  // Word saves RTF under ".doc" too; such a file goes to the RTF reader.
+  if (format == DocumentFormat::word && formats.reader(DocumentFormat::rtf) && startsWithRtf(path))
+    format = DocumentFormat::rtf;
   if (!formats.reader(format)) format = DocumentFormat::native;
   switch (regularFileStatus(path)) {
     case FileOpenResult::opened: break;

@@ -154,13 +154,16 @@ TEST(Shell, TheDialogsOfferOnlyFormatsTheProgramCanReadOrWrite) {
     return found;
   };
   DocumentFormats formats;
-  // The program's own files, RTF and plain text, which any unknown extension is.
+  // The program's own files, RTF, Word files and plain text, which any
+  // unknown extension is.
   EXPECT_EQ(indices(offeredOpenFilters(formats)),
-            (std::vector<int32_t>{kOpenNative, kOpenRtf, kOpenAnsiText, kOpenDosText, kOpenAllDocuments, kOpenAllFiles}));
-  EXPECT_EQ(offeredOpenFilters(formats)[4].patterns, "*.lpx;*.rtf;*.htm;*.html;*.txt");
+            (std::vector<int32_t>{kOpenNative, kOpenWord, kOpenRtf, kOpenAnsiText, kOpenDosText, kOpenAllDocuments,
+                                  kOpenAllFiles}));
+  EXPECT_EQ(offeredOpenFilters(formats)[5].patterns, "*.doc;*.lpx;*.rtf;*.htm;*.html;*.txt");
   EXPECT_EQ(indices(offeredSaveFilters(formats)),
             (std::vector<int32_t>{kSaveNative, kSaveRtf, kSaveAnsiText, kSaveDosText}));
 
+  formats.setReader(DocumentFormat::word, {});
   for (DocumentFormat text : {DocumentFormat::ansiText, DocumentFormat::dosText}) {
     formats.setReader(text, {});
     formats.setWriter(text, {});
