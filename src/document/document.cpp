@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/cell_measurer.h"
+#include "document/line_cells.h"
 #include "platform/font_engine.h"
 
 namespace vendaro {
@@ -196,27 +197,17 @@ void setEveryDirtyFlag(std::vector<TFieldRec>& fields, uint8_t dirty) {
       if (lines[i].Dirty != dirty) f.Lines[i].Dirty = dirty;
   }
 }
-
-uint8_t countedFieldCells(const TLineRec& line) {
-  const bool any = std::any_of(line.Chars.begin(), line.Chars.end(), [](const TCharRec& c) { return c.Kind == kCellField; });
-  return any ? kHoldsFields : kHoldsNoFields;
-}
 }  // namespace
 
-// A line is dirty exactly when its cells may have changed since it was last
-// laid out, so that is when its field count is brought up to date.
+// Only lines changed since the last clean-up can be dirty: the others are
+// passed over by their marks, and the changed ones are noted afresh.
 void Document::ClearAllDirtyFlags() {
   for (TFieldRec& f : Fields) {
     const LineList& lines = f.Lines;
     for (size_t i = 0; i < lines.size(); ++i) {
-      const TLineRec& line = lines[i];
-      if (!line.Dirty && line.HoldsFields.value != kFieldsUnknown) continue;
-      const uint8_t holds = countedFieldCells(line);
-      if (line.Dirty || line.HoldsFields.value != holds) {
-        TLineRec& cleaned = f.Lines[i];
-        cleaned.Dirty = 0;
-        cleaned.HoldsFields.value = holds;
-      }
+      if (!lines.changed(i)) continue;
+      if (lines[i].Dirty) f.Lines[i].Dirty = 0;
+      f.Lines.settle(i, lineMarksOf(lines[i]));
     }
   }
 }

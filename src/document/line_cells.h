@@ -19,4 +19,21 @@ inline bool hasSoftHyphen(const TCharRec& cell) { return GettingOpsB(cell.CharFl
 inline int32_t rowStep(const TLineRec& line) { return line.RowCells > 1 ? line.RowCells : 1; }
 inline bool isLaterRowCell(const TLineRec& line) { return line.RowCells > 1 && line.CellIndex > 0; }
 
+// A line of text outside tables: while it stays clean, joining leaves it
+// as it is unless a changed line of its paragraph takes it in.
+inline bool isPlainTextLine(const TLineRec& line) {
+  return line.RowCells < 2 && !line.InTable && !line.CellFirstLine && !line.CellLastLine;
+}
+
+inline bool holdsFieldCell(const TLineRec& line) {
+  for (const TCharRec& cell : line.Chars)
+    if (cell.Kind == kCellField) return true;
+  return false;
+}
+
+// The `LineMarks` a frame's list keeps for a clean line.
+inline uint8_t lineMarksOf(const TLineRec& line) {
+  return static_cast<uint8_t>((holdsFieldCell(line) ? kLineHoldsFields : 0) | (isPlainTextLine(line) ? kLinePlainText : 0));
+}
+
 }  // namespace vendaro

@@ -98,16 +98,12 @@ struct TCharRec {
   bool operator==(const TCharRec&) const = default;
 };
 
-// `TLineRec::HoldsFields`: not yet counted (a line made outside layout), or
-// whether the line held a field cell when layout last left it.
-enum HoldsFieldsValue : uint8_t { kHoldsNoFields = 0, kHoldsFields = 1, kFieldsUnknown = 2 };
-
-// A value worked out from a record's other fields and kept to save work:
-// two records that differ only in it are the same record.
-template <typename T>
-struct CachedValue {
-  T value{};
-  bool operator==(const CachedValue&) const { return true; }
+// What a frame's line list notes of a line that has not changed since
+// layout last cleaned it (`SharedVector::marks`), so that passes over the
+// frame skip the others without reading them.
+enum LineMarks : uint8_t {
+  kLineHoldsFields = 1,  // holds a field cell, which every field update visits
+  kLinePlainText = 2,    // text outside tables (see isPlainTextLine), which joining passes over
 };
 
 struct TLineRec {
@@ -141,9 +137,6 @@ struct TLineRec {
   int32_t ColumnBreaks = 0;
   uint8_t Hyphenated = 0;
   uint8_t MouseMark = 0;
-  // Whether the cells hold fields, as counted when the line was last
-  // cleaned after layout; lets the field update skip the other lines.
-  CachedValue<uint8_t> HoldsFields{kFieldsUnknown};
 
   int32_t CharCount() const { return static_cast<int32_t>(Chars.size()); }
   bool operator==(const TLineRec&) const = default;

@@ -2,6 +2,10 @@
 // (a frame's lines in the document and in its undo steps) until one side
 // changes an element, which then gets a copy of its own. Reading through a
 // const vector never copies; non-const access copies a shared element first.
+// Each element's place also records whether it was written since its owner
+// last settled it, with two bits of the owner's own that hold only while it
+// was not: passes over long vectors find the changed elements, and what the
+// owner noted of the others, without reading a single element.
 #pragma once
 
 #include <compare>
@@ -19,21 +23,23 @@ template <typename T>
 class SharedVector {
   // One element with the number of vectors that hold it. The count is not
   // atomic: documents and their undo steps live on one thread.
-  struct Block {
+  struct alignas(8) Block {
     explicit Block(T v) : value(std::move(v)) {}
     T value;
     uint32_t holders = 1;
   };
 
   // Owns one share of a block, like a shared pointer of half the size: the
-  // array of shares is copied whole for every copy of the vector.
+  // array of shares is copied whole for every copy of the vector. The low
+  // bits of the pointer hold the element's marks (a block is aligned to 8),
+  // which copies and moves of the share carry with it.
   class Share {
    public:
-    explicit Share(T value) : block_(new Block(std::move(value))) {}
-    Share(const Share& other) noexcept : block_(other.block_) { ++block_->holders; }
-    Share(Share&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+    explicit Share(T value) : bits_(reinterpret_cast<uintptr_t>(new Block(std::move(value))) | kChanged) {}
+    Share(const Share& other) noexcept : bits_(other.bits_) { ++block()->holders; }
+    Share(Share&& other) noexcept : bits_(std::exchange(other.bits_, 0)) {}
     Share& operator=(Share other) noexcept {
-      std::swap(block_, other.block_);
+      std::swap(bits_, other.bits_);
       return *this;
     }
 // GCC 12 at -O3 follows a block through two inlined shares of it and
@@ -44,22 +50,32 @@ class SharedVector {
 #pragma GCC diagnostic ignored "-Wuse-after-free"
 #endif
     ~Share() {
-      if (block_ != nullptr && --block_->holders == 0) delete block_;
+      if (bits_ != 0 && --block()->holders == 0) delete block();
     }
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
 
-    const T& read() const { return block_->value; }
+    const T& read() const { return block()->value; }
     T& write() {
-      if (block_->holders > 1) *this = Share(T(block_->value));
-      return block_->value;
+      if (block()->holders > 1) *this = Share(T(block()->value));
+      bits_ = (bits_ & ~kMarkBits) | kChanged;
+      return block()->value;
     }
-    const void* identity() const { return block_; }
-    uint32_t holders() const { return block_->holders; }
+    const void* identity() const { return block(); }
+    uint32_t holders() const { return block()->holders; }
+    bool changed() const { return (bits_ & kChanged) != 0; }
+    uint8_t marks() const { return static_cast<uint8_t>((bits_ & kMarkBits) >> 1); }
+    void settle(uint8_t marks) { bits_ = (bits_ & ~kMarkBits) | ((static_cast<uintptr_t>(marks) << 1) & kOwnerMarks); }
 
    private:
-    Block* block_;
+    static constexpr uintptr_t kChanged = 1;
+    static constexpr uintptr_t kOwnerMarks = 6;
+    static constexpr uintptr_t kMarkBits = kChanged | kOwnerMarks;
+    static_assert(alignof(Block) >= 8, "the marks need three free bits of a block's address");
+    Block* block() const { return reinterpret_cast<Block*>(bits_ & ~kMarkBits); }
+
+    uintptr_t bits_;
   };
 
   template <bool Const>
@@ -201,6 +217,15 @@ class SharedVector {
   // Whether element `i` is held by this vector alone, so that changing it
   // copies nothing.
   bool ownsAlone(size_t i) const { return shares_[i].holders() == 1; }
+
+  // Whether element `i` was added or written (non-const access) since
+  // `settle` was last called for it; new elements are changed.
+  bool changed(size_t i) const { return shares_[i].changed(); }
+  // The owner's two bits given to `settle`, 0 while the element is changed.
+  uint8_t marks(size_t i) const { return shares_[i].marks(); }
+  // Element `i` is taken as unchanged from here on, with the owner's note of
+  // it; settling never copies the element or makes it changed.
+  void settle(size_t i, uint8_t marks) { shares_[i].settle(marks); }
 
   friend bool operator==(const SharedVector& a, const SharedVector& b) {
     if (a.size() != b.size()) return false;

@@ -34,8 +34,9 @@ class FieldUpdate {
   void updateFrame(size_t frame, FieldWalk walk) {
     const LineList& lines = doc_.Fields[frame].Lines;
     for (size_t line = 0; line < lines.size(); ++line) {
-      const TLineRec& read = lines[line];
-      if (walk == FieldWalk::linesWithFields && !read.Dirty && read.HoldsFields.value == kHoldsNoFields) continue;
+      // A line unchanged since layout holds fields only when it was noted so.
+      const bool fieldless = !lines.changed(line) && (lines.marks(line) & kLineHoldsFields) == 0;
+      if (walk == FieldWalk::linesWithFields && fieldless) continue;
       updateLine(frame, line);
     }
   }

@@ -31,6 +31,13 @@ class LineGapBuffer {
     if ((*this)[i].*field != value) edit(i).*field = value;
   }
 
+  // Whether line `i` is unchanged since layout last cleaned it and was then
+  // noted with all of `marks` (see LineMarks).
+  bool settledWith(size_t i, uint8_t marks) const {
+    const LineList::Share& share = shares_[slot(i)];
+    return !share.changed() && (share.marks() & marks) == marks;
+  }
+
   void insert(size_t at, TLineRec line);
   void erase(size_t at);
   // Removes the gap: the frame's list holds exactly the lines again.

@@ -132,6 +132,56 @@ void reserveForJoin(LineGapBuffer& lines, size_t top, size_t lower) {
   lines.edit(top).Chars.reserve(cells);
 }
 
+// The last line of the run of softly continued lines that `line` is in.
+size_t runBottom(const LineGapBuffer& lines, size_t line) {
+  while (line + 1 < lines.size() && rowStep(lines[line + 1]) == 1 && continuesSoftly(lines[line], lines[line + 1]) &&
+         !(lines[line].InTable && lines[line + 1].InTable))
+    ++line;
+  return line;
+}
+
+// One pass of joining up a frame from its last line.
+class JoinPass {
+ public:
+  JoinPass(LayoutRun& run, int32_t field, LineGapBuffer& lines) : run_(run), field_(field), lines_(lines) {}
+
+  // Joins what line `lower` takes in from the line above it; answers the
+  // line the pass goes on above.
+  size_t joinAt(size_t lower) {
+    const TLineRec& line = lines_[lower];
+    const size_t step = static_cast<size_t>(rowStep(line));
+    if (step > lower) return lower;
+    const TLineRec& above = lines_[lower - step];
+    // Lines of a table cell are joined whatever they hold.
+    const bool inCell = above.InTable && line.InTable;
+    if (!inCell && above.LineEnd != kLineEndSoft) return lower;  // a hard line end: nothing to join
+    if (!inCell && continuesSoftly(above, line)) {
+      if (step > 1) markColumnToWrapAgain(lines_, lower);
+      else if (lower - 1 < markedDownTo_) markedDownTo_ = markRunToWrapAgain(lines_, lower);
+      // A run without an edit is not joined: on to the line above it. (The
+      // marks went into the lines themselves: `line` and `above` may be the
+      // undo steps' records, which marking does not change.)
+      if (step == 1 && !lines_[lower].Dirty) return markedDownTo_ + 1;
+    }
+    if (!joinsOnto(lines_[lower - step], lines_[lower])) return lower;
+    if (step > 1) {
+      joinOnto(run_, field_, lines_, lower - step, lower);
+      return lower;
+    }
+    size_t top = lower - 1;
+    while (top > 0 && rowStep(lines_[top]) == 1 && joinsOnto(lines_[top - 1], lines_[top])) --top;
+    reserveForJoin(lines_, top, lower);
+    for (size_t joined = top; joined < lower; ++joined) joinOnto(run_, field_, lines_, top, top + 1);
+    return top + 1;
+  }
+
+ private:
+  LayoutRun& run_;
+  int32_t field_;
+  LineGapBuffer& lines_;
+  size_t markedDownTo_ = SIZE_MAX;  // the lines from here down were marked
+};
+
 }  // namespace
 
 void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
@@ -141,36 +191,16 @@ void joinLines(LayoutRun& run, int32_t field, LineGapBuffer& lines) {
   // from its top instead, so that each of its cells moves only once. Each
   // run of softly continued lines is marked once, from its last line,
   // before any of it is joined.
-  size_t markedDownTo = SIZE_MAX;  // the lines from here down were marked
-  for (size_t lower = lines.size(); lower-- > 1;) {
-    const TLineRec& line = lines[lower];
-    const size_t step = static_cast<size_t>(rowStep(line));
-    if (step > lower) continue;
-    const TLineRec& above = lines[lower - step];
-    // Lines of a table cell are joined whatever they hold.
-    const bool inCell = above.InTable && line.InTable;
-    if (!inCell && above.LineEnd != kLineEndSoft) continue;  // a hard line end: nothing to join
-    if (!inCell && continuesSoftly(above, line)) {
-      if (step > 1) markColumnToWrapAgain(lines, lower);
-      else if (lower - 1 < markedDownTo) markedDownTo = markRunToWrapAgain(lines, lower);
-      // A run without an edit is not joined: on to the line above it. (The
-      // marks went into the lines themselves: `line` and `above` may be the
-      // undo steps' records, which marking does not change.)
-      if (step == 1 && !lines[lower].Dirty) {
-        lower = markedDownTo + 1;
-        continue;
-      }
-    }
-    if (!joinsOnto(lines[lower - step], lines[lower])) continue;
-    if (step > 1) {
-      joinOnto(run, field, lines, lower - step, lower);
-      continue;
-    }
-    size_t top = lower - 1;
-    while (top > 0 && rowStep(lines[top]) == 1 && joinsOnto(lines[top - 1], lines[top])) --top;
-    reserveForJoin(lines, top, lower);
-    for (size_t joined = top; joined < lower; ++joined) joinOnto(run, field, lines, top, top + 1);
-    lower = top + 1;
+  //
+  // Plain text lines unchanged since the last run join nothing by
+  // themselves and are passed over unread; a changed line is then taken up
+  // from the last line of its run, as if the pass had come up through it.
+  JoinPass pass(run, field, lines);
+  size_t reached = lines.size();  // the lowest line the pass has taken up
+  for (size_t lower = lines.size(); lower-- > 0;) {
+    if (lines.settledWith(lower, kLinePlainText)) continue;
+    if (const size_t bottom = runBottom(lines, lower); bottom > lower && bottom < reached) lower = bottom;
+    lower = reached = pass.joinAt(lower);
   }
 }
 

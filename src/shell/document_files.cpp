@@ -49,8 +49,10 @@ bool openWith(Editor& editor, const std::filesystem::path& path, bool quiet, con
     editor.host().showMessage(message, MessageIcon::error);
     return false;
   }
-  editor.documentLoaded();
+  // Named first: the layout that follows brings the fields showing the
+  // file's name and path up to date.
   if (!quiet) takeFileName(editor, path);
+  editor.documentLoaded();
   return true;
 }
 

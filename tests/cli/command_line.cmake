@@ -3,11 +3,12 @@
 # that need their output folder made, PDF files checked by qpdf and poppler
 # (and the message when they cannot be written), plain text written back byte
 # for byte and made from a native document, files that are no documents at
-# all (a named pipe, a sparse file of 200 GB), poster sheets as PDF, and RTF
-# read back by LibreOffice and AbiWord where they are installed. Each
-# check runs the program through tests/cli/checks/command_line_check.cmake.
+# all (a named pipe, a sparse file of 200 GB), fields brought up to date in a
+# saved document, poster sheets as PDF, and RTF read back by LibreOffice and
+# AbiWord where they are installed. Each check runs the program through
+# tests/cli/checks/command_line_check.cmake.
 set(cli_checks version unknown_option convert_onto_itself outdir_created named_pipe huge_sparse_file convert_to_pdf
-    convert_to_txt txt_from_lpx dump_utf8_text poster_pdf_one_sheet poster_pdf_failures convert_to_rtf
+    convert_to_txt txt_from_lpx dump_utf8_text dump_fields poster_pdf_one_sheet poster_pdf_failures convert_to_rtf
     rtf_other_readers)
 # Without the front end there is no window to start.
 if(VENDARO_BUILD_APP)

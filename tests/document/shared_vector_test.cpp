@@ -1,5 +1,6 @@
 // The shared line vector: copies share elements until one side writes one,
-// reading never copies, and the moves between vectors keep every line.
+// reading never copies, the moves between vectors keep every line, and each
+// place knows whether its line was written since it was settled.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -84,6 +85,47 @@ TEST(SharedVector, MovesBetweenVectorsKeepTheLinesAndTheirSharing) {
   EXPECT_EQ(textOf(first), "a|new|b|");
   EXPECT_EQ(textOf(snapshot), "a|b|c|");
   EXPECT_EQ(textOf(middle), "b|c|");
+}
+
+// What a settled place notes holds exactly while nothing writes its line:
+// any non-const access, a copy made for a write, a new line and a line put
+// in its place all count as changes; copies and moves keep the marks, and
+// a change in one copy leaves the other's marks alone.
+TEST(SharedVector, PlacesKnowWhetherTheirLineWasWrittenSinceSettled) {
+  LineList lines{lineOf("a"), lineOf("b"), lineOf("c")};
+  const LineList& reader = lines;
+  for (size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines.changed(i));
+  for (size_t i = 0; i < lines.size(); ++i) lines.settle(i, static_cast<uint8_t>(i + 1));
+  EXPECT_EQ(reader[1].Dirty + reader.front().Dirty + reader.begin()->Dirty, 0);  // reading changes nothing
+  EXPECT_FALSE(lines.changed(0));
+  EXPECT_EQ(lines.marks(2), 3);
+  const void* before = reader.identity(1);
+  lines.settle(1, 2);
+  EXPECT_EQ(reader.identity(1), before);  // settling never copies
+
+  LineList copy = lines;
+  (void)*(lines.begin() + 1);  // a write through an iterator, shared: copied and changed
+  EXPECT_TRUE(lines.changed(1));
+  EXPECT_EQ(lines.marks(1), 0);
+  EXPECT_FALSE(copy.changed(1));
+  EXPECT_EQ(copy.marks(1), 2);
+  lines.back().Dirty = 1;
+  EXPECT_TRUE(lines.changed(2));
+  EXPECT_FALSE(lines.changed(0));
+
+  // Inserting, erasing and cutting move the marks with their lines.
+  lines.insert(lines.begin(), lineOf("new"));
+  EXPECT_TRUE(lines.changed(0));
+  EXPECT_EQ(lines.marks(1), 1);
+  lines.erase(lines.begin());
+  LineList tail = copy.takeFrom(1);
+  EXPECT_EQ(tail.marks(0), 2);
+  EXPECT_EQ(tail.marks(1), 3);
+  copy.append(std::move(tail));
+  EXPECT_EQ(copy.marks(2), 3);
+  lines[2] = copy[2];
+  EXPECT_TRUE(lines.changed(2));
+  EXPECT_TRUE(lines == copy);
 }
 
 TEST(SharedLines, CountsWhatACopyDoesNotShare) {
