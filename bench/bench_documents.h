@@ -75,6 +75,40 @@ inline void scatterFields(Document& doc, std::mt19937& random, int count) {
   }
 }
 
+// A 5472 × 3648 photo-like bitmap (20 megapixels) with a little grain.
+inline TPictureRec twentyMegapixelPhoto(std::mt19937& random) {
+  TPictureRec photo;
+  constexpr int kWidth = 5472, kHeight = 3648;
+  if (!newdib(photo, kWidth, kHeight, 24)) return photo;
+  uint8_t* pixels = photo.mutablePixels();
+  for (int y = 0; y < kHeight; ++y) {
+    uint8_t* row = pixels + static_cast<size_t>(y) * photo.RowBytes;
+    for (int x = 0; x < kWidth; ++x) {
+      const unsigned grain = random() & 7;
+      row[3 * x] = static_cast<uint8_t>(x * 200 / kWidth + grain);
+      row[3 * x + 1] = static_cast<uint8_t>(y * 200 / kHeight + grain);
+      row[3 * x + 2] = static_cast<uint8_t>(128 + grain);
+    }
+  }
+  return photo;
+}
+
+// Appends a picture frame showing `picture` at the given edges (mm).
+inline void addPictureFrame(Document& doc, TPictureRec picture, double left, double top, double right, double bottom) {
+  doc.Pictures.push_back(std::move(picture));
+  TFieldRec& frame = doc.NewPage(true);
+  frame.FieldType = kFieldPicture;
+  frame.Left = left, frame.Top = top, frame.Right = right, frame.Bottom = bottom;
+  frame.RightFromRight = frame.BottomFromBottom = 0;
+  frame.WrapText = 0;
+  frame.MoveWithText = 0;
+  frame.KeepAspect = 1;
+  TCharRec cell;
+  cell.Kind = kCellPicture;
+  cell.PictureIndex = static_cast<int32_t>(doc.Pictures.size()) - 1;
+  frame.Lines[0].Chars.push_back(cell);
+}
+
 inline Document a0PosterDocument(int characters, bool withPicture) {
   Document doc;
   doc.NewPage(true);
@@ -87,31 +121,9 @@ inline Document a0PosterDocument(int characters, bool withPicture) {
   constexpr int kPerParagraph = 200;
   fillWithParagraphs(doc, random, characters / kPerParagraph, kPerParagraph, 18.0);
   if (!withPicture) return doc;
-  TPictureRec photo;
-  constexpr int kWidth = 5472, kHeight = 3648;
-  if (!newdib(photo, kWidth, kHeight, 24)) return doc;
-  uint8_t* pixels = photo.mutablePixels();
-  for (int y = 0; y < kHeight; ++y) {
-    uint8_t* row = pixels + static_cast<size_t>(y) * photo.RowBytes;
-    for (int x = 0; x < kWidth; ++x) {
-      const unsigned grain = random() & 7;
-      row[3 * x] = static_cast<uint8_t>(x * 200 / kWidth + grain);
-      row[3 * x + 1] = static_cast<uint8_t>(y * 200 / kHeight + grain);
-      row[3 * x + 2] = static_cast<uint8_t>(128 + grain);
-    }
-  }
-  doc.Pictures.push_back(std::move(photo));
-  TFieldRec& frame = doc.NewPage(true);
-  frame.FieldType = kFieldPicture;
-  frame.Left = 40, frame.Top = 700, frame.Right = 800, frame.Bottom = 1150;
-  frame.RightFromRight = frame.BottomFromBottom = 0;
-  frame.WrapText = 0;
-  frame.MoveWithText = 0;
-  frame.KeepAspect = 1;
-  TCharRec cell;
-  cell.Kind = kCellPicture;
-  cell.PictureIndex = static_cast<int32_t>(doc.Pictures.size()) - 1;
-  frame.Lines[0].Chars.push_back(cell);
+  TPictureRec photo = twentyMegapixelPhoto(random);
+  if (!photo.hasPixels()) return doc;
+  addPictureFrame(doc, std::move(photo), 40, 700, 800, 1150);
   return doc;
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/offscreen_gui.h"
 #include "app/qt_canvas.h"
+#include "bench_documents.h"
 #include "editing/editor.h"
 #include "shell/headless_host.h"
 
@@ -77,6 +78,19 @@ void A4PageOf5000CharactersAtZoom100(benchmark::State& state) {
   measure(state, editor, "A4PageOf5000CharactersAtZoom100");
 }
 BENCHMARK(A4PageOf5000CharactersAtZoom100)->Unit(benchmark::kMillisecond);
+
+void A4PageWithTwentyMegapixelPictureAtZoom100(benchmark::State& state) {
+  const auto gui = ensureOffscreenGui();
+  HeadlessHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  std::mt19937 random(7);
+  bench::addPictureFrame(editor.doc(), bench::twentyMegapixelPhoto(random), 20, 20, 190, 150);
+  fillWithText(editor, 2000, 11.0);
+  editor.paintState().viewport = window();
+  measure(state, editor, "A4PageWithTwentyMegapixelPictureAtZoom100");
+}
+BENCHMARK(A4PageWithTwentyMegapixelPictureAtZoom100)->Unit(benchmark::kMillisecond);
 
 void A0PageOf20000CharactersWholePage(benchmark::State& state) {
   const auto gui = ensureOffscreenGui();

@@ -10,6 +10,10 @@
 
 namespace vendaro {
 
+CommandRegistry::Handler MainMenus::insertModeCommand(int32_t mode) {
+  return [this, mode] { editorCommand([mode](Editor& e) { e.SetInsertObjMode(mode); }); };
+}
+
 void MainMenus::buildInsertMenu() {
   using N = CommandNeed;
   insertMenu = main_.menuBar()->addMenu(QStringLiteral("&Einfügen"));
@@ -21,14 +25,14 @@ void MainMenus::buildInsertMenu() {
       commands_.command(m, "&Sonderzeichen...", N::textFrame, editorCommand(&Editor::SonderzeichenEinfuegen));
   commands_.command(m, "&Fußnote", N::textFrame, editorCommand(&Editor::FussnoteEinfuegen));
   m->addSeparator();
-  commands_.later(m, "&Grafik...", N::textFrame);
-  for (const char* caption : {"Gr&afikfeld...", "Te&xtfeld", "&Rechteck", "Elli&pse", "Schräge &Linie",
-                              "H&orizontale Linie", "V&ertikale Linie"})
-    commands_.later(m, caption, N::document);
+  commands_.command(m, "&Grafik...", N::textFrame, editorCommand(&Editor::GrafikEinfuegen));
+  for (const InsertModeEntry& entry : kInsertModes)
+    commands_.command(m, entry.menuCaption, N::document, insertModeCommand(entry.mode));
   m->addSeparator();
-  linkTextBoxAction = commands_.later(m, "Textfeld &verknüpfen...", N::textBox);
-  objectFrontAction = commands_.later(m, "Objekt nach v&orne", N::objectFrame);
-  objectBackAction = commands_.later(m, "Objekt nach h&inten", N::objectFrame);
+  linkTextBoxAction =
+      commands_.command(m, "Textfeld &verknüpfen...", N::textBox, editorCommand(&Editor::Textfeldverknuepfen));
+  objectFrontAction = commands_.command(m, "Objekt nach v&orne", N::objectFrame, editorCommand(&Editor::Objektnachvorne));
+  objectBackAction = commands_.command(m, "Objekt nach h&inten", N::objectFrame, editorCommand(&Editor::Objektnachhinten));
 }
 
 void MainMenus::buildFormatMenu() {
@@ -51,8 +55,8 @@ void MainMenus::buildFormatMenu() {
   manageStylesAction =
       commands_.command(stylesMenu, "&Vorlagen verwalten...", N::textFrame, editorCommand(&Editor::VorlagenVerwalten));
   m->addSeparator();
-  frameFormatAction = commands_.later(m, "&Feld/Seite/Objekt...", N::document);
-  pictureFormatAction = commands_.later(m, "&Grafik...", N::pictureCell);
+  frameFormatAction = commands_.command(m, "&Feld/Seite/Objekt...", N::document, editorCommand(&Editor::feldformatieren));
+  pictureFormatAction = commands_.command(m, "&Grafik...", N::pictureCell, editorCommand(&Editor::GrafikFormatieren));
 }
 
 void MainMenus::buildExtrasMenu() {

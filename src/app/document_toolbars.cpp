@@ -12,17 +12,11 @@ namespace vendaro {
 
 DrawingToolbar::DrawingToolbar(MainWindow& main) : QToolBar(QStringLiteral("Zeichnenleiste"), &main) {
   setObjectName(QStringLiteral("Zeichnenleiste"));
-  CommandRegistry& commands = main.menus().commands();
-  struct Mode {
-    const char* tip;
-    int mode;
-  };
-  static constexpr Mode kModes[] = {{"Grafikfeld", 7},    {"Textfeld", 1},         {"Rechteck", 2},
-                                    {"Ellipse", 3},       {"Schräge Linie", 4},    {"Horizontale Linie", 5},
-                                    {"Vertikale Linie", 6}};
-  for (const Mode& mode : kModes) {
-    QAction* action = commands.later(nullptr, mode.tip, CommandNeed::document);
-    action->setIcon(insertModeIcon(mode.mode));
+  MainMenus& menus = main.menus();
+  CommandRegistry& commands = menus.commands();
+  for (const InsertModeEntry& entry : kInsertModes) {
+    QAction* action = commands.command(nullptr, entry.tip, CommandNeed::document, menus.insertModeCommand(entry.mode));
+    action->setIcon(insertModeIcon(entry.mode));
     addAction(action);
   }
   addSeparator();

@@ -9,6 +9,7 @@
 #include "app/columns_dialog.h"
 #include "app/context_menu.h"
 #include "app/file_dialogs.h"
+#include "app/frame_dialogs.h"
 #include "app/field_forms.h"
 #include "app/format_dialogs.h"
 #include "app/format_toolbar.h"
@@ -220,7 +221,21 @@ void EditorWindow::zoomChanged() {
 
 void EditorWindow::scrollViewBy(int pixels) { view_->scrollBy(pixels); }
 
+bool EditorWindow::showOpenDialog(FileDialogState& dialog) { return runOpenDialog(this, dialog); }
 bool EditorWindow::showSaveDialog(FileDialogState& dialog) { return runSaveDialog(this, dialog); }
+
+bool EditorWindow::showFeldFormatDialog(FeldFormatDialog& dialog) {
+  return FrameDialogs::of(main_).frame().edit(dialog);
+}
+
+bool EditorWindow::showGrafikPropsDialog(GrafikPropsDialog& dialog) {
+  return FrameDialogs::of(main_).picture().edit(dialog);
+}
+
+ObjectStyle EditorWindow::newObjectStyle() {
+  const ProgramSettings& settings = main_.shell().settings();
+  return {settings.LineWidth, settings.LineColor, settings.FillColor, settings.FillNone};
+}
 
 SpellCheckAnswer EditorWindow::showSpellCheckDialog(SpellCheckDialog& dialog) {
   return main_.spellCheckForm().ask(dialog);

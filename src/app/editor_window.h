@@ -63,7 +63,11 @@ class EditorWindow : public QMdiSubWindow, public EditorHost {
   void setUndoHints(const UndoControl& undo, const UndoControl& redo) override;
   void zoomChanged() override;
   void scrollViewBy(int pixels) override;
+  bool showOpenDialog(FileDialogState& dialog) override;
   bool showSaveDialog(FileDialogState& dialog) override;
+  bool showFeldFormatDialog(FeldFormatDialog& dialog) override;
+  bool showGrafikPropsDialog(GrafikPropsDialog& dialog) override;
+  ObjectStyle newObjectStyle() override;
   QuestionAnswer askYesNoCancel(const std::string& text, const std::string& caption) override;
   SpellCheckAnswer showSpellCheckDialog(SpellCheckDialog& dialog) override;
   int showSearchForm(TSearchForm& form) override;

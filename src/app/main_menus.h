@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,19 @@ namespace vendaro {
 
 class Editor;
 class MainWindow;
+
+// The objects drawn with the mouse, as the insert menu and the drawing tool
+// bar offer them, with the editor's insert mode of each.
+struct InsertModeEntry {
+  const char* menuCaption;
+  const char* tip;
+  int32_t mode;
+};
+inline constexpr InsertModeEntry kInsertModes[] = {
+    {"Gr&afikfeld...", "Grafikfeld", 7},          {"Te&xtfeld", "Textfeld", 1},
+    {"&Rechteck", "Rechteck", 2},                 {"Elli&pse", "Ellipse", 3},
+    {"Schräge &Linie", "Schräge Linie", 4},       {"H&orizontale Linie", "Horizontale Linie", 5},
+    {"V&ertikale Linie", "Vertikale Linie", 6}};
 
 class MainMenus : public QObject {
   Q_OBJECT
@@ -39,6 +53,8 @@ class MainMenus : public QObject {
   // formatting tool bar in line with what it did.
   void editorCommand(const std::function<void(Editor&)>& command);
   CommandRegistry::Handler editorCommand(void (Editor::*command)());
+  // Sets the editor's insert mode: the next drag on the page draws that object.
+  CommandRegistry::Handler insertModeCommand(int32_t mode);
 
   QMenu* fileMenu = nullptr;
   QMenu* editMenu = nullptr;

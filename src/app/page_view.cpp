@@ -270,36 +270,51 @@ void PageView::pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers) {
   editor.OvertakeFont();
 }
 
-// A press on a table column edge starts its drag (the right button drags
-// without snapping); the editor then has the mouse until the release.
-bool PageView::pressOnColumnEdge(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  columnDragging_ = editor_->PaintBox1MouseDown(pos.x() + horizontalScrollBar()->value(),
-                                                pos.y() + verticalScrollBar()->value(),
-                                                event->button() == Qt::RightButton);
-  if (columnDragging_) setFocus(Qt::MouseFocusReason);
-  return columnDragging_;
+QPoint PageView::contentPos(const QPoint& viewPos) const {
+  return viewPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
 void PageView::showPointerAt(const QPoint& pos) {
-  const int32_t kind =
-      editor_->mouseObjectKindAt(pos.x() + horizontalScrollBar()->value(), pos.y() + verticalScrollBar()->value());
-  viewport()->setCursor(kind == 1 ? Qt::SizeHorCursor : Qt::IBeamCursor);
+  const QPoint at = contentPos(pos);
+  switch (editor_->pointerAt(at.x(), at.y())) {
+    case PointerShape::unchanged: return;
+    case PointerShape::text: viewport()->setCursor(Qt::IBeamCursor); return;
+    case PointerShape::columnEdge:
+    case PointerShape::sizeWe: viewport()->setCursor(Qt::SizeHorCursor); return;
+    case PointerShape::move: viewport()->setCursor(Qt::SizeAllCursor); return;
+    case PointerShape::sizeNwSe: viewport()->setCursor(Qt::SizeFDiagCursor); return;
+    case PointerShape::sizeNeSw: viewport()->setCursor(Qt::SizeBDiagCursor); return;
+    case PointerShape::sizeNs: viewport()->setCursor(Qt::SizeVerCursor); return;
+    case PointerShape::cross: viewport()->setCursor(Qt::CrossCursor); return;
+    case PointerShape::pointingHand: viewport()->setCursor(Qt::PointingHandCursor); return;
+  }
 }
 
+// The editor takes a press first (insert mode, a column edge); otherwise a
+// paint resolves it, and the editor then starts an object drag or ends a
+// pending link on what the paint found.
 void PageView::mousePressEvent(QMouseEvent* event) {
-  if (editor_ && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && pressOnColumnEdge(event))
+  if (!editor_) return;
+  const bool left = event->button() == Qt::LeftButton, right = event->button() == Qt::RightButton;
+  const QPoint at = contentPos(event->position().toPoint());
+  if ((left || right) && editor_->PaintBox1MouseDown(at.x(), at.y(), right)) {
+    setFocus(Qt::MouseFocusReason);
+    contextMenuTaken_ = right;
+    showPointerAt(event->position().toPoint());
     return;
-  if (editor_ && event->button() == Qt::RightButton) {
+  }
+  if (right) {
     pressForContextMenu(event->position().toPoint());
     return;
   }
-  if (!editor_ || event->button() != Qt::LeftButton) return;
+  if (!left) return;
   setFocus(Qt::MouseFocusReason);
   pressPos_ = event->position().toPoint();
-  selecting_ = pressedInSelection_ = false;
+  selecting_ = pressedInSelection_ = textDragging_ = false;
   if (editor_->mouseDownClickCount(tickMs()) != Editor::MouseDownKind::ordinary) return;
   pressAt(pressPos_, event->modifiers());
+  if (editor_->objectPressResolved()) selecting_ = pressedInSelection_ = false;
+  showPointerAt(pressPos_);
 }
 
 // The pop-up menu that follows acts on the word at the caret, so the caret
@@ -316,6 +331,11 @@ void PageView::pressForContextMenu(const QPoint& pos) {
 
 // The platform reports a double click in place of the second press.
 void PageView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // In insert mode a quick second press is a press like any other.
+  if (editor_ && editor_->InsertObjMode > 0) {
+    mousePressEvent(event);
+    return;
+  }
   if (!editor_ || event->button() != Qt::LeftButton) return;
   editor_->PaintBox1DblClick(tickMs());
   mousePressEvent(event);
@@ -332,14 +352,26 @@ void PageView::keepInView(const QPoint& pos) {
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
-  if (editor_ && columnDragging_) {
-    editor_->PaintBox1MouseMove(event->position().toPoint().x() + horizontalScrollBar()->value(),
-                                event->position().toPoint().y() + verticalScrollBar()->value());
+  if (!editor_) return;
+  const QPoint pos = event->position().toPoint();
+  if (editor_->mouseCaptured()) {
+    const QPoint at = contentPos(pos);
+    editor_->PaintBox1MouseMove(at.x(), at.y());
     return;
   }
-  if (editor_ && event->buttons() == Qt::NoButton) showPointerAt(event->position().toPoint());
-  if (!editor_ || !(event->buttons() & Qt::LeftButton) || !selecting_) return;
-  const QPoint pos = event->position().toPoint();
+  if (event->buttons() == Qt::NoButton) showPointerAt(pos);
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  if (pressedInSelection_ && (textDragging_ || (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance())) {
+    // Dragging the selected text: the drop caret follows the mouse.
+    textDragging_ = true;
+    viewport()->setCursor((event->modifiers() & Qt::ControlModifier) ? Qt::DragCopyCursor : Qt::DragMoveCursor);
+    keepInView(pos);
+    PendingClick drag;
+    drag.DragMoving = true;
+    resolveClick(drag, pos);
+    return;
+  }
+  if (!selecting_) return;
   keepInView(pos);
   const QPoint inView(std::clamp(pos.x(), 0, viewport()->width() - 1), std::clamp(pos.y(), 0, viewport()->height() - 1));
   PendingClick drag;
@@ -349,15 +381,23 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
-  if (editor_ && columnDragging_) {
-    columnDragging_ = false;
-    editor_->PaintBox1MouseUp(event->position().toPoint().x() + horizontalScrollBar()->value(),
-                              event->position().toPoint().y() + verticalScrollBar()->value());
+  if (!editor_) return;
+  const QPoint pos = event->position().toPoint();
+  if (editor_->mouseCaptured()) {
+    const QPoint at = contentPos(pos);
+    editor_->PaintBox1MouseUp(at.x(), at.y());
+    showPointerAt(pos);
     return;
   }
-  if (!editor_ || event->button() != Qt::LeftButton) return;
-  const QPoint pos = event->position().toPoint();
-  if (pressedInSelection_ && (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
+  if (event->button() != Qt::LeftButton) return;
+  if (textDragging_) {
+    PendingClick drop;
+    drop.DragMoving = true;
+    resolveClick(drop, pos);
+    editor_->dropDraggedText(event->modifiers() & Qt::ControlModifier);
+    editor_->OvertakeFont();
+    showPointerAt(pos);
+  } else if (pressedInSelection_) {
     // A click into the selection without dragging: the selection goes and
     // the caret lands where the click was.
     Document& doc = editor_->doc();
@@ -369,7 +409,7 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
   } else if (selecting_) {
     editor_->OvertakeFont();
   }
-  selecting_ = pressedInSelection_ = false;
+  selecting_ = pressedInSelection_ = textDragging_ = false;
 }
 
 void PageView::wheelEvent(QWheelEvent* event) {
@@ -385,7 +425,10 @@ void PageView::wheelEvent(QWheelEvent* event) {
 }
 
 void PageView::contextMenuEvent(QContextMenuEvent* event) {
-  if (editor_ && !columnDragging_) emit contextMenuRequested(event->globalPos());
+  // A right press that the editor took (ending insert mode, a free column
+  // drag) opens no menu.
+  if (editor_ && !editor_->mouseCaptured() && !contextMenuTaken_) emit contextMenuRequested(event->globalPos());
+  contextMenuTaken_ = false;
   event->accept();
 }
 

@@ -75,7 +75,7 @@ class PageView : public QAbstractScrollArea {
   void restartBlink();
   void pressAt(const QPoint& pos, Qt::KeyboardModifiers modifiers);
   void pressForContextMenu(const QPoint& pos);
-  bool pressOnColumnEdge(QMouseEvent* event);
+  QPoint contentPos(const QPoint& viewPos) const;
   void showPointerAt(const QPoint& pos);
   // Lets the painter resolve `click` at the view position, then drops it.
   void resolveClick(PendingClick click, const QPoint& pos);
@@ -94,10 +94,11 @@ class PageView : public QAbstractScrollArea {
   // The button went down on text and is still down; a drag selects.
   bool selecting_ = false;
   // The press landed in the selection: a release without a drag puts the
-  // caret there (dragging the text away is the objects' and clipboard's).
+  // caret there, a drag moves (or with Ctrl copies) the text.
   bool pressedInSelection_ = false;
+  bool textDragging_ = false;
   QPoint pressPos_;
-  bool columnDragging_ = false;  // a table column edge follows the mouse
+  bool contextMenuTaken_ = false;  // the editor took the right press
   QRegion overlayShown_;  // what the overlay covered when last drawn
 };
 

@@ -16,6 +16,8 @@ namespace {
 
 // The slant the font engine assumes for a face without an italic file (12°).
 constexpr double kSyntheticItalicShear = 0.21256;
+// Pictures are kept reduced up to this size; larger ones are scaled as drawn.
+constexpr int64_t kMaxReducedPixels = int64_t{16} << 20;
 // Emboldening draws the run this many times at most, spread over the extra
 // width the font engine measured, so that large text stays solid.
 constexpr int kMaxBoldCopies = 8;
@@ -463,6 +465,15 @@ void QtCanvas::drawPicture(const CanvasRect& dest, const TPictureRec& picture) {
   if (isEmpty(shown)) return;
   const QImage image = pictureImage(picture);
   if (image.isNull()) return;
+  const int destWidth = dest.right - dest.left, destHeight = dest.bottom - dest.top;
+  if (destWidth > 0 && destHeight > 0 && destWidth < image.width() && destHeight < image.height() &&
+      int64_t{destWidth} * destHeight <= kMaxReducedPixels) {
+    // A reduced picture is reduced once per size and then only copied.
+    const QImage reduced = reducedPictureImage(picture, QSize(destWidth, destHeight));
+    const QRect part(shown.left - dest.left, shown.top - dest.top, shown.right - shown.left, shown.bottom - shown.top);
+    painter_.drawImage(QPoint(shown.left, shown.top), reduced, part);
+    return;
+  }
 
   // Only the part of the picture that lands in the shown part of the
   // rectangle is handed to Qt, as a fractional source rectangle, so a picture

@@ -101,6 +101,9 @@ struct CachedPicture {
   int32_t rowBytes = 0;
   uint64_t palette = 0;
   QImage image;
+  QImage reduced;  // the picture at the size it was last drawn reduced
+
+  int64_t bytes() const { return image.sizeInBytes() + reduced.sizeInBytes(); }
 
   bool matches(const TPictureRec& picture, uint64_t paletteKey) const {
     return pixels == picture.Bits && header.biWidth == picture.Header.biWidth &&
@@ -119,9 +122,9 @@ void makeRoom(std::deque<CachedPicture>& cache, int64_t incomingBytes) {
   // Rows nobody else holds belong to pictures that are gone.
   std::erase_if(cache, [](const CachedPicture& entry) { return entry.pixels.use_count() == 1; });
   int64_t total = incomingBytes;
-  for (const CachedPicture& entry : cache) total += entry.image.sizeInBytes();
+  for (const CachedPicture& entry : cache) total += entry.bytes();
   while (!cache.empty() && total > kCacheBudgetBytes) {
-    total -= cache.front().image.sizeInBytes();
+    total -= cache.front().bytes();
     cache.pop_front();
   }
 }
@@ -146,8 +149,11 @@ QImage convertPicture(const TPictureRec& picture) {
   return image;
 }
 
-QImage pictureImage(const TPictureRec& picture) {
-  if (!picture.hasPixels()) return {};
+namespace {
+
+// The picture's cache entry, made the newest; null when it cannot be shown.
+CachedPicture* cachedPicture(const TPictureRec& picture) {
+  if (!picture.hasPixels()) return nullptr;
   std::deque<CachedPicture>& cache = pictureCache();
   const uint64_t paletteKey = paletteHash(picture.Palette);
   const auto hit = std::find_if(cache.begin(), cache.end(), [&](const CachedPicture& entry) {
@@ -157,13 +163,35 @@ QImage pictureImage(const TPictureRec& picture) {
     CachedPicture entry = std::move(*hit);
     cache.erase(hit);
     cache.push_back(std::move(entry));
-    return cache.back().image;
+    return &cache.back();
   }
   QImage image = convertPicture(picture);
-  if (image.isNull()) return image;
+  if (image.isNull()) return nullptr;
   makeRoom(cache, image.sizeInBytes());
-  cache.push_back(CachedPicture{picture.Bits, picture.Header, picture.RowBytes, paletteKey, image});
-  return image;
+  cache.push_back(CachedPicture{picture.Bits, picture.Header, picture.RowBytes, paletteKey, image, {}});
+  return &cache.back();
+}
+
+}  // namespace
+
+QImage pictureImage(const TPictureRec& picture) {
+  const CachedPicture* entry = cachedPicture(picture);
+  return entry ? entry->image : QImage();
+}
+
+QImage reducedPictureImage(const TPictureRec& picture, QSize size) {
+  CachedPicture* entry = cachedPicture(picture);
+  if (!entry) return {};
+  if (entry->reduced.size() != size) {
+    entry->reduced = QImage();
+    QImage reduced = entry->image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    makeRoom(pictureCache(), reduced.sizeInBytes());
+    // Making room may have dropped the entry itself: look it up again.
+    entry = cachedPicture(picture);
+    if (!entry) return reduced;
+    entry->reduced = std::move(reduced);
+  }
+  return entry->reduced;
 }
 
 }  // namespace vendaro

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 
 #include "platform/dib.h"
 
@@ -17,5 +18,9 @@ QImage convertPicture(const TPictureRec& picture);
 // holds a reference to the rows, so a later write through mutablePixels()
 // detaches them and the next call converts the changed picture afresh.
 QImage pictureImage(const TPictureRec& picture);
+
+// The picture smoothly reduced to `size`, kept beside the converted image so
+// that repainting at the same zoom only copies pixels.
+QImage reducedPictureImage(const TPictureRec& picture, QSize size);
 
 }  // namespace vendaro

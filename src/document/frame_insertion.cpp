@@ -1,4 +1,5 @@
-// frame_insertion.cpp — the defaults of a new text box.
+// frame_insertion.cpp — the defaults of a new text box, drawing object or
+// picture frame.
 #include "document/frame_insertion.h"
 
 namespace vendaro {
@@ -10,6 +11,22 @@ constexpr double kTextDistance = 3.2;    // mm between the box and text flowing 
 constexpr double kBorderPoints = 0.75;
 
 }  // namespace
+
+// Painting reads the top from the bottom only when the bottom is too.
+static bool topFromBottom(const TFieldRec& frame) { return frame.TopFromBottom && frame.BottomFromBottom; }
+
+FrameEdges edgesFromTopLeft(const Document& doc, const TFieldRec& frame) {
+  return {frame.Left, topFromBottom(frame) ? doc.PageHeight - frame.Top : frame.Top,
+          frame.RightFromRight ? doc.PageWidth - frame.Right : frame.Right,
+          frame.BottomFromBottom ? doc.PageHeight - frame.Bottom : frame.Bottom};
+}
+
+void setEdgesFromTopLeft(const Document& doc, TFieldRec& frame, const FrameEdges& edges) {
+  frame.Left = edges.left;
+  frame.Top = topFromBottom(frame) ? doc.PageHeight - edges.top : edges.top;
+  frame.Right = frame.RightFromRight ? doc.PageWidth - edges.right : edges.right;
+  frame.Bottom = frame.BottomFromBottom ? doc.PageHeight - edges.bottom : edges.bottom;
+}
 
 TFieldRec& TextfeldEinfuegenSimple(Document& doc, int32_t page, const FrameEdges& edges) {
   TFieldRec box;
@@ -41,6 +58,19 @@ TFieldRec& TextfeldEinfuegenSimple(Document& doc, int32_t page, const FrameEdges
   doc.CurChar = doc.MarkChar = 0;
   doc.CaretAtLineEnd = 0;
   return doc.Fields.back();
+}
+
+TFieldRec& InsertObjectSimple(Document& doc, int32_t kind, int32_t page, bool flip, const FrameEdges& edges,
+                              const ObjectStyle& style) {
+  TFieldRec& object = TextfeldEinfuegenSimple(doc, page, edges);
+  object.FieldType = static_cast<uint8_t>(kFieldRectangle + kind);
+  object.WrapText = 0;
+  object.LineFlip = flip ? 1 : 0;
+  object.BorderWidth = style.lineWidth;
+  object.BorderColor = style.lineColor;
+  object.BackColor = style.fillColor;
+  object.Transparent = style.fillNone ? 1 : 0;
+  return object;
 }
 
 }  // namespace vendaro

@@ -16,7 +16,6 @@ namespace vendaro {
 namespace {
 
 constexpr int32_t kPasteAuto = 0, kPasteFormatted = 1, kPasteText = 2, kPasteBitmap = 3;
-constexpr size_t kMaxPictures = 65536;  // a picture cell's index is 16 bits
 constexpr char kNoMemoryMessage[] = "Fehler: nicht genug Speicher für diese Operation!";
 
 bool caretTakesText(const Document& doc) { return caretInTypingFrame(doc) && lineAt(doc, caretPos(doc)); }
@@ -265,6 +264,13 @@ void Editor::InhalteEinfuegenAusZwischenAblage() {
 void Editor::insertPicture(TPictureRec picture) {
   if (!caretTakesText(doc_) || doc_.Pictures.size() >= kMaxPictures) return;
   MakeCopyForUndo("Grafik einfügen");
+  placePictureCell(std::move(picture));
+  RefreshDirtyContent();
+}
+
+// The cell is sized by the picture's own resolution, or the screen's for a
+// picture that states none.
+void Editor::placePictureCell(TPictureRec picture) {
   SetFileChanged(true);
   doc_.CaretAtLineEnd = 0;
   if (isThereAmarking(doc_)) DeleteMarking();
@@ -283,7 +289,6 @@ void Editor::insertPicture(TPictureRec picture) {
   ++doc_.CurChar;
   setAnchor(doc_, caretPos(doc_));
   if (typed.replacedPicture) FreeBildInListeIfNotNeeded();
-  RefreshDirtyContent();
 }
 
 }  // namespace vendaro

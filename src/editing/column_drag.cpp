@@ -1,5 +1,5 @@
-// column_drag.cpp — the page view's mouse handlers with the column-edge
-// drag, and SetTableTrack, which moves the dragged edges. Outer edges keep
+// column_drag.cpp — the page view's drag of a table column edge, and
+// SetTableTrack, which moves the dragged edges. Outer edges keep
 // every row at least kMinimumRowWidth wide; an inner edge keeps 5 mm to its
 // neighbours and changes the weights of its two cells only, so the other
 // cells of the row keep their widths.
@@ -102,15 +102,7 @@ void ColumnDrag::moveTo(int mouseX) {
   guideX = edgeX + static_cast<int>(std::trunc((valueMm - edgeMm) / mmPerPixel));
 }
 
-int32_t Editor::mouseObjectKindAt(int x, int y) const {
-  const std::vector<MouseObject>& objects = paintState_.sideLists.MouseObjs;
-  // Where several contain the point, the last registered wins.
-  for (auto it = objects.rbegin(); it != objects.rend(); ++it)
-    if (x >= it->left && x < it->right && y >= it->top && y < it->bottom) return it->kind;
-  return -1;
-}
-
-bool Editor::PaintBox1MouseDown(int x, int y, bool rightButton) {
+bool Editor::startColumnDrag(int x, int y, bool rightButton) {
   const std::vector<MouseObject>& objects = paintState_.sideLists.MouseObjs;
   const auto hit = std::find_if(objects.rbegin(), objects.rend(), [&](const MouseObject& o) {
     return x >= o.left && x < o.right && y >= o.top && y < o.bottom;
@@ -130,20 +122,18 @@ bool Editor::PaintBox1MouseDown(int x, int y, bool rightButton) {
   FindAllTableTracks(doc_, selection ? &*selection : nullptr, paintState_.sideLists, edge.field, edge.line, edge.side,
                      mouseMm);
   columnDrag_.tracks = paintState_.sideLists.TableTracks;
-  PaintBox1MouseMove(x, y);
+  moveColumnDrag(x);
   return true;
 }
 
-void Editor::PaintBox1MouseMove(int x, int /*y*/) {
-  if (!columnDrag_.active) return;
+void Editor::moveColumnDrag(int x) {
   columnDrag_.moveTo(x);
   if (paintState_.overlay.show(OverlayOwner::tableEdge, ViewOverlay::verticalLine(columnDrag_.guideX)))
     host_.dragMarksChanged();
 }
 
-void Editor::PaintBox1MouseUp(int x, int y) {
-  if (!columnDrag_.active) return;
-  PaintBox1MouseMove(x, y);
+void Editor::finishColumnDrag(int x) {
+  moveColumnDrag(x);
   columnDrag_.active = false;
   if (paintState_.overlay.hide(OverlayOwner::tableEdge)) host_.dragMarksChanged();
   // A paint since the press emptied the painter's list; the drag kept it.

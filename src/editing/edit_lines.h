@@ -20,6 +20,9 @@ inline TLineRec* editLine(Document& doc, const TextPos& pos) {
   return &doc.Fields[static_cast<size_t>(pos.field)].Lines[static_cast<size_t>(pos.line)];
 }
 
+// A picture cell's index is 16 bits.
+inline constexpr size_t kMaxPictures = 65536;
+
 // Typing goes into page text, headers, footers and text boxes, but not into
 // a text box that is selected as an object.
 inline bool caretInTypingFrame(const Document& doc) {

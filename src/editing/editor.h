@@ -20,6 +20,7 @@
 #include "editing/program_services.h"
 #include "editing/ruler_drag.h"
 #include "editing/column_drag.h"
+#include "editing/object_drag.h"
 #include "editing/undo_history.h"
 #include "layout/hyphenation.h"
 #include "layout/paint_state.h"
@@ -234,6 +235,41 @@ class Editor {
   // one undo step "Grafik einfügen", the selection replaced.
   void insertPicture(TPictureRec picture);
 
+  // --- pictures, text boxes and drawing objects (object_commands.cpp,
+  // object_order.cpp, frame_format.cpp) -------------------------------------
+  // "&Grafik...": a picture file chosen in the open dialog becomes a picture
+  // cell at the caret. Nothing happens during a ruler drag.
+  void GrafikEinfuegen();
+  // A text box on `page` (zero-based), edges in mm from the page's corner:
+  // one undo step "Feld einfügen"; the caret goes into it.
+  void TextfeldEinfuegen(int32_t page, const FrameEdges& edges);
+  // A drawing object or picture frame (kinds of InsertObjectSimple) with the
+  // host's line and fill: one undo step "Zeichnungsobjekt einfügen". A
+  // picture frame asks for its picture first and is not made without one.
+  void InsertObject(int32_t kind, int32_t page, bool flip, const FrameEdges& edges);
+  // The object the next mouse drag draws: 0 none, 1 text box, 2 to 7 the
+  // insert kinds 0 to 5.
+  void SetInsertObjMode(int32_t mode);
+  // "Textfeld &verknüpfen...": the next press on a text box continues the
+  // caret box's chain there.
+  void Textfeldverknuepfen();
+  // The press that ends link mode landed in `frame` (-1: in none).
+  void linkPendingPress(int32_t frame);
+  // Stacking order of the caret's object (kinds 3 and up, after the page
+  // body and the header and footer frames): to the top, or to the bottom
+  // of the objects.
+  void Objektnachvorne();
+  void Objektnachhinten();
+  // "&Feld/Seite/Objekt...": the caret frame's dialog, one undo step
+  // "Feld formatieren"; the page body, first header and first footer keep
+  // the page's margins in step.
+  void feldformatieren();
+  // "&Grafik..." of the format menu: the size of the one selected picture
+  // cell, one undo step "Grafik formatieren".
+  void GrafikFormatieren();
+  // The selection is exactly one picture cell: its position, else none.
+  std::optional<TextPos> selectedPictureCell() const;
+
   // --- search and replace (search_replace.cpp) -----------------------------
   // The dialog "Suchen und ersetzen" on page 0 ("&Suchen"), 1 ("Erset&zen")
   // or 2 ("&Gehe zu"), shown until cancelled or nothing more is found.
@@ -339,14 +375,28 @@ class Editor {
   void SetTableTrack(double x);
   // SetTableTrack without the layout that follows; true when an edge moved.
   bool moveTableTracks(double x);
-  // The page view's mouse, in paint-box pixels. A press on a column edge
-  // starts its drag (true: the press is taken); moves show the guide line
-  // and the release applies it.
+  // The page view's mouse, in paint-box pixels (object_mouse.cpp). A press
+  // in insert mode starts the rubber band (the right button ends the mode),
+  // one on a column edge starts its drag: true when the press is taken so.
+  // Otherwise the view lets a paint resolve the press and then calls
+  // objectPressResolved. Moves only draw outlines on the overlay; the
+  // release applies the drag.
   bool PaintBox1MouseDown(int x, int y, bool rightButton);
+  // After a paint resolved a left press: a pending link takes it, or a press
+  // on an object's grip or a picture's handle starts that drag (true).
+  bool objectPressResolved();
   void PaintBox1MouseMove(int x, int y);
   void PaintBox1MouseUp(int x, int y);
+  // A drag of the editor's own runs: moves and the release belong to it.
+  bool mouseCaptured() const { return columnDrag_.active || objectDrag_.kind != ObjectDragKind::none; }
   // The kind of the mouse object of the last paint under (x, y), -1 none.
   int32_t mouseObjectKindAt(int x, int y) const;
+  // The pointer over (x, y) with no button pressed.
+  PointerShape pointerAt(int x, int y) const;
+  // Dragged text was released at the drop position the last paint found:
+  // moved there, or copied with Ctrl, through the clipboard.
+  void dropDraggedText(bool copy);
+  const ObjectDrag& objectDrag() const { return objectDrag_; }
   const ColumnDrag& columnDrag() const { return columnDrag_; }
   ViewOptions& viewOptions() { return viewOptions_; }
   PaintState& paintState() { return paintState_; }
@@ -389,6 +439,19 @@ class Editor {
   // empty (which is refused with a message).
   std::optional<std::string> askUserDateTimePattern(std::string_view preset);
   void typeText(std::string_view text);
+  // A picture file from the open dialog; none when cancelled or unreadable
+  // (the failure is shown).
+  std::optional<TPictureRec> choosePictureFile();
+  // Makes a picture cell at the caret without the checks and undo step of
+  // insertPicture.
+  void placePictureCell(TPictureRec picture);
+  bool startColumnDrag(int x, int y, bool rightButton);
+  void moveColumnDrag(int x);
+  void finishColumnDrag(int x);
+  void finishRubberBand(int x, int y);
+  void finishFrameDrag(int x, int y);
+  void finishPictureDrag(int x, int y);
+  void showObjectOutline(const CanvasRect& rect);
 
   EditorHost& host_;
   ProgramServices& services_;
@@ -408,6 +471,7 @@ class Editor {
   TypingOptions* typingOptions_ = &ownTypingOptions_;
   RulerDrag rulerDrag_;
   ColumnDrag columnDrag_;
+  ObjectDrag objectDrag_;
 };
 
 }  // namespace vendaro

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "document/frame_insertion.h"
 #include "document/records.h"
 #include "editing/table_cell_form.h"
 #include "editing/date_time_pattern.h"
 #include "editing/field_dialogs.h"
+#include "editing/object_dialogs.h"
 
 namespace vendaro {
 
@@ -315,6 +317,11 @@ class EditorHost {
   virtual QuestionAnswer askYesNoCancel(const std::string& /*text*/, const std::string& /*caption*/) {
     return QuestionAnswer::cancel;
   }
+  // "Textfeld Eigenschaften" and "Grafik formatieren"; true on OK.
+  virtual bool showFeldFormatDialog(FeldFormatDialog& /*dialog*/) { return false; }
+  virtual bool showGrafikPropsDialog(GrafikPropsDialog& /*dialog*/) { return false; }
+  // The line and fill a new drawing object gets (the drawing tool bar's).
+  virtual ObjectStyle newObjectStyle() { return {}; }
   // Horizontal dots per inch of the screen (pictures without a resolution).
   virtual int screenDpi() const { return 96; }
 

@@ -8,6 +8,7 @@
 
 #include "document/cell_measurer.h"
 #include "layout/cell_drawing.h"
+#include "layout/frame_painter.h"
 #include "layout/layout_run.h"
 #include "layout/table_tracks.h"
 
@@ -19,6 +20,9 @@ constexpr uint8_t kLineBreakMark = 191;   // a return arrow in "Symbol"
 constexpr uint8_t kParagraphMark = 182;   // "¶"
 constexpr uint8_t kSpaceMark = 0xB7;      // "·"
 constexpr int kColumnEdgeGrip = 2;        // half the width of a column-resize strip
+constexpr int kPictureHandle = 6;         // corner handles of a selected picture
+
+bool inside(const CanvasRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
 }  // namespace
 
@@ -43,6 +47,7 @@ void LinePainter::paint(const LineGeometry& g) {
     paintLineEndMark(g, line);
     if (ctx_.hasSelection) invertSelection(g, line);
   }
+  if (ctx_.hasSelection && !ctx_.printMode) paintPictureSelection(g, line);
   const bool caretLine = ctx_.doc.CurField == geometry_.field && ctx_.doc.CurLine == g.line;
   if (caretLine && !ctx_.printMode && ctx_.recordsCaret) recordCaret(g, line);
 }
@@ -303,6 +308,38 @@ void LinePainter::invertSelection(const LineGeometry& g, const TLineRec& line) {
     while (j < line.Chars.size() && lineSelected(g.line, static_cast<int32_t>(j))) ++j;
     ctx_.canvas.invertRect({cellBox(g, i).left, top, cellBox(g, j - 1).right, bottom});
     i = j;
+  }
+}
+
+void LinePainter::paintPictureSelection(const LineGeometry& g, const TLineRec& line) {
+  const Document& doc = ctx_.doc;
+  if (doc.CurField != geometry_.field || doc.MarkField != geometry_.field) return;
+  if (doc.CurLine != g.line || doc.MarkLine != g.line || std::abs(doc.CurChar - doc.MarkChar) != 1) return;
+  const int32_t index = std::min(doc.CurChar, doc.MarkChar);
+  if (index < 0 || index >= line.CharCount() || line.Chars[static_cast<size_t>(index)].Kind != kCellPicture) return;
+  const TCharRec& cell = line.Chars[static_cast<size_t>(index)];
+  const CellBox box = cellBox(g, static_cast<size_t>(index));
+  const CanvasRect rect{box.left, baseline(g) - static_cast<int>(std::lround(cell.CharHeight / ctx_.scale.mmPerPixel)),
+                        box.right, baseline(g)};
+  Canvas& canvas = ctx_.canvas;
+  canvas.setBrush({BrushStyle::clear, kWhite});
+  canvas.setPen({PenStyle::solid, 1, kBlack});
+  canvas.rectangle(rect);
+  paintHandles(ctx_, rect, kPictureHandle);
+  PictureGrip& grip = ctx_.state.pictureGrip;
+  grip.shown = true;
+  grip.cell = {geometry_.field, g.line, index};
+  grip.rect = rect;
+  const auto handles = handleRects(grown(rect, kGripRing), kPictureHandle);
+  for (size_t h = 0; h < handles.size(); ++h) {
+    const CanvasRect& r = handles[h];
+    ctx_.state.sideLists.AddMouseObj(static_cast<int32_t>(h) + 3, r.left, r.top, r.right, r.bottom);
+    const PendingClick& click = ctx_.state.click;
+    if (click.ClickPending && inside(r, click.ClickX, click.ClickY)) {
+      // The press resizes the picture: the caret and selection stay.
+      grip.handle = static_cast<int32_t>(h) + 1;
+      ctx_.state.clickConsumed = true;
+    }
   }
 }
 

@@ -37,6 +37,9 @@ class LinePainter {
   void paintZigzag(int left, int right, int y);
   void paintLineEndMark(const LineGeometry& g, const TLineRec& line);
   void invertSelection(const LineGeometry& g, const TLineRec& line);
+  // The one selected picture cell of the line: its frame and handles, and a
+  // pending press on one of them.
+  void paintPictureSelection(const LineGeometry& g, const TLineRec& line);
   void recordCaret(const LineGeometry& g, const TLineRec& line);
   void publishRuler(const LineGeometry& g, const TLineRec& line);
   // The top of a cell's text: its stored height above the baseline, or the

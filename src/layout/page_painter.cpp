@@ -102,6 +102,11 @@ void PagePainter::beginPaint() {
   state_.clickConsumed = false;
   state_.clickResolved = false;
   state_.dropCaretShown = false;
+  state_.pictureGrip.shown = false;
+  if (state_.click.active()) {
+    state_.grip = ObjectGrip{};
+    state_.pictureGrip.handle = 0;
+  }
   resetAnchorSearch(doc_);
   ctx_.hasSelection = !printMode_ && isThereAmarking(doc_);
   if (ctx_.hasSelection) ctx_.selection = FindMarkingStart(doc_);
@@ -330,6 +335,16 @@ PaintOutcome DrawPages(Document& doc, Canvas& canvas, const ViewOptions& options
   if (doc.Fields.empty()) return {};
   PagePainter painter(doc, canvas, options, state, printMode);
   return printMode ? painter.paintPrinted(originY, originX, page) : painter.paintScreen();
+}
+
+std::optional<PageHit> pageAtPoint(const Document& doc, const PaintState& state, int x, int y) {
+  const int height = state.pageHeightPx, width = state.pageWidthPx;
+  if (height <= 0 || x < state.originX || x > state.originX + width || y < state.originY) return std::nullopt;
+  const int32_t page = (y - state.originY) / (height + kPageGap);
+  const int top = state.originY + page * (height + kPageGap);
+  if (page >= std::max(doc.GetAnzPages(), 1) || y > top + height) return std::nullopt;
+  // Frames stand one pixel right of and two below the page's outline.
+  return PageHit{page, state.originX + 1, top + 2};
 }
 
 double FormResizeZoom(const Document& doc, int dpi, const PaintViewport& vp) {

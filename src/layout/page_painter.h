@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "document/document.h"
 #include "layout/paint_state.h"
@@ -23,6 +24,14 @@ PaintOutcome DrawPages(Document& doc, Canvas& canvas, const ViewOptions& options
 // The zoom of the page-width (1) and whole-page (2) modes for the scroll
 // box's size; the current zoom for any other mode.
 double FormResizeZoom(const Document& doc, int dpi, const PaintViewport& viewport);
+
+// The page of the last screen paint whose paper holds paint-box point
+// (x, y), with the pixel its frames measure from; none beside the pages.
+struct PageHit {
+  int32_t page = 0;
+  int left = 0, top = 0;
+};
+std::optional<PageHit> pageAtPoint(const Document& doc, const PaintState& state, int x, int y);
 
 // The page a caret in its frame is shown on: headers and footers are on
 // several pages, so theirs is the page it was last painted on.

@@ -62,6 +62,14 @@ struct ObjectGrip {
   int lastDragX = -9999, lastDragY = -9999;
 };
 
+// The handles of the one selected picture cell, and a press on one of them.
+struct PictureGrip {
+  bool shown = false;   // the last paint drew the cell's handles
+  TextPos cell;         // the picture cell (frame, line, cell index)
+  CanvasRect rect;      // the picture on the paint box
+  int32_t handle = 0;   // the handle a pending press hit: 1–8, 0 none
+};
+
 struct CaretRect {
   int x = 0, y = 0, width = 0, height = 0;
   bool operator==(const CaretRect&) const = default;
@@ -108,6 +116,7 @@ struct PaintState {
   PaintSideLists sideLists;
   PendingClick click;
   ObjectGrip grip;            // valid when grip.frame ≥ 0
+  PictureGrip pictureGrip;
   int32_t hitFrame = -1;      // the frame a pending click landed in
   bool clickConsumed = false; // the pending click went to an object
   int32_t caretPage = 0;      // the page the caret was painted on

@@ -17,6 +17,7 @@
 #include "document/selection.h"
 #include "editing/editor.h"
 #include "support/keyboard_driver.h"
+#include "support/memory_clipboard.h"
 #include "support/recording_host.h"
 
 namespace vendaro {
@@ -85,6 +86,41 @@ TEST_F(PageViewTest, DraggingSelectsFromThePress) {
   QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
   EXPECT_EQ(anchorPos(editor.doc()), (TextPos{0, 0, 5}));
   EXPECT_EQ(caretPos(editor.doc()), (TextPos{0, 1, 2}));
+}
+
+// Dragging selected text: without Ctrl it moves, with Ctrl it is copied;
+// released inside itself it stays and the selection goes.
+TEST(PageViewTextDrag, SelectedTextMovesOrIsCopiedWhereItIsDropped) {
+  for (const bool copy : {false, true}) {
+    test::MemoryClipboardHost host;
+    Editor editor{host};
+    editor.FormCreate();
+    test::typeKeys(editor, "Eins zwei drei");
+    PageView view;
+    view.resize(700, 500);
+    view.setEditor(&editor);
+    view.setActiveDocument(true);
+    Document& doc = editor.doc();
+    const auto pointAt = [&](int32_t cell) {
+      setCaret(doc, {0, 0, cell});
+      setAnchor(doc, {0, 0, cell});
+      view.paintNow();
+      const CaretRect& c = editor.paintState().caret;
+      return QPoint(c.x - view.horizontalScrollBar()->value() + 1, c.y + c.height / 2 - view.verticalScrollBar()->value());
+    };
+    const QPoint inWord = pointAt(2), end = pointAt(14);
+    setAnchor(doc, {0, 0, 0});
+    setCaret(doc, {0, 0, 5});  // "Eins "
+    view.paintNow();
+    const Qt::KeyboardModifiers mods = copy ? Qt::ControlModifier : Qt::NoModifier;
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, inWord);
+    QMouseEvent move(QEvent::MouseMove, end, view.viewport()->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, mods);
+    QApplication::sendEvent(view.viewport(), &move);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, mods, end);
+    std::string text = test::flowText(doc);
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    EXPECT_EQ(text, copy ? "Eins zwei dreiEins " : "zwei dreiEins ") << copy;
+  }
 }
 
 TEST_F(PageViewTest, DoubleClickSelectsTheWordAndAThirdClickTheParagraph) {

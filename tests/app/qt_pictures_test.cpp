@@ -85,6 +85,32 @@ TEST(QtPictures, ConvertedOnceAndAgainAfterAWrite) {
   EXPECT_EQ(first.pixel(0, 2), qRgb(0, 0, 255));
 }
 
+// A reduced picture is made once per size, lands exactly in its rectangle
+// (also when only part of it is seen) and follows a write to its pixels.
+TEST(QtPictures, ReducedOncePerSizeAndDrawnInPlace) {
+  TPictureRec pic;
+  ASSERT_TRUE(newdib(pic, 80, 40, 24));
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 80; ++x) setpixel(pic, x, y, x < 40 ? kRed : kBlue);
+  const QImage first = reducedPictureImage(pic, QSize(20, 10));
+  EXPECT_EQ(reducedPictureImage(pic, QSize(20, 10)).cacheKey(), first.cacheKey());
+  EXPECT_NE(reducedPictureImage(pic, QSize(40, 20)).size(), first.size());
+  Drawing d;
+  d.draw([&](QtCanvas& c) {
+    c.drawPicture({10, 10, 30, 20}, pic);
+    c.drawPicture({-10, 30, 10, 40}, pic);  // only its right half is in the view
+  });
+  EXPECT_EQ(d.at(10, 10), kRed);
+  EXPECT_EQ(d.at(29, 19), kBlue);
+  EXPECT_EQ(d.at(30, 15), kWhite);
+  EXPECT_EQ(d.at(0, 35), kBlue);
+  EXPECT_EQ(d.ink(), (CanvasRect{0, 10, 30, 40}));
+  setpixel(pic, 0, 0, kGreen);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) setpixel(pic, x, y, kGreen);
+  EXPECT_EQ(reducedPictureImage(pic, QSize(20, 10)).pixel(0, 0), qRgb(0, 255, 0));
+}
+
 TEST(QtPictures, InconsistentBitmapsAreNotDrawn) {
   TPictureRec shortRows = picture(4, 4, 24, {});
   shortRows.Bits->resize(shortRows.Bits->size() - 1);

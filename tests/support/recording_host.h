@@ -68,6 +68,21 @@ class RecordingHost : public EditorHost {
   bool showInsertTableLinesDialog(InsertTableRowsDialog& d) override { return answer(insertTableLines, d); }
   bool showInsertTableColsDialog(InsertTableRowsDialog& d) override { return answer(insertTableCols, d); }
   bool showTableCellDialog(TTableCellForm& d) override { return answer(tableCell, d); }
+  Answer<FeldFormatDialog> feldFormat;
+  Answer<GrafikPropsDialog> grafikProps;
+  bool showFeldFormatDialog(FeldFormatDialog& d) override { return answer(feldFormat, d); }
+  bool showGrafikPropsDialog(GrafikPropsDialog& d) override { return answer(grafikProps, d); }
+  // The open dialog chooses `openFile` (UTF-8); an empty name cancels it.
+  std::string openFile;
+  FileDialogState lastOpenDialog;
+  bool showOpenDialog(FileDialogState& d) override {
+    ++dialogsShown;
+    lastOpenDialog = d;
+    d.fileName = openFile;
+    return !openFile.empty();
+  }
+  ObjectStyle objectStyle;
+  ObjectStyle newObjectStyle() override { return objectStyle; }
   void toolbarFontChanged(const ToolbarFontState& state) override { toolbarStates.push_back(state); }
   DateTime currentDateTime() override { return clock; }
 

@@ -1,0 +1,238 @@
+#include "app/frame_dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/colour_combo_box.h"
+#include "app/dialog_buttons.h"
+#include "app/dialog_exchange.h"
+
+namespace vendaro {
+namespace {
+
+constexpr int32_t kWhiteColour = 0xFFFFFF;
+
+QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }
+std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+QDoubleSpinBox* centimetreBox(QWidget* parent) {
+  auto* box = new QDoubleSpinBox(parent);
+  box->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  box->setDecimals(2);
+  box->setRange(kPictureMinCm, kPictureMaxCm);
+  box->setSingleStep(0.1);
+  box->setKeyboardTracking(true);
+  return box;
+}
+
+}  // namespace
+
+// --- "Textfeld Eigenschaften" ---------------------------------------------
+
+TFeldFormatForm::TFeldFormatForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Textfeld Eigenschaften"));
+  pages_ = new QTabWidget(this);
+  pages_->addTab(positionPage(), QString::fromUtf8(kFrameFormatPageNames[0]));
+  pages_->addTab(marginsPage(), QString::fromUtf8(kFrameFormatPageNames[1]));
+  pages_->addTab(designPage(), QString::fromUtf8(kFrameFormatPageNames[2]));
+  pages_->addTab(flowPage(), QString::fromUtf8(kFrameFormatPageNames[3]));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addWidget(okCancelButtons(*this));
+}
+
+QWidget* TFeldFormatForm::positionPage() {
+  auto* page = new QWidget(this);
+  auto* form = new QFormLayout(page);
+  static constexpr const char* kLabels[] = {"Position horizontal in cm:", "Position vertikal in cm:", "Breite in cm:",
+                                            "Höhe in cm:"};
+  for (size_t i = 0; i < place_.size(); ++i) {
+    place_[i] = new QLineEdit(page);
+    form->addRow(QString::fromUtf8(kLabels[i]), place_[i]);
+  }
+  showOn_ = new QComboBox(page);
+  for (const char* name : kShowOnNames) showOn_->addItem(QString::fromUtf8(name));
+  form->addRow(QStringLiteral("Anzeigen auf:"), showOn_);
+  moveWithText_ = new QCheckBox(QStringLiteral("Mit Text verschieben"), page);
+  keepAspect_ = new QCheckBox(QStringLiteral("Seitenverhältnis bei Grafikfeldern beibehalten"), page);
+  form->addRow(moveWithText_);
+  form->addRow(keepAspect_);
+  return page;
+}
+
+QWidget* TFeldFormatForm::marginsPage() {
+  auto* page = new QWidget(this);
+  auto* form = new QFormLayout(page);
+  static constexpr const char* kLabels[] = {"Links in cm:", "Oben in cm:", "Rechts in cm:", "Unten in cm:"};
+  for (size_t i = 0; i < margins_.size(); ++i) {
+    margins_[i] = new QLineEdit(page);
+    form->addRow(QString::fromUtf8(kLabels[i]), margins_[i]);
+  }
+  return page;
+}
+
+QWidget* TFeldFormatForm::designPage() {
+  auto* page = new QWidget(this);
+  auto* form = new QFormLayout(page);
+  borderColour_ = new TZeltoColorComboBox(page);
+  borderWidth_ = new QDoubleSpinBox(page);
+  borderWidth_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  borderWidth_->setRange(0, kMaxBorderPoints);
+  borderWidth_->setSingleStep(0.25);
+  backColour_ = new TZeltoColorComboBox(page);
+  transparent_ = new QCheckBox(QStringLiteral("Transparent"), page);
+  form->addRow(QStringLiteral("Linienfarbe:"), borderColour_);
+  form->addRow(QStringLiteral("Linienstärke in pt:"), borderWidth_);
+  form->addRow(QStringLiteral("Hintergrundfarbe:"), backColour_);
+  form->addRow(transparent_);
+  connect(backColour_, &TZeltoColorComboBox::colorChanged, this, [this] { followBackColour(); });
+  return page;
+}
+
+QWidget* TFeldFormatForm::flowPage() {
+  auto* page = new QWidget(this);
+  auto* form = new QFormLayout(page);
+  wrapText_ = new QCheckBox(QStringLiteral("Dahinterliegenen Text umbrechen"), page);
+  form->addRow(wrapText_);
+  wrapMode_ = new QButtonGroup(page);
+  for (size_t i = 0; i < kWrapModeNames.size(); ++i) {
+    auto* button = new QRadioButton(QString::fromUtf8(kWrapModeNames[i]), page);
+    wrapMode_->addButton(button, static_cast<int>(i));
+    form->addRow(button);
+  }
+  distX_ = new QLineEdit(page);
+  distY_ = new QLineEdit(page);
+  form->addRow(QStringLiteral("Abstand zum Text links/rechts in cm:"), distX_);
+  form->addRow(QStringLiteral("Abstand zum Text oben/unten in cm:"), distY_);
+  return page;
+}
+
+// "Transparent" means something only over a white background.
+void TFeldFormatForm::followBackColour() { transparent_->setEnabled(backColour_->ColorValue() == kWhiteColour); }
+
+void TFeldFormatForm::fill(const FeldFormatDialog& d) {
+  shown_ = d;
+  const std::array<const std::string*, 4> place{&d.left, &d.top, &d.width, &d.height};
+  for (size_t i = 0; i < place_.size(); ++i) place_[i]->setText(qt(*place[i]));
+  showOn_->setCurrentIndex(d.showOn);
+  moveWithText_->setChecked(d.moveWithText);
+  keepAspect_->setChecked(d.keepAspect);
+  const std::array<const std::string*, 4> margins{&d.marginLeft, &d.marginTop, &d.marginRight, &d.marginBottom};
+  for (size_t i = 0; i < margins_.size(); ++i) margins_[i]->setText(qt(*margins[i]));
+  borderColour_->setColorValue(d.borderColor);
+  borderWidth_->setValue(d.borderWidth);
+  backColour_->setColorValue(d.backColor);
+  transparent_->setChecked(d.transparent);
+  followBackColour();
+  wrapText_->setChecked(d.wrapText);
+  if (QAbstractButton* mode = wrapMode_->button(d.wrapMode)) mode->setChecked(true);
+  distX_->setText(qt(d.textDistX));
+  distY_->setText(qt(d.textDistY));
+  pages_->setTabEnabled(0, d.objectPages);
+  pages_->setTabEnabled(3, d.objectPages);
+  pages_->setCurrentIndex(d.page);
+}
+
+FeldFormatDialog TFeldFormatForm::values() const {
+  FeldFormatDialog d = shown_;
+  d.left = text(place_[0]);
+  d.top = text(place_[1]);
+  d.width = text(place_[2]);
+  d.height = text(place_[3]);
+  d.showOn = showOn_->currentIndex();
+  d.moveWithText = moveWithText_->isChecked();
+  d.keepAspect = keepAspect_->isChecked();
+  d.marginLeft = text(margins_[0]);
+  d.marginTop = text(margins_[1]);
+  d.marginRight = text(margins_[2]);
+  d.marginBottom = text(margins_[3]);
+  d.borderColor = borderColour_->ColorValue();
+  d.borderWidth = borderWidth_->value();
+  d.backColor = backColour_->ColorValue();
+  d.transparent = transparent_->isEnabled() && transparent_->isChecked();
+  d.wrapText = wrapText_->isChecked();
+  d.wrapMode = std::max(0, wrapMode_->checkedId());
+  d.textDistX = text(distX_);
+  d.textDistY = text(distY_);
+  return d;
+}
+
+bool TFeldFormatForm::edit(FeldFormatDialog& dialog) { return exchangeValues(*this, dialog); }
+
+// --- "Grafik formatieren" ---------------------------------------------------
+
+TGrafikPropsForm::TGrafikPropsForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Grafik formatieren"));
+  width_ = centimetreBox(this);
+  height_ = centimetreBox(this);
+  keepRatio_ = new QCheckBox(QStringLiteral("Seitenverhältnis beibehalten"), this);
+  auto* original = new QPushButton(QStringLiteral("&Original Seitenverhältnis wiederherstellen"), this);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Breite:"), width_);
+  form->addRow(QStringLiteral("Höhe:"), height_);
+  form->addRow(keepRatio_);
+  form->addRow(original);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(okCancelButtons(*this));
+  connect(width_, &QDoubleSpinBox::valueChanged, this, [this](double cm) {
+    if (showing_) return;
+    values_.widthEdited(cm);
+    showValues(values_);
+  });
+  connect(height_, &QDoubleSpinBox::valueChanged, this, [this](double cm) {
+    if (showing_) return;
+    values_.heightEdited(cm);
+    showValues(values_);
+  });
+  connect(keepRatio_, &QCheckBox::toggled, this, [this](bool on) { values_.keepRatio = on; });
+  connect(original, &QPushButton::clicked, this, [this] {
+    values_.restoreOriginalRatio();
+    showValues(values_);
+  });
+}
+
+void TGrafikPropsForm::showValues(const GrafikPropsDialog& values) {
+  showing_ = true;
+  width_->setValue(values.width);
+  height_->setValue(values.height);
+  keepRatio_->setChecked(values.keepRatio);
+  showing_ = false;
+}
+
+void TGrafikPropsForm::fill(const GrafikPropsDialog& dialog) {
+  values_ = dialog;
+  showValues(values_);
+}
+
+bool TGrafikPropsForm::edit(GrafikPropsDialog& dialog) { return exchangeValues(*this, dialog); }
+
+// --- the kept dialogs -------------------------------------------------------
+
+FrameDialogs::FrameDialogs(QWidget& owner) : QObject(&owner), owner_(owner) {}
+
+FrameDialogs& FrameDialogs::of(QWidget& owner) {
+  if (auto* kept = owner.findChild<FrameDialogs*>(QString(), Qt::FindDirectChildrenOnly)) return *kept;
+  return *new FrameDialogs(owner);
+}
+
+TFeldFormatForm& FrameDialogs::frame() {
+  if (!frame_) frame_ = new TFeldFormatForm(&owner_);
+  return *frame_;
+}
+
+TGrafikPropsForm& FrameDialogs::picture() {
+  if (!picture_) picture_ = new TGrafikPropsForm(&owner_);
+  return *picture_;
+}
+
+}  // namespace vendaro
