@@ -132,6 +132,10 @@ bool OpenTXTFile(Document& doc, const std::filesystem::path& path, bool dos, std
   try {
     // Folders, pipes and devices are refused before they are opened, so
     // that reading never waits for a writer.
+    if (fileExceeds(path, kMaxTxtFileBytes)) {
+      message = fileTooLargeMessage(path, kMaxTxtFileBytes);
+      return false;
+    }
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, bytes, kMaxTxtFileBytes)) {
       message = cannotOpenMessage(path);
