@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!header) return 0;
   WalkingCanvas canvas;
   const metafile::PlayReport report = metafile::play(bytes, *header, canvas, FontEngine::shared(), {0, 0, 64, 48});
-  if (report.records > metafile::kMaxRecords) __builtin_trap();
+  if (report.records > kMaxMetafileRecords) __builtin_trap();
   TPictureRec picture;
   if (metafileToPicture(bytes, FontEngine::shared(), nullptr, picture) && !picture.hasPixels()) __builtin_trap();
   const PixelSize pixels = metafilePixelSize(bytes);

@@ -12,14 +12,12 @@
 #include "app/qt_canvas.h"
 #include "editing/settle_layout.h"
 #include "platform/file_io.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 namespace {
 
 constexpr double kScreenDpi = 96.0;
-// An image beyond this many pixels would need gigabytes; a 10 m poster at
-// full size is asked for with a smaller zoom instead.
-constexpr double kMaxPixels = 200e6;
 
 }  // namespace
 
@@ -36,7 +34,7 @@ bool renderPagePng(Editor& editor, double zoomPercent, const std::filesystem::pa
   const double height = std::trunc(doc.PageHeightPx * dpi / printerDpi);
   const double paintWidth = std::trunc(doc.PageWidthPx * paintDpi / printerDpi);
   const double paintHeight = std::trunc(doc.PageHeightPx * paintDpi / printerDpi);
-  if (width < 1 || height < 1 || paintWidth * paintHeight > kMaxPixels) {
+  if (width < 1 || height < 1 || paintWidth * paintHeight > kMaxPageImagePixels) {
     error = "Das Bild wäre zu groß oder leer. Bitte einen anderen Zoom angeben.";
     return false;
   }

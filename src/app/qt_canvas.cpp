@@ -458,11 +458,42 @@ void QtCanvas::drawRun(const TextFace& face, int x, int y, int advance) {
   }
 }
 
+namespace {
+
+// The part of a picture of width × height pixels that lands in `shown`, a
+// part of `dest` where the whole picture is drawn.
+QRectF shownSource(const CanvasRect& dest, const CanvasRect& shown, int width, int height) {
+  const double scaleX = double(width) / (double(dest.right) - dest.left);
+  const double scaleY = double(height) / (double(dest.bottom) - dest.top);
+  return {(double(shown.left) - dest.left) * scaleX, (double(shown.top) - dest.top) * scaleY,
+          (double(shown.right) - shown.left) * scaleX, (double(shown.bottom) - shown.top) * scaleY};
+}
+
+}  // namespace
+
+// A large picture shown at less than half its size is sampled straight into
+// the shown pixels instead of being converted whole (a 1-bit picture of 400
+// megapixels would take 1.6 GB as an image, and every paint would scale it).
+bool QtCanvas::drawSampledPicture(const CanvasRect& dest, const CanvasRect& shown, const TPictureRec& picture) {
+  constexpr double kSampleAbovePixels = 16e6;
+  const QRectF device = painter_.worldTransform().mapRect(QRectF(toQRect(shown)));
+  const QRectF source = shownSource(dest, shown, picture.width(), picture.height());
+  if (double(picture.width()) * picture.height() < kSampleAbovePixels ||
+      device.width() * device.height() * 4 > source.width() * source.height())
+    return false;
+  const QSize size(std::max(1, int(std::ceil(device.width()))), std::max(1, int(std::ceil(device.height()))));
+  const QImage image = sampledPicture(picture, source, size);
+  if (image.isNull()) return true;  // not enough memory even for the view: nothing is drawn
+  painter_.drawImage(QRectF(toQRect(shown)), image);
+  return true;
+}
+
 void QtCanvas::drawPicture(const CanvasRect& dest, const TPictureRec& picture) {
   if (isEmpty(dest)) return;
   CanvasRect shown = intersected(dest, visible_);
   if (clip_) shown = intersected(shown, *clip_);
   if (isEmpty(shown)) return;
+  if (drawSampledPicture(dest, shown, picture)) return;
   const QImage image = pictureImage(picture);
   if (image.isNull()) return;
   const int destWidth = dest.right - dest.left, destHeight = dest.bottom - dest.top;
@@ -479,13 +510,11 @@ void QtCanvas::drawPicture(const CanvasRect& dest, const TPictureRec& picture) {
   // rectangle is handed to Qt, as a fractional source rectangle, so a picture
   // magnified far beyond the view costs no more than what is seen and no
   // huge coordinates reach Qt's fixed-point scaler.
-  const double scaleX = double(image.width()) / (double(dest.right) - dest.left);
-  const double scaleY = double(image.height()) / (double(dest.bottom) - dest.top);
-  const QRectF source((double(shown.left) - dest.left) * scaleX, (double(shown.top) - dest.top) * scaleY,
-                      (double(shown.right) - shown.left) * scaleX, (double(shown.bottom) - shown.top) * scaleY);
+  const QRectF source = shownSource(dest, shown, image.width(), image.height());
   // Reduced pictures are smoothed; enlarged ones keep crisp pixels, as GDI
   // stretches them.
-  painter_.setRenderHint(QPainter::SmoothPixmapTransform, scaleX > 1 || scaleY > 1);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                         source.width() > shown.right - shown.left || source.height() > shown.bottom - shown.top);
   painter_.drawImage(QRectF(toQRect(shown)), image, source);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }

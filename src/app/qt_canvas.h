@@ -68,6 +68,7 @@ class QtCanvas final : public Canvas {
   int layoutRun(const TextFace& face, std::string_view text, std::span<const int> advances);
   void drawRun(const TextFace& face, int x, int y, int advance);
   void applyClipArea();
+  bool drawSampledPicture(const CanvasRect& dest, const CanvasRect& shown, const TPictureRec& picture);
 
   QPainter& painter_;
   FontEngine& fonts_;

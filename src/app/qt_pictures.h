@@ -14,6 +14,11 @@ namespace vendaro {
 // record holds no pixels or an inconsistent or unsupported bitmap.
 QImage convertPicture(const TPictureRec& picture);
 
+// The part `source` of the picture (in its pixels, top row first) sampled
+// into an image of `size`: a picture far larger than where it is shown costs
+// time and memory in proportion to the view, not to its own pixels.
+QImage sampledPicture(const TPictureRec& picture, const QRectF& source, QSize size);
+
 // convertPicture through a cache keyed by the shared pixel rows. The cache
 // holds a reference to the rows, so a later write through mutablePixels()
 // detaches them and the next call converts the changed picture afresh.

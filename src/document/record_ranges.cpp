@@ -18,11 +18,22 @@ void length(float& value) {
   value = static_cast<float>(widened);
 }
 
+// Values the dialogs keep at zero or more: a negative one would give a
+// picture or a gap of negative size.
+void nonNegativeLength(double& value) { value = finiteInRange(value, 0.0, kMaxStoredLengthMm, 0.0); }
+
+void borderWidth(double& points) { points = finiteInRange(points, 0.0, kMaxBorderWidthPoints, 0.0); }
+
 void number(int32_t& value) { value = std::clamp(value, 0, kMaxStoredNumber); }
 
 void bringCellIntoRange(TCharRec& cell) {
-  length(cell.CharWidth);
-  length(cell.CharHeight);
+  if (cell.Kind == kCellPicture) {
+    nonNegativeLength(cell.CharWidth);
+    nonNegativeLength(cell.CharHeight);
+  } else {
+    length(cell.CharWidth);
+    length(cell.CharHeight);
+  }
   length(cell.FlowShift);
 }
 
@@ -33,17 +44,18 @@ void bringLineIntoRange(TLineRec& line) {
   line.CellWidthWeight = finiteInRange(line.CellWidthWeight, 0.0, kMaxCellWidthWeight, 1.0);
   length(line.RowLeft);
   length(line.RowRight);
-  for (double& width : line.CellDesign.BorderWidth) length(width);
+  for (double& width : line.CellDesign.BorderWidth) borderWidth(width);
   line.ColumnCount = std::clamp(line.ColumnCount, 0, kMaxColumnCount);
-  length(line.ColumnGap);
+  nonNegativeLength(line.ColumnGap);
   for (TCharRec& cell : line.Chars) bringCellIntoRange(cell);
 }
 
 void bringFrameIntoRange(TFieldRec& frame, int32_t frameCount) {
   for (double* v : {&frame.Left, &frame.Top, &frame.Right, &frame.Bottom, &frame.TextDistX, &frame.TextDistY,
-                    &frame.BorderWidth, &frame.AnchorDX, &frame.AnchorDY, &frame.NewAnchorDX, &frame.NewAnchorDY,
+                    &frame.AnchorDX, &frame.AnchorDY, &frame.NewAnchorDX, &frame.NewAnchorDY,
                     &frame.AnchorDist})
     length(*v);
+  borderWidth(frame.BorderWidth);
   // The frames are placed again from the margins, which the dialogs keep
   // at zero or more: a huge negative one would put them beyond any length.
   for (double* v : {&frame.MarginLeft, &frame.MarginTop, &frame.MarginRight, &frame.MarginBottom})
@@ -80,7 +92,9 @@ void bringParagraphIntoRange(TParaFormat& para) {
                     &para.DefaultTabWidth, &para.ListIndent})
     length(*v);
   number(para.ListNumber);
-  for (TTabStop& stop : para.Tabs) length(stop.Pos);
+  // No text column is wider than the widest paper, so a stop beyond it
+  // could never be reached; bounding it keeps leaders and tab widths small.
+  for (TTabStop& stop : para.Tabs) stop.Pos = finiteInRange(stop.Pos, 0.0, kMaxPaperMm, 0.0);
 }
 
 void bringDocumentIntoRange(Document& doc) {

@@ -23,6 +23,8 @@ inline constexpr int32_t kMaxColumnCount = 100;
 // The page set-up dialog takes paper of 1 to 1000 cm.
 inline constexpr double kMinPaperMm = 10.0;
 inline constexpr double kMaxPaperMm = 10000.0;
+// Lines around frames and table cells: the cell format dialog's widest.
+inline constexpr double kMaxBorderWidthPoints = 10.0;
 
 // Not-a-number becomes `fallback`; everything else is clamped to [low, high].
 double finiteInRange(double value, double low, double high, double fallback);

@@ -4,11 +4,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "document/record_ranges.h"
+
 namespace vendaro {
 namespace {
 
 constexpr double kThinLine = 0.75;
-constexpr double kMaxLineWidth = 10.0;
 
 }  // namespace
 
@@ -67,7 +68,7 @@ void TTableCellForm::presetGitternetz() {
   borders[kSlotInnerVertical].width = kThinLine;
 }
 
-void TTableCellForm::setLineWidth(double points) { lineWidth = std::clamp(points, 0.0, kMaxLineWidth); }
+void TTableCellForm::setLineWidth(double points) { lineWidth = std::clamp(points, 0.0, kMaxBorderWidthPoints); }
 
 void TTableCellForm::setBackColor(int32_t color) {
   backColor = color;

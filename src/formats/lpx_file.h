@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 
@@ -17,18 +18,17 @@ inline constexpr char kLpxMagic[] = "<TOR-MEL LUMEN-PRAXIVA DOKUMENT / DOKUMENT 
 inline constexpr char kNotAnLpxDocument[] = "Dies ist kein gültiges Lumen-Praxiva Dokument!";
 // The length field and the magic text that open every native file.
 inline constexpr size_t kLpxMagicBlockSize = 4 + sizeof kLpxMagic - 1;
-// Larger files are refused as not being documents before anything is read
-// past their start: the largest picture the program takes (400 megapixels)
-// fits, with room to spare for the text.
-inline constexpr uint64_t kMaxLpxFileBytes = uint64_t(2) << 30;
 
 std::string cannotOpenMessage(const std::filesystem::path& path);    // "Konnte Datei … nicht öffnen!"
 std::string cannotCreateMessage(const std::filesystem::path& path);  // "Konnte Datei … nicht erstellen!"
 
 std::vector<uint8_t> encodeLpx(const Document& doc);
+// Why a document was not read: damaged, or beyond a limit of platform/limits.h.
+enum class LpxRefusal { damaged, tooManyCells, tooManyFrames };
 // Decodes into `doc`, which must be a fresh document; false when the bytes
-// are not a complete, consistent document.
-bool decodeLpx(const uint8_t* data, size_t size, Document& doc);
+// are not a complete, consistent document or hold more than the limits (said
+// in `refusal` when given). Nothing is sized beyond the limits.
+bool decodeLpx(const uint8_t* data, size_t size, Document& doc, LpxRefusal* refusal = nullptr);
 
 // Both return false with the German message for the user in `message`.
 // Neither touches DocFileName, DocTitle or Modified: the caller decides,
@@ -37,8 +37,10 @@ bool SaveLPXFile(const Document& doc, const std::filesystem::path& path, std::st
 // On success the document is replaced by the file's and every line is dirty;
 // the stored page set-up has been normalised. Otherwise it is unchanged:
 // a missing or unreadable file is reported as one that cannot be opened;
-// anything that is not a regular file, a file that does not start with the
-// magic text and one beyond kMaxLpxFileBytes as not a document.
+// anything that is not a regular file and a file that does not start with
+// the magic text as not a document; one beyond kMaxLpxFileBytes or
+// holding more cells or frames than platform/limits.h allows as too large,
+// naming it.
 bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message);
 
 }  // namespace vendaro

@@ -24,6 +24,8 @@ class LpxDecoder {
  public:
   LpxDecoder(const uint8_t* data, size_t size, Document& doc) : in_(data, size), doc_(doc) {}
 
+  LpxRefusal refusal() const { return refusal_; }
+
   bool run() {
     return readHeader() && readFonts() && readFootnoteCounter() && readStyles() && readPictures() &&
            readCaret() && readFrames() && readPaperSize() && checkLinks();
@@ -199,6 +201,8 @@ class LpxDecoder {
     for (TLineRec& line : field.Lines) {
       int32_t charCount = 0;
       if (!readLine(line, charCount) || !in_.canHold(charCount, kMinCellBlock)) return false;
+      cells_ += static_cast<uint64_t>(charCount);
+      if (cells_ > kMaxDocumentCells) return refuse(LpxRefusal::tooManyCells);
       line.Chars.resize(static_cast<size_t>(charCount));
       for (TCharRec& cell : line.Chars)
         if (!readCell(cell)) return false;
@@ -209,6 +213,7 @@ class LpxDecoder {
   bool readFrames() {
     const int32_t count = in_.i32();
     if (count < 1 || !in_.canHold(count, lpx::kFieldImageSize)) return false;
+    if (count > kMaxDocumentFrames) return refuse(LpxRefusal::tooManyFrames);
     doc_.Fields.resize(static_cast<size_t>(count));
     for (TFieldRec& field : doc_.Fields)
       if (!readFrame(field)) return false;
@@ -255,14 +260,25 @@ class LpxDecoder {
     if (doc_.CaretPage < 0) doc_.CaretPage = 0;
   }
 
+  bool refuse(LpxRefusal why) {
+    refusal_ = why;
+    return false;
+  }
+
   ByteReader in_;
   Document& doc_;
+  uint64_t cells_ = 0;
+  LpxRefusal refusal_ = LpxRefusal::damaged;
 };
 
 }  // namespace
 
-bool decodeLpx(const uint8_t* data, size_t size, Document& doc) {
-  if (!LpxDecoder(data, size, doc).run()) return false;
+bool decodeLpx(const uint8_t* data, size_t size, Document& doc, LpxRefusal* refusal) {
+  LpxDecoder decoder(data, size, doc);
+  if (!decoder.run()) {
+    if (refusal) *refusal = decoder.refusal();
+    return false;
+  }
   bringDocumentIntoRange(doc);
   PageOpenSetup(doc);
   return true;
@@ -288,8 +304,12 @@ bool readLpxBytes(const std::filesystem::path& path, std::vector<uint8_t>& bytes
     message = cannotOpenMessage(path);
     return false;
   }
-  if (!startsWithMagic(bytes) || file.size() > kMaxLpxFileBytes) {
+  if (!startsWithMagic(bytes)) {
     message = kNotAnLpxDocument;
+    return false;
+  }
+  if (file.size() > kMaxLpxFileBytes) {
+    message = fileTooLargeMessage(path, kMaxLpxFileBytes);
     return false;
   }
   if (!file.readAt(0, static_cast<size_t>(file.size()), bytes)) {
@@ -313,8 +333,11 @@ bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& 
     fresh.DocFileName = doc.DocFileName;
     fresh.DocTitle = doc.DocTitle;
     fresh.Modified = doc.Modified;
-    if (!decodeLpx(bytes.data(), bytes.size(), fresh)) {
-      message = kNotAnLpxDocument;
+    LpxRefusal refusal = LpxRefusal::damaged;
+    if (!decodeLpx(bytes.data(), bytes.size(), fresh, &refusal)) {
+      message = refusal == LpxRefusal::tooManyCells    ? tooManyCellsMessage(path)
+                : refusal == LpxRefusal::tooManyFrames ? tooManyFramesMessage(path)
+                                                       : std::string(kNotAnLpxDocument);
       return false;
     }
     doc = std::move(fresh);

@@ -116,7 +116,7 @@ void Painter::selectStock(uint32_t stock) {
 }
 
 void Painter::save() {
-  if (saved_.size() < kMaxObjects) saved_.push_back(dc_);
+  if (saved_.size() < kMaxMetafileObjects) saved_.push_back(dc_);
 }
 
 bool Painter::restore(int32_t which) {

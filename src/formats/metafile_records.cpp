@@ -56,7 +56,7 @@ std::optional<Header> readEmfHeader(std::span<const uint8_t> bytes) {
   in.u32();  // version
   in.u32();  // bytes
   in.u32();  // records
-  header.objectCount = std::min<uint32_t>(in.u16(), kMaxObjects);
+  header.objectCount = std::min<uint32_t>(in.u16(), kMaxMetafileObjects);
   in.u16();
   in.u32();  // description length
   in.u32();  // description offset
@@ -91,7 +91,7 @@ BrushStyle hatchStyle(uint32_t hatch) {
 }
 
 std::optional<Header> readHeader(std::span<const uint8_t> bytes) {
-  if (bytes.size() > kMaxBytes || bytes.size() < 8) return std::nullopt;
+  if (bytes.size() > kMaxMetafileBytes || bytes.size() < 8) return std::nullopt;
   if (bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0 && bytes[3] == 0 && bytes.size() >= kEmfHeaderMinimum) {
     if (std::optional<Header> emf = readEmfHeader(bytes)) return emf;
   }
@@ -100,13 +100,13 @@ std::optional<Header> readHeader(std::span<const uint8_t> bytes) {
 
 uint32_t walkRecords(std::span<const uint8_t> bytes, const Header& header,
                      const std::function<void(const Record&)>& visit) {
-  if (bytes.size() > kMaxBytes) return 0;
+  if (bytes.size() > kMaxMetafileBytes) return 0;
   size_t at = header.firstRecord;
   uint32_t count = 0;
   const bool wmf = header.kind == Kind::wmf;
   const size_t headerBytes = wmf ? 6 : 8;
   // A header may name a first record beyond the bytes there are.
-  while (count < kMaxRecords && at <= bytes.size() && bytes.size() - at >= headerBytes) {
+  while (count < kMaxMetafileRecords && at <= bytes.size() && bytes.size() - at >= headerBytes) {
     ByteReader in(bytes.data() + at, bytes.size() - at);
     uint64_t length = 0;
     uint32_t type = 0;

@@ -11,16 +11,13 @@
 #include <span>
 
 #include "platform/drawing_tools.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 class ByteReader;
 }
 
 namespace vendaro::metafile {
-
-inline constexpr size_t kMaxBytes = size_t{64} << 20;
-inline constexpr uint32_t kMaxRecords = 1'000'000;
-inline constexpr uint32_t kMaxObjects = 65'535;
 
 enum class Kind { wmf, emf };
 
@@ -44,7 +41,7 @@ inline int32_t clampCoordinate(double value) {
 struct Header {
   Kind kind = Kind::wmf;
   size_t firstRecord = 0;      // byte offset of the first record
-  uint32_t objectCount = 0;    // size of the object table, at most kMaxObjects
+  uint32_t objectCount = 0;    // size of the object table, at most kMaxMetafileObjects
   // WMF with the placeable header: its bounding box and units per inch.
   std::optional<LogicalRect> placeableBounds;
   int unitsPerInch = 0;
@@ -61,7 +58,7 @@ LogicalRect readRect(ByteReader& in);
 BrushStyle hatchStyle(uint32_t hatch);
 
 // Reads and checks the header; nothing when the bytes are no metafile or
-// larger than kMaxBytes.
+// larger than kMaxMetafileBytes.
 std::optional<Header> readHeader(std::span<const uint8_t> bytes);
 
 struct Record {
@@ -72,7 +69,7 @@ struct Record {
 
 // Hands each record to `visit` in file order until the end record, the end
 // of the bytes, a record whose length does not fit what is left (or is too
-// short to hold its own header), or kMaxRecords. Returns how many records
+// short to hold its own header), or kMaxMetafileRecords. Returns how many records
 // were handed out.
 uint32_t walkRecords(std::span<const uint8_t> bytes, const Header& header,
                      const std::function<void(const Record&)>& visit);

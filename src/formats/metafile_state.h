@@ -93,7 +93,7 @@ struct DcState {
 // EMF files name the slot. Indices outside the table are refused.
 class ObjectTable {
  public:
-  explicit ObjectTable(uint32_t size) : objects_(std::min(size, kMaxObjects)) {}
+  explicit ObjectTable(uint32_t size) : objects_(std::min(size, kMaxMetafileObjects)) {}
   bool add(GdiObject object);
   bool put(uint32_t index, GdiObject object);
   const GdiObject* at(uint32_t index) const;

@@ -10,12 +10,10 @@
 #include <string_view>
 
 #include "document/document.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 
-// Larger files are refused: a text beyond this is no page layout, and every
-// byte becomes a measured cell of about a hundred bytes.
-inline constexpr uint64_t kMaxTxtFileBytes = uint64_t(16) << 20;
 inline constexpr char kTextInputFont[] = "Courier New";
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 

@@ -5,6 +5,7 @@
 
 #include "formats/lpx_file.h"
 #include "platform/file_io.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 
@@ -13,6 +14,10 @@ bool readWholeFileInto(Document& doc, const std::filesystem::path& path, uint64_
   try {
     // Folders, pipes and devices are refused before they are opened, so
     // that reading never waits for a writer.
+    if (fileExceeds(path, maxBytes)) {
+      message = fileTooLargeMessage(path, maxBytes);
+      return false;
+    }
     std::vector<uint8_t> bytes;
     if (readWholeFile(path, bytes, maxBytes)) {
       Document fresh(doc);

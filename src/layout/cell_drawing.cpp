@@ -1,5 +1,7 @@
 #include "layout/cell_drawing.h"
 
+#include <algorithm>
+
 #include "document/cell_measurer.h"
 #include "document/line_cells.h"
 
@@ -42,6 +44,17 @@ std::string specialCellText(const TCharRec& cell, const TFontRec& font) {
 char tabLeaderChar(const TCharRec& cell) {
   static constexpr char kLeaders[] = {0, '-', '.', '_'};
   return cell.TabLeader >= 1 && cell.TabLeader <= 3 ? kLeaders[cell.TabLeader] : 0;
+}
+
+RepeatRange visibleRepeats(int64_t start, int step, int64_t count, int visibleLeft, int visibleRight) {
+  if (step <= 0 || count <= 0) return {};
+  // Copy k covers [start + k·step, start + (k+1)·step).
+  const auto floorDiv = [step](int64_t distance) {
+    return distance >= 0 ? distance / step : -((-distance + step - 1) / step);
+  };
+  const int64_t first = std::clamp<int64_t>(floorDiv(visibleLeft - start), 0, count);
+  const int64_t end = std::clamp<int64_t>(floorDiv(visibleRight - start + step - 1), first, count);
+  return {first, end};
 }
 
 bool drawsLowered(const TFontRec& font) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "document/document.h"
@@ -30,6 +31,15 @@ bool runIsUnderlined(const TFontRec& font, const TCharRec& head);
 std::string specialCellText(const TCharRec& cell, const TFontRec& font);
 // The character a tab's leader repeats, or 0 when it has none.
 char tabLeaderChar(const TCharRec& cell);
+
+// Copies [first, end) of a drawing repeated `count` times every `step`
+// pixels from `start` that meet the pixels [visibleLeft, visibleRight).
+// Only these are drawn, so a leader or mark across a cell far wider than
+// the view costs what the view shows.
+struct RepeatRange {
+  int64_t first = 0, end = 0;
+};
+RepeatRange visibleRepeats(int64_t start, int step, int64_t count, int visibleLeft, int visibleRight);
 
 // Subscript and small capitals (but not superscript) sit on the baseline at
 // the height of their reduced font; everything else stands its stored

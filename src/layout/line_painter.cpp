@@ -234,9 +234,13 @@ void LinePainter::paintTabCell(const LineGeometry& g, const TCharRec& cell, cons
   const int top = textTop(g, cell, font);
   if (const char leader = tabLeaderChar(cell)) {
     const int step = ctx_.doc.fontEngine().charWidth(text_.spec(), static_cast<uint8_t>(leader));
-    // Only whole copies of the leader fit.
+    // Only whole copies of the leader fit, and only those in view are drawn.
     const int copies = step > 0 ? (box.right - box.left) / step : 0;
-    if (copies > 0) text_.drawPlain(box.left, top, std::string(static_cast<size_t>(copies), leader), rgbOf(font.Color));
+    const CanvasRect visible = ctx_.canvas.visibleRect();
+    const RepeatRange shown = visibleRepeats(box.left, step, copies, visible.left, visible.right);
+    if (shown.end > shown.first)
+      text_.drawPlain(box.left + static_cast<int>(shown.first * step), top,
+                      std::string(static_cast<size_t>(shown.end - shown.first), leader), rgbOf(font.Color));
   }
   if (ctx_.showsMarks() && (ctx_.options.ShowTabs || ctx_.options.ShowAllMarks)) {
     const TFontRec mark = plainFont("Symbol", font.Size);
@@ -260,11 +264,15 @@ void LinePainter::paintZigzag(int left, int right, int y) {
   CanvasPen pen;
   pen.color = kRed;
   ctx_.canvas.setPen(pen);
-  bool up = false;
-  for (int x = left; x < right; x += 3) {
-    const int next = std::min(x + 3, right);
+  constexpr int kStep = 3;
+  const CanvasRect visible = ctx_.canvas.visibleRect();
+  const int64_t segments = (int64_t{right} - left + kStep - 1) / kStep;
+  const RepeatRange shown = visibleRepeats(left, kStep, segments, visible.left, visible.right);
+  for (int64_t k = shown.first; k < shown.end; ++k) {
+    const bool up = k % 2 == 1;
+    const int x = left + static_cast<int>(k * kStep);
+    const int next = std::min(x + kStep, right);
     ctx_.canvas.line(x, up ? y - 2 : y, next, up ? y : y - 2);
-    up = !up;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "layout/soft_breaks.h"
 
+#include <algorithm>
 #include <cassert>
 #include <span>
 #include <string>
@@ -62,7 +63,11 @@ SoftBreak findSoftBreak(std::span<const TCharRec> cells, size_t overflow, const 
 
   bool automatic = doc.AutoHyphenate != 0;
   size_t end = overflow;
-  for (; end < cells.size() && isWordPart(cells[end]) && cells[end].Ch != '-'; ++end) {
+  // A word longer than any hyphenated automatically is not hyphenated, so its
+  // rest is not read: a giant word would otherwise be read to its end for
+  // every line it fills.
+  const size_t scanEnd = std::min(cells.size(), overflow + kMaxHyphenatedWord + 1);
+  for (; end < scanEnd && isWordPart(cells[end]) && cells[end].Ch != '-'; ++end) {
     if (end > overflow && hasSoftHyphen(cells[end])) {
       automatic = false;  // the writer hyphenated this word by hand
       break;

@@ -18,7 +18,7 @@ uint64_t rowsBytes(const BitmapInfoHeader& header) {
 bool acceptableHeader(const BitmapInfoHeader& header) {
   return header.biSize == BitmapInfoHeader::kSize && acceptedBitCount(header.biBitCount) && header.biCompression == 0 &&
          header.biWidth > 0 && header.biHeight > 0 &&
-         uint64_t(header.biWidth) * uint64_t(header.biHeight) <= dib::kMaxPixels;
+         uint64_t(header.biWidth) * uint64_t(header.biHeight) <= kMaxPixels;
 }
 
 size_t headerBlockBytes(int bitCount) { return BitmapInfoHeader::kSize + 4 * size_t(paletteEntriesFor(bitCount)); }

@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "platform/dib.h"
+#include "platform/limits.h"
 
 namespace vendaro::dib {
 
-// Larger pictures are refused before anything is allocated: 400 megapixels
-// are 1.2 GB at 24 bits, already more than a page can sensibly hold.
-inline constexpr uint64_t kMaxPixels = 400'000'000;
 inline constexpr int32_t kDefaultPelsPerMeter = 3780;  // 96 dpi
 
 inline constexpr const char* kErrUnknownFormat = "Unbekanntes Bildformat.";

@@ -25,7 +25,7 @@ int dump(const std::vector<std::string>& args) {
   HeadlessHost host;
   Editor editor(host);
   if (!openForCommand(editor, args[1])) return kExitFailure;
-  std::cout << dumpDocumentJson(editor.doc());
+  writeDocumentJson(editor.doc(), std::cout);
   return std::cout.good() ? 0 : kExitFailure;
 }
 

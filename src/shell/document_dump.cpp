@@ -2,7 +2,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -77,9 +79,13 @@ json lineJson(const TLineRec& l) {
   return j;
 }
 
+// Stands for a frame's lines in the document's JSON until they are written
+// one by one in its place.
+std::string linesMarker(int32_t field) { return "@@lines of frame " + std::to_string(field) + "@@"; }
+constexpr std::string_view kLinesKey = "\"Lines\": \"";
+
 json fieldJson(const TFieldRec& f, int32_t index) {
-  json lines = json::array();
-  for (const TLineRec& l : f.Lines) lines.push_back(lineJson(l));
+  const json lines = linesMarker(index);
   return {{"index", index},
           {"FieldType", f.FieldType},
           {"Left", f.Left}, {"Top", f.Top}, {"Right", f.Right}, {"Bottom", f.Bottom},
@@ -141,7 +147,45 @@ std::string lineTextForDump(const TLineRec& line) {
   return text;
 }
 
+namespace {
+
+void writeIndented(std::ostream& out, std::string_view text, size_t indent) {
+  const std::string spaces(indent, ' ');
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = std::min(text.find('\n', start), text.size());
+    out << spaces << text.substr(start, end - start);
+    if (end == text.size()) break;
+    out << '\n';
+    start = end + 1;
+  }
+}
+
+// The lines of a frame as the array the whole document's JSON would hold at
+// this indentation, each line turned into JSON only when it is written.
+void writeLines(std::ostream& out, const TFieldRec& frame, size_t indent) {
+  const LineList& lines = frame.Lines;
+  if (lines.empty()) {
+    out << "[]";
+    return;
+  }
+  out << "[\n";
+  for (size_t i = 0; i < lines.size(); ++i) {
+    writeIndented(out, lineJson(lines[i]).dump(2, ' ', false, json::error_handler_t::replace), indent + 2);
+    out << (i + 1 < lines.size() ? ",\n" : "\n");
+  }
+  out << std::string(indent, ' ') << ']';
+}
+
+}  // namespace
+
 std::string dumpDocumentJson(const Document& doc) {
+  std::ostringstream out;
+  writeDocumentJson(doc, out);
+  return std::move(out).str();
+}
+
+void writeDocumentJson(const Document& doc, std::ostream& out) {
   json fields = json::array();
   for (int32_t i = 0; i < doc.FieldCount(); ++i) fields.push_back(fieldJson(doc.Fields[static_cast<size_t>(i)], i));
   json fonts = json::array();
@@ -165,7 +209,20 @@ std::string dumpDocumentJson(const Document& doc) {
             {"FieldCount", doc.FieldCount()}, {"Fields", fields},
             {"Fonts", fonts},                 {"Styles", styles},
             {"Pictures", pictures}};
-  return j.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  // The frames' lines are written into the outline in their places, so the
+  // JSON of a document of millions of cells never exists whole in memory.
+  const std::string outline = j.dump(2, ' ', false, json::error_handler_t::replace);
+  size_t written = 0;
+  for (int32_t i = 0; i < doc.FieldCount(); ++i) {
+    const std::string placeholder = std::string(kLinesKey) + linesMarker(i) + "\"";
+    const size_t at = outline.find(placeholder, written);
+    if (at == std::string::npos) continue;
+    const size_t lineStart = outline.rfind('\n', at) + 1;
+    out << std::string_view(outline).substr(written, at - written) << "\"Lines\": ";
+    writeLines(out, doc.Fields[static_cast<size_t>(i)], at - lineStart);
+    written = at + placeholder.size();
+  }
+  out << std::string_view(outline).substr(written) << '\n';
 }
 
 }  // namespace vendaro

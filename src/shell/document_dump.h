@@ -3,6 +3,7 @@
 // layout from outside the program.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "document/document.h"
@@ -10,6 +11,9 @@
 namespace vendaro {
 
 std::string dumpDocumentJson(const Document& doc);
+// The same written to `out` as it goes: each line becomes JSON only when it
+// is written, so that a document of millions of cells is never held twice.
+void writeDocumentJson(const Document& doc, std::ostream& out);
 // A line's text in UTF-8 with its special cells as readable tokens.
 std::string lineTextForDump(const TLineRec& line);
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/limits.h"
+
 namespace vendaro {
 
 inline constexpr char kSettingsFileName[] = "settings.dat";
@@ -59,8 +61,6 @@ std::vector<uint8_t> encodeSettings(const ProgramSettings& settings);
 // dialog are clamped to its ranges.
 ProgramSettings decodeSettings(const uint8_t* data, size_t size);
 
-// A settings file holds a few kilobytes; a larger one is not read.
-inline constexpr uint64_t kMaxSettingsFileBytes = 1 << 20;
 // False when the file cannot be read or is larger than the limit above;
 // `settings` is then left alone.
 bool readSettingsFile(const std::filesystem::path& path, ProgramSettings& settings);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "spelling/word_list.h"
+#include "platform/limits.h"
 
 namespace vendaro {
 
@@ -36,8 +37,6 @@ struct WordListReadResult {
 // Lookups need list order, so a list that is out of order afterwards is
 // sorted.
 WordListReadResult decodeWordList(std::span<const uint8_t> bytes, WordList& list);
-// Word list files beyond this size (forty times the German list) are not read.
-inline constexpr uint64_t kMaxWordListFileBytes = 64 << 20;
 // Reads the whole file, then decodes it as above; a file that is missing,
 // not a regular file or beyond the limit is NotOpened.
 WordListReadResult OpenWordList(const std::filesystem::path& path, WordList& list);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/limits.h"
+
 namespace vendaro {
 
 inline constexpr const char* kUserWordFileName = "user.spe";
@@ -17,8 +19,6 @@ inline constexpr const char* kUserWordFileName = "user.spe";
 // The words of a user word file; empty when there is none. Lines may end in
 // CR LF or LF alone; empty lines are no words and are skipped.
 std::vector<std::string> parseUserWords(std::span<const uint8_t> bytes);
-// A user word file beyond this size is taken as none.
-inline constexpr uint64_t kMaxUserWordFileBytes = 16 << 20;
 std::vector<std::string> readUserWordFile(const std::filesystem::path& path);
 
 // What one running copy changed in the user words since it last read or

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 
 #include "app/canvas_drawing.h"
 
@@ -109,6 +110,30 @@ TEST(QtPictures, ReducedOncePerSizeAndDrawnInPlace) {
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x) setpixel(pic, x, y, kGreen);
   EXPECT_EQ(reducedPictureImage(pic, QSize(20, 10)).pixel(0, 0), qRgb(0, 255, 0));
+}
+
+// A 1-bit picture of 20 megapixels, its top half black and the lower half
+// white, drawn small: sampled into the view, each half where it belongs and
+// the seam between them a single mixed row at most.
+TEST(QtPictures, AHugePictureDrawnSmallIsSampledIntoTheView) {
+  constexpr int kWidth = 5000, kHeight = 4000;
+  TPictureRec mono;
+  ASSERT_TRUE(newdib(mono, kWidth, kHeight, 1));
+  for (int row = 0; row < kHeight; ++row)  // stored bottom-up: the first rows are the lower half
+    std::memset(mono.mutablePixels() + size_t(row) * mono.RowBytes, row < kHeight / 2 ? 0xFF : 0x00, mono.RowBytes);
+  const QImage part = sampledPicture(mono, QRectF(0, kHeight / 4.0, kWidth / 2.0, kHeight / 2.0), QSize(50, 40));
+  ASSERT_EQ(part.size(), QSize(50, 40));
+  EXPECT_EQ(part.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(part.pixel(49, 18), qRgb(0, 0, 0));
+  EXPECT_EQ(part.pixel(0, 21), qRgb(255, 255, 255));
+  EXPECT_EQ(part.pixel(49, 39), qRgb(255, 255, 255));
+  Drawing d;
+  d.draw([&](QtCanvas& c) { c.drawPicture({10, 10, 110, 70}, mono); });
+  EXPECT_EQ(d.at(10, 10), kBlack);
+  EXPECT_EQ(d.at(109, 39), kBlack);
+  EXPECT_EQ(d.at(10, 40), kWhite);
+  EXPECT_EQ(d.at(109, 69), kWhite);
+  EXPECT_EQ(d.ink(), (CanvasRect{10, 10, 110, 40}));
 }
 
 TEST(QtPictures, InconsistentBitmapsAreNotDrawn) {

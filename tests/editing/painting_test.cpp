@@ -8,6 +8,7 @@
 
 #include "document/caret_moves.h"
 #include "editing/editor.h"
+#include "layout/cell_drawing.h"
 #include "layout/line_geometry.h"
 #include "layout/page_painter.h"
 #include "support/recording_canvas.h"
@@ -208,6 +209,58 @@ TEST_F(Painting, TabLeaderDrawsOnlyWholeCopies) {
   const int tabPixels = static_cast<int>(tab.CharWidth / mmPerPixel);
   EXPECT_LE(static_cast<int>(dots[0]->text.size()) * step, tabPixels + 1);
   EXPECT_GT((static_cast<int>(dots[0]->text.size()) + 1) * step, tabPixels - 1);
+}
+
+// A leader across a tab far wider than the view draws only the copies in
+// view, on the same grid as if it were drawn whole: a tab stop metres away
+// must not build millions of dots.
+TEST_F(Painting, ALeaderFarBeyondTheViewDrawsOnlyWhatIsSeen) {
+  test::appendTextLine(doc(), 0, "a\tb");
+  doc().Fields[0].Lines.back().Para.Tabs = {TTabStop{9000.0, 0, 2}};
+  editor.RefreshContent();
+  const CanvasRect visible{0, 0, 1980, 1380};
+  RecordingCanvas canvas(96, visible);
+  paint(canvas);
+  const auto dots = canvas.texts("..");
+  ASSERT_EQ(dots.size(), 1u);
+  const int step = doc().fontEngine().charWidth(dots[0]->font, '.');
+  ASSERT_GT(step, 0);
+  EXPECT_LE(static_cast<int>(dots[0]->text.size()), visible.right / step + 2);
+  EXPECT_GE(dots[0]->rect.left + static_cast<int>(dots[0]->text.size()) * step, visible.right);
+  // A view that starts inside the tab: the copies in view start within a
+  // step of its left edge, a whole number of steps from where the leader
+  // begins.
+  RecordingCanvas unscrolled;
+  paint(unscrolled);
+  const int leaderStart = unscrolled.texts("..")[0]->rect.left;
+  const CanvasRect scrolled{leaderStart + 301, 0, leaderStart + 500, 1380};
+  RecordingCanvas far(96, scrolled);
+  paint(far);
+  const auto farDots = far.texts("..");
+  ASSERT_EQ(farDots.size(), 1u);
+  EXPECT_LE(farDots[0]->rect.left, scrolled.left);
+  EXPECT_GT(farDots[0]->rect.left + step, scrolled.left);
+  EXPECT_EQ((farDots[0]->rect.left - leaderStart) % step, 0);
+}
+
+TEST(VisibleRepeats, CopiesThatMeetTheViewOnly) {
+  // Ten copies of 5 pixels from 100: [100, 150).
+  EXPECT_EQ(visibleRepeats(100, 5, 10, 0, 1000).first, 0);
+  EXPECT_EQ(visibleRepeats(100, 5, 10, 0, 1000).end, 10);
+  // A copy cut by either edge of the view is drawn.
+  EXPECT_EQ(visibleRepeats(100, 5, 10, 112, 118).first, 2);
+  EXPECT_EQ(visibleRepeats(100, 5, 10, 112, 118).end, 4);
+  // A start left of the view (negative distances round down).
+  EXPECT_EQ(visibleRepeats(-100, 5, 100, -3, 3).first, 19);
+  EXPECT_EQ(visibleRepeats(-100, 5, 100, -3, 3).end, 21);
+  // Nothing in view, no step, or nothing to draw.
+  const RepeatRange none = visibleRepeats(100, 5, 10, 150, 200);
+  EXPECT_EQ(none.end - none.first, 0);
+  EXPECT_EQ(visibleRepeats(100, 0, 10, 0, 1000).end, 0);
+  EXPECT_EQ(visibleRepeats(100, 5, 0, 0, 1000).end, 0);
+  // Huge counts stay exact.
+  const RepeatRange huge = visibleRepeats(0, 3, int64_t{1} << 40, 2'000'000'000, 2'000'000'300);
+  EXPECT_EQ(huge.end - huge.first, 101);
 }
 
 // A tab cell has no height of its own: its leader and its mark stand on the

@@ -285,8 +285,33 @@ TEST(NativeFile, SpecialAndHugeFilesAreRefusedWithoutReadingThem) {
     test::writeFileBytes(big, withMagic ? std::string(real.begin(), real.end()) : std::string());
     ASSERT_EQ(::truncate(big.c_str(), off_t{200} << 30), 0);
     EXPECT_FALSE(OpenLPXFile(doc, big, message));
-    EXPECT_EQ(message, kNotAnLpxDocument);
+    // A document too large says so, naming the file; anything else is no document.
+    EXPECT_EQ(message, withMagic ? "Die Datei gross.lpx ist zu groß (höchstens 2048 MB)." : kNotAnLpxDocument);
   }
+  expectSameDocument(before, doc);
+}
+
+// A file claiming more cells than the limit, and holding the bytes for
+// them, is refused by name before they are allocated.
+TEST(NativeFile, MoreCellsThanTheLimitAreRefusedNamingTheFile) {
+  constexpr int32_t kMarkedCount = 4242;  // a line length found nowhere else in the file
+  Document big = test::newWindowDocument();
+  test::appendTextLine(big, 0, std::string(kMarkedCount, 'x'));
+  std::vector<uint8_t> bytes = encodeLpx(big);
+  const uint8_t marked[] = {uint8_t(kMarkedCount & 0xFF), uint8_t(kMarkedCount >> 8), 0, 0};
+  const auto at = std::search(bytes.begin(), bytes.end(), std::begin(marked), std::end(marked));
+  ASSERT_NE(at, bytes.end());
+  const uint32_t claimed = static_cast<uint32_t>(kMaxDocumentCells) + 1;
+  for (int k = 0; k < 4; ++k) at[k] = uint8_t(claimed >> (8 * k));
+  bytes.resize(bytes.size() + size_t{3} * claimed);
+
+  test::TempDir dir;
+  test::writeFileBytes(dir.file("riesig.lpx"), std::string(bytes.begin(), bytes.end()));
+  Document doc = test::newWindowDocument();
+  const Document before = doc;
+  std::string message;
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file("riesig.lpx"), message));
+  EXPECT_EQ(message, "Die Datei riesig.lpx enthält mehr als 20.000.000 Zeichen und kann nicht geöffnet werden.");
   expectSameDocument(before, doc);
 }
 

@@ -140,10 +140,16 @@ void expectInRange(const Document& doc) {
   auto length = [](double v) { return std::isfinite(v) && std::abs(v) <= kMaxStoredLengthMm; };
   for (const TFieldRec& frame : doc.Fields) {
     EXPECT_TRUE(length(frame.Left) && length(frame.Top) && length(frame.Right) && length(frame.Bottom));
+    EXPECT_TRUE(frame.BorderWidth >= 0 && frame.BorderWidth <= kMaxBorderWidthPoints) << frame.BorderWidth;
     for (const TLineRec& line : frame.Lines) {
       EXPECT_TRUE(length(line.Para.LineSpacing) && length(line.Para.LeftIndent) && length(line.Para.SpaceBefore));
       EXPECT_TRUE(std::isfinite(line.CellWidthWeight) && line.CellWidthWeight >= 0);
-      for (const TTabStop& stop : line.Para.Tabs) EXPECT_TRUE(length(stop.Pos));
+      for (const TTabStop& stop : line.Para.Tabs) EXPECT_TRUE(stop.Pos >= 0 && stop.Pos <= kMaxPaperMm) << stop.Pos;
+      for (double width : line.CellDesign.BorderWidth) EXPECT_TRUE(width >= 0 && width <= kMaxBorderWidthPoints);
+      EXPECT_TRUE(line.ColumnGap >= 0 && line.ColumnGap <= kMaxStoredLengthMm) << line.ColumnGap;
+      for (const TCharRec& cell : line.Chars) {
+        if (cell.Kind == kCellPicture) EXPECT_TRUE(cell.CharWidth >= 0 && cell.CharHeight >= 0);
+      }
     }
   }
 }
