@@ -43,7 +43,8 @@ void bringLineIntoRange(TLineRec& line) {
   bringParagraphIntoRange(line.Para);
   line.CellWidthWeight = finiteInRange(line.CellWidthWeight, 0.0, kMaxCellWidthWeight, 1.0);
   length(line.RowLeft);
-  length(line.RowRight);
+  // A row of relative width keeps its width, stored above the marker.
+  line.RowRight = finiteInRange(line.RowRight, -kMaxStoredLengthMm, kRelativeRowRight + kMaxStoredLengthMm, 0.0);
   for (double& width : line.CellDesign.BorderWidth) borderWidth(width);
   line.ColumnCount = std::clamp(line.ColumnCount, 0, kMaxColumnCount);
   nonNegativeLength(line.ColumnGap);

@@ -13,6 +13,10 @@ namespace vendaro {
 
 // Lengths beyond 100 m (ten times the largest paper) are cut to it.
 inline constexpr double kMaxStoredLengthMm = 100000.0;
+// Rows imported with a width relative to the text area carry this offset in
+// `TLineRec::RowRight`: the real inset is the column width − `RowLeft` −
+// (`RowRight` − it).
+inline constexpr double kRelativeRowRight = 99999.0;
 // The font size box takes 1 to 999 points.
 inline constexpr double kMinFontSize = 1.0;
 inline constexpr double kMaxFontSize = 999.0;

@@ -129,6 +129,9 @@ void Reader::beginFootnote() {
   doc_.CurFont = doc_.Fonts[fontIndexForState()];
   const int32_t area = insertFootnote(doc_, ++doc_.FootnoteCounter, page);
   continueInFrame(area);
+  // The note starts with its number and a blank, as a typed one does; the
+  // blank most writers put after the number is that one.
+  footnoteBlankGiven_ = true;
 }
 
 void Reader::collectByte(uint8_t byte) {
@@ -207,6 +210,7 @@ void Reader::endGroupDestination(const GroupState& outer) {
     if (row_.open && row_.frame == doc_.CurField) endRow();
     if (!row_.open) applyParagraphState(caretLine());
     continueInFrame(outer.frame);
+    footnoteBlankGiven_ = false;
   }
 }
 

@@ -34,7 +34,7 @@ void Reader::finishDocument() {
     state_ = std::move(outer);
   }
   if (row_.open) endRow();
-  if (!row_.open) applyParagraphState(caretLine());
+  if (!row_.open && !paragraphFormatKept_) applyParagraphState(caretLine());
   PageSetupValues values;
   values.PageWidth = twipsToMm(page_.paperWidth);
   values.PageHeight = twipsToMm(page_.paperHeight);

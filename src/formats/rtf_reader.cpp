@@ -4,6 +4,7 @@
 #include "formats/rtf_reader.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "formats/rtf_reader_state.h"
@@ -71,8 +72,17 @@ bool Reader::closeGroup() {
   const GroupState outer = std::move(stack_.back());
   stack_.pop_back();
   endGroupDestination(outer);
+  keepParagraphFormatOfGroup(outer);
   state_ = outer;
   return true;
+}
+
+void Reader::keepParagraphFormatOfGroup(const GroupState& outer) {
+  // A paragraph the file leaves unended takes the format of the group it
+  // stands in, even when that group closes before the file does.
+  paragraphFormatKept_ = state_.destination == Destination::text && outer.destination == Destination::text &&
+                         doc_.CurField == outer.frame && !row_.open;
+  if (paragraphFormatKept_) applyParagraphState(caretLine());
 }
 
 void Reader::controlWord(const Token& token) {
@@ -233,7 +243,9 @@ void Reader::textByte(uint8_t byte) {
     return;
   }
   switch (state_.destination) {
-    case Destination::text: return writeCharacter(byte);
+    case Destination::text:
+      if (std::exchange(footnoteBlankGiven_, false) && byte == ' ') return;
+      return writeCharacter(byte);
     case Destination::picture: return pictureByte(byte);
     default: return collectByte(byte);
   }

@@ -128,6 +128,7 @@ class Reader {
   void fontTableByte(uint8_t byte);
   void colourTableByte(uint8_t byte);
   void beginFootnote();
+  void keepParagraphFormatOfGroup(const GroupState& outer);
   void finishField();
 
   // rtf_text_output.cpp
@@ -173,6 +174,8 @@ class Reader {
   bool started_ = false;
   bool ignorable_ = false;   // the last word was "\*"
   int32_t unicodeFallbackLeft_ = 0;
+  bool footnoteBlankGiven_ = false;  // a footnote's first blank is already there
+  bool paragraphFormatKept_ = false;  // the caret paragraph has the format of a group just closed
 
   std::vector<int32_t> colours_;  // 0x00BBGGRR; entry 0 is "automatic"
   int32_t pendingColour_ = 0;

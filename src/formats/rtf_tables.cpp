@@ -4,15 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/record_ranges.h"
 #include "formats/rtf_reader_state.h"
 
 namespace vendaro::rtf {
 namespace {
 
 constexpr double kCellInsetMm = 2.5;
-// Writers mark a row without its width; the painter puts the real right
-// inset in its place when it first paints the row.
-constexpr double kRowWidthMarker = 99999.0;
 
 int32_t shaded(int32_t colour, double part) {
   int32_t result = 0;
@@ -130,7 +128,7 @@ void Reader::shapeRowCell(TLineRec& line, int32_t index, int32_t count, double m
   line.CellIndex = index;
   line.LineEnd = kLineEndParagraph;
   line.RowLeft = row_.leftMm;
-  line.RowRight = defined >= 1 ? std::max(rowWidth, 0.0) + kRowWidthMarker : 0;
+  line.RowRight = defined >= 1 ? std::max(rowWidth, 0.0) + kRelativeRowRight : 0;
   line.CellDesign = TCellDesign{};
   line.Para.LeftIndent = line.Para.RightIndent = kCellInsetMm;
   line.CellWidthWeight = meanWidth;

@@ -93,6 +93,7 @@ TCharRec* Reader::appendCell(uint8_t ch) {
 
 void Reader::writeCharacter(uint8_t ch) {
   if (ch != kTabChar && ch < 32) return;
+  paragraphFormatKept_ = false;
   TCharRec* cell = appendCell(ch);
   doc_.RenderChar(*cell);
   if (ch == kTabChar) {
@@ -133,6 +134,7 @@ void Reader::endLine(int32_t kind) {
 
 void Reader::writeBreak(int32_t kind) {
   if (state_.destination != Destination::text) return;
+  paragraphFormatKept_ = false;
   if (row_.open && row_.frame == doc_.CurField) {
     // A cell's paragraphs share its line; break cells carry the format of
     // the paragraph after them, which layout gives the line it splits off.

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "document/record_ranges.h"
 #include "document/records.h"
 #include "layout/layout_run.h"
 
@@ -15,9 +16,6 @@ namespace vendaro {
 
 // A row is never narrower than this, whatever its insets say.
 inline constexpr double kMinimumRowWidth = 10.0;
-// Rows imported with a width relative to the text area carry this offset in
-// `RowRight`: the real inset is the column width − `RowLeft` − (`RowRight` − it).
-inline constexpr double kRelativeRowRight = 99999.0;
 
 // A weight that is no positive finite number (a damaged or imported file)
 // counts as 1, so that no cell gets a negative or infinite width.

@@ -13,9 +13,13 @@ namespace {
 
 // 20000000 → "20.000.000", as German writes numbers.
 std::string withThousands(uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ".");
-  return digits;
+  const std::string digits = std::to_string(value);
+  std::string grouped;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped.push_back('.');
+    grouped.push_back(digits[i]);
+  }
+  return grouped;
 }
 
 }  // namespace

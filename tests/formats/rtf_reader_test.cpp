@@ -207,6 +207,19 @@ TEST(RtfReader, CellDefinitionsGiveBordersAndShadedBackgrounds) {
   EXPECT_EQ(second.BackColor, 0x808080);  // white shaded by half
 }
 
+TEST(RtfReader, FootnoteBlanksAndTheFormatOfAnUnendedLastParagraph) {
+  // The blank most writers put after the note number is the one the note
+  // already has; a blank after other text or in a later note is kept.
+  const Document notes = read("{\\rtf1 a{\\footnote\\pard{\\super\\chftn} x} b{\\footnote\\pard{\\chftn}y}  c}");
+  EXPECT_EQ(linesOf(notes), std::vector<std::string>{"a[N] b[N]  c"});
+  EXPECT_EQ(linesOf(notes, 7), std::vector<std::string>{"[N] x"});
+  EXPECT_EQ(linesOf(notes, 8), std::vector<std::string>{"[N] y"});
+  // A last paragraph inside a group that closes before the file keeps the
+  // group's format; text after the group takes the outer one.
+  EXPECT_EQ(read("{\\rtf1{a\\par\\pard\\qc b}}").Fields[0].Lines[1].Para.Alignment, 1);
+  EXPECT_EQ(read("{\\rtf1{\\pard\\qc b} c}").Fields[0].Lines[0].Para.Alignment, 0);
+}
+
 TEST(RtfReader, HeadersFootersAndFootnotesKeepTheirTextAndReadingGoesOnWhereItWas) {
   const Document doc = read(fixture("header.rtf"));
   EXPECT_EQ(linesOf(doc), (std::vector<std::string>{"Text[N]", "weiter"}));

@@ -134,7 +134,7 @@ TEST(ScanFramesTest, FaultyLayoutsAndResolutionsFromTheDriverAreRefusedOrReplace
   // the picture size limit and to 2 GiB.
   EXPECT_EQ(scanFrameByteLimit(sound), 120u);
   ScanFrameLayout open{int(ScanFrameFormat::gray), 40000, 40000, -1, 8};
-  EXPECT_EQ(scanFrameByteLimit(open), dib::kMaxPixels / 40000 * 40000);
+  EXPECT_EQ(scanFrameByteLimit(open), kMaxPixels / 40000 * 40000);
   open.bytesPerLine = INT32_MAX;
   EXPECT_LE(scanFrameByteLimit(open), uint64_t(1) << 31);
   EXPECT_GT(scanFrameByteLimit(open), 0u);
