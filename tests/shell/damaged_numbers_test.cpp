@@ -148,7 +148,9 @@ void expectInRange(const Document& doc) {
       for (double width : line.CellDesign.BorderWidth) EXPECT_TRUE(width >= 0 && width <= kMaxBorderWidthPoints);
       EXPECT_TRUE(line.ColumnGap >= 0 && line.ColumnGap <= kMaxStoredLengthMm) << line.ColumnGap;
       for (const TCharRec& cell : line.Chars) {
-        if (cell.Kind == kCellPicture) EXPECT_TRUE(cell.CharWidth >= 0 && cell.CharHeight >= 0);
+        if (cell.Kind == kCellPicture) {
+          EXPECT_TRUE(cell.CharWidth >= 0 && cell.CharHeight >= 0);
+        }
       }
     }
   }
