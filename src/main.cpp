@@ -18,18 +18,23 @@
 namespace {
 
 bool needsWindowProgram(const std::vector<std::string>& args) {
-  return !vendaro::isHeadlessCommand(args) || args.front() == "--render-png";
+  return !vendaro::isHeadlessCommand(args) || args.front() == "--render-png" ||
+         vendaro::commandNeedsRasterTarget(args);
 }
 
 #ifdef VENDARO_WINDOW_PROGRAM
-int runWindowProgram(char** argv) {
+// Returns only when the window program could not be started, with the
+// reason as an errno value.
+int runWindowProgram(char** argv, std::filesystem::path& program) {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::filesystem::path program = self.parent_path() / VENDARO_WINDOW_PROGRAM;
+  if (error) return error.value();
+  program = self.parent_path() / VENDARO_WINDOW_PROGRAM;
+  char* const own = argv[0];
   argv[0] = const_cast<char*>(program.c_str());
-  if (!error) ::execv(program.c_str(), argv);
-  std::fprintf(stderr, "Konnte %s nicht starten: %s\n", program.c_str(), std::strerror(errno));
-  return 1;
+  ::execv(program.c_str(), argv);
+  argv[0] = own;
+  return errno;
 }
 #endif
 
@@ -44,7 +49,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", vendaro::kNoDisplayMessage);
     return 1;
   }
-  return runWindowProgram(argv);
+  std::filesystem::path program;
+  const int reason = runWindowProgram(argv, program);
+  // Without the window program a dump or conversion still runs here, only
+  // without metafile pictures drawn.
+  if (vendaro::isHeadlessCommand(args) && args.front() != "--render-png") return vendaro::runHeadlessCommand(args);
+  std::fprintf(stderr, "Konnte %s nicht starten: %s\n", program.c_str(), std::strerror(reason));
+  return 1;
 #else
   if (vendaro::isHeadlessCommand(args)) return vendaro::runHeadlessCommand(args);
   std::fputs(vendaro::usageText().c_str(), stderr);

@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <optional>
 #include <system_error>
 
+#include "formats/metafile_probe.h"
 #include "shell/command_support.h"
 #include "shell/document_dump.h"
 #include "shell/document_files.h"
@@ -129,6 +131,12 @@ bool isHeadlessCommand(const std::vector<std::string>& args) {
   for (const std::string& arg : args)
     if (isOption(arg)) return true;
   return false;
+}
+
+bool commandNeedsRasterTarget(const std::vector<std::string>& args) {
+  if (args.empty() || (args.front() != "--dump" && args.front() != "--convert-to")) return false;
+  return std::any_of(args.begin() + 1, args.end(),
+                     [](const std::string& arg) { return !isOption(arg) && mayHoldMetafilePictures(arg); });
 }
 
 int runHeadlessCommand(const std::vector<std::string>& args, const PageImageRenderer& renderer) {

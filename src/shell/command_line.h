@@ -25,6 +25,9 @@ inline constexpr char kNoDisplayMessage[] =
 // True when the arguments hold any option: the window takes only file
 // names and "/P", so an option that no command knows is an error too.
 bool isHeadlessCommand(const std::vector<std::string>& args);
+// True when --dump or --convert-to reads a file whose metafile pictures can
+// only be drawn on a raster target, which the window program supplies.
+bool commandNeedsRasterTarget(const std::vector<std::string>& args);
 // Draws page 1 of the editor's document as printed, at the zoom, into a PNG
 // file; false with a German message in `error` when it cannot. The window
 // program supplies it (drawing needs the front end's canvas).
