@@ -17,10 +17,10 @@ namespace vendaro {
 // the reader's format.
 using DocumentDecoder = std::function<bool(std::span<const uint8_t> bytes, Document& fresh)>;
 
-// False with "Konnte Datei … nicht öffnen!" in `message`, and `doc`
-// unchanged, when the file cannot be read whole (missing, not a regular
-// file, beyond `maxBytes`, more than the memory at hand) or `decode`
-// refuses it.
+// False with `doc` unchanged when the file cannot be read whole or `decode`
+// refuses it: a file beyond `maxBytes` gets the size message naming the
+// limit, anything else (missing, not a regular file, more than the memory
+// at hand, refused) "Konnte Datei … nicht öffnen!".
 bool readWholeFileInto(Document& doc, const std::filesystem::path& path, uint64_t maxBytes, std::string& message,
                        const DocumentDecoder& decode);
 
