@@ -13,20 +13,27 @@
 #include <QVBoxLayout>
 
 #include "app/colour_combo_box.h"
+#include "app/decimal_spin_box.h"
 #include "app/dialog_buttons.h"
 #include "app/dialog_exchange.h"
 
 namespace vendaro {
 namespace {
 
-constexpr int32_t kWhiteColour = 0xFFFFFF;
-
 QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
+// The caption with its mnemonic in front of the first `letters`: the
+// captions are the program's words, the marks only the front end's.
+QString withMnemonic(const char* caption, const char* letters) {
+  QString text = QString::fromUtf8(caption);
+  const qsizetype at = text.indexOf(QString::fromUtf8(letters));
+  if (at >= 0) text.insert(at, QLatin1Char('&'));
+  return text;
+}
+
 QDoubleSpinBox* centimetreBox(QWidget* parent) {
-  auto* box = new QDoubleSpinBox(parent);
-  box->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  auto* box = new DecimalSpinBox(parent);
   box->setDecimals(2);
   box->setRange(kPictureMinCm, kPictureMaxCm);
   box->setSingleStep(0.1);
@@ -41,10 +48,10 @@ QDoubleSpinBox* centimetreBox(QWidget* parent) {
 TFeldFormatForm::TFeldFormatForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Textfeld Eigenschaften"));
   pages_ = new QTabWidget(this);
-  pages_->addTab(positionPage(), QString::fromUtf8(kFrameFormatPageNames[0]));
-  pages_->addTab(marginsPage(), QString::fromUtf8(kFrameFormatPageNames[1]));
-  pages_->addTab(designPage(), QString::fromUtf8(kFrameFormatPageNames[2]));
-  pages_->addTab(flowPage(), QString::fromUtf8(kFrameFormatPageNames[3]));
+  pages_->addTab(positionPage(), withMnemonic(kFrameFormatPageNames[0], "P"));
+  pages_->addTab(marginsPage(), withMnemonic(kFrameFormatPageNames[1], "R"));
+  pages_->addTab(designPage(), withMnemonic(kFrameFormatPageNames[2], "D"));
+  pages_->addTab(flowPage(), withMnemonic(kFrameFormatPageNames[3], "x"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addWidget(okCancelButtons(*this));
@@ -53,17 +60,17 @@ TFeldFormatForm::TFeldFormatForm(QWidget* parent) : QDialog(parent) {
 QWidget* TFeldFormatForm::positionPage() {
   auto* page = new QWidget(this);
   auto* form = new QFormLayout(page);
-  static constexpr const char* kLabels[] = {"Position horizontal in cm:", "Position vertikal in cm:", "Breite in cm:",
-                                            "Höhe in cm:"};
+  static constexpr const char* kLabels[] = {"Position &horizontal in cm:", "Position &vertikal in cm:",
+                                            "&Breite in cm:", "Höh&e in cm:"};
   for (size_t i = 0; i < place_.size(); ++i) {
     place_[i] = new QLineEdit(page);
     form->addRow(QString::fromUtf8(kLabels[i]), place_[i]);
   }
   showOn_ = new QComboBox(page);
   for (const char* name : kShowOnNames) showOn_->addItem(QString::fromUtf8(name));
-  form->addRow(QStringLiteral("Anzeigen auf:"), showOn_);
-  moveWithText_ = new QCheckBox(QStringLiteral("Mit Text verschieben"), page);
-  keepAspect_ = new QCheckBox(QStringLiteral("Seitenverhältnis bei Grafikfeldern beibehalten"), page);
+  form->addRow(QStringLiteral("&Anzeigen auf:"), showOn_);
+  moveWithText_ = new QCheckBox(QStringLiteral("&Mit Text verschieben"), page);
+  keepAspect_ = new QCheckBox(QStringLiteral("&Seitenverhältnis bei Grafikfeldern beibehalten"), page);
   form->addRow(moveWithText_);
   form->addRow(keepAspect_);
   return page;
@@ -72,7 +79,7 @@ QWidget* TFeldFormatForm::positionPage() {
 QWidget* TFeldFormatForm::marginsPage() {
   auto* page = new QWidget(this);
   auto* form = new QFormLayout(page);
-  static constexpr const char* kLabels[] = {"Links in cm:", "Oben in cm:", "Rechts in cm:", "Unten in cm:"};
+  static constexpr const char* kLabels[] = {"&Links in cm:", "&Oben in cm:", "R&echts in cm:", "&Unten in cm:"};
   for (size_t i = 0; i < margins_.size(); ++i) {
     margins_[i] = new QLineEdit(page);
     form->addRow(QString::fromUtf8(kLabels[i]), margins_[i]);
@@ -84,40 +91,37 @@ QWidget* TFeldFormatForm::designPage() {
   auto* page = new QWidget(this);
   auto* form = new QFormLayout(page);
   borderColour_ = new TZeltoColorComboBox(page);
-  borderWidth_ = new QDoubleSpinBox(page);
-  borderWidth_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  borderWidth_ = new DecimalSpinBox(page);
   borderWidth_->setRange(0, kMaxBorderPoints);
   borderWidth_->setSingleStep(0.25);
   backColour_ = new TZeltoColorComboBox(page);
-  transparent_ = new QCheckBox(QStringLiteral("Transparent"), page);
-  form->addRow(QStringLiteral("Linienfarbe:"), borderColour_);
-  form->addRow(QStringLiteral("Linienstärke in pt:"), borderWidth_);
-  form->addRow(QStringLiteral("Hintergrundfarbe:"), backColour_);
+  transparent_ = new QCheckBox(QStringLiteral("&Transparent"), page);
+  form->addRow(QStringLiteral("Linien&farbe:"), borderColour_);
+  form->addRow(QStringLiteral("Linien&stärke in pt:"), borderWidth_);
+  form->addRow(QStringLiteral("&Hintergrundfarbe:"), backColour_);
   form->addRow(transparent_);
-  connect(backColour_, &TZeltoColorComboBox::colorChanged, this, [this] { followBackColour(); });
+  offerTransparencyForWhiteOnly(*backColour_, *transparent_);
   return page;
 }
 
 QWidget* TFeldFormatForm::flowPage() {
   auto* page = new QWidget(this);
   auto* form = new QFormLayout(page);
-  wrapText_ = new QCheckBox(QStringLiteral("Dahinterliegenen Text umbrechen"), page);
+  wrapText_ = new QCheckBox(QStringLiteral("Dahinterliegenen Text &umbrechen"), page);
   form->addRow(wrapText_);
   wrapMode_ = new QButtonGroup(page);
   for (size_t i = 0; i < kWrapModeNames.size(); ++i) {
-    auto* button = new QRadioButton(QString::fromUtf8(kWrapModeNames[i]), page);
+    static constexpr const char* kMnemonics[] = {"Feld", "oberhalb", "links", "echts"};
+    auto* button = new QRadioButton(withMnemonic(kWrapModeNames[i], kMnemonics[i]), page);
     wrapMode_->addButton(button, static_cast<int>(i));
     form->addRow(button);
   }
   distX_ = new QLineEdit(page);
   distY_ = new QLineEdit(page);
-  form->addRow(QStringLiteral("Abstand zum Text links/rechts in cm:"), distX_);
-  form->addRow(QStringLiteral("Abstand zum Text oben/unten in cm:"), distY_);
+  form->addRow(QStringLiteral("&Abstand zum Text links/rechts in cm:"), distX_);
+  form->addRow(QStringLiteral("Abstand zum Text o&ben/unten in cm:"), distY_);
   return page;
 }
-
-// "Transparent" means something only over a white background.
-void TFeldFormatForm::followBackColour() { transparent_->setEnabled(backColour_->ColorValue() == kWhiteColour); }
 
 void TFeldFormatForm::fill(const FeldFormatDialog& d) {
   shown_ = d;
@@ -132,7 +136,6 @@ void TFeldFormatForm::fill(const FeldFormatDialog& d) {
   borderWidth_->setValue(d.borderWidth);
   backColour_->setColorValue(d.backColor);
   transparent_->setChecked(d.transparent);
-  followBackColour();
   wrapText_->setChecked(d.wrapText);
   if (QAbstractButton* mode = wrapMode_->button(d.wrapMode)) mode->setChecked(true);
   distX_->setText(qt(d.textDistX));
@@ -174,11 +177,11 @@ TGrafikPropsForm::TGrafikPropsForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Grafik formatieren"));
   width_ = centimetreBox(this);
   height_ = centimetreBox(this);
-  keepRatio_ = new QCheckBox(QStringLiteral("Seitenverhältnis beibehalten"), this);
+  keepRatio_ = new QCheckBox(QStringLiteral("&Seitenverhältnis beibehalten"), this);
   auto* original = new QPushButton(QStringLiteral("&Original Seitenverhältnis wiederherstellen"), this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Breite:"), width_);
-  form->addRow(QStringLiteral("Höhe:"), height_);
+  form->addRow(QStringLiteral("&Breite:"), width_);
+  form->addRow(QStringLiteral("&Höhe:"), height_);
   form->addRow(keepRatio_);
   form->addRow(original);
   auto* layout = new QVBoxLayout(this);

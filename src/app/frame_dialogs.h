@@ -35,7 +35,6 @@ class TFeldFormatForm : public QDialog {
   QWidget* marginsPage();
   QWidget* designPage();
   QWidget* flowPage();
-  void followBackColour();
 
   QTabWidget* pages_;
   FeldFormatDialog shown_;

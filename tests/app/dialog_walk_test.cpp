@@ -55,6 +55,7 @@
 #include "document/caret_moves.h"
 #include "document/page_setup.h"
 #include "editing/format_dialog_rules.h"
+#include "platform/dib.h"
 #include "shell/document_dump.h"
 #include "support/keyboard_driver.h"
 #include "support/recording_host.h"
@@ -362,6 +363,20 @@ TEST_F(DialogWalkTest, FormatDialogs) {
         };
       },
       [](Editor& e) { e.SonderzeichenEinfuegen(); });
+}
+
+// The frame dialog of the page body, and the picture dialog of a selected
+// picture cell, follow the same rules as the others.
+TEST_F(DialogWalkTest, FrameAndPictureDialogs) {
+  place({0, 0, 0}, {0, 0, 0});
+  cancelTwice(entry(QStringLiteral("F&ormat"), QStringLiteral("&Feld/Seite/Objekt...")),
+              QStringLiteral("Textfeld Eigenschaften"));
+
+  TPictureRec picture;
+  ASSERT_TRUE(newdib(picture, 8, 4, 24));
+  editor().insertPicture(std::move(picture));
+  place({0, 0, 0}, {0, 0, 1});
+  cancelTwice(entry(QStringLiteral("F&ormat"), QStringLiteral("&Grafik...")), QStringLiteral("Grafik formatieren"));
 }
 
 TEST_F(DialogWalkTest, TableDialogs) {
