@@ -9,10 +9,12 @@
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QGroupBox>
 #include <QLabel>
@@ -517,6 +519,10 @@ TEST_F(DialogWalkTest, PageSetupSearchSpellingAndProgramDialogs) {
   cancelTwice(entry(QStringLiteral("E&xtras"), QStringLiteral("&Optionen...")), QStringLiteral("Einstellungen"));
   cancelTwice(entry(QStringLiteral("&Ansicht"), QStringLiteral("&Zoom...")), QStringLiteral("Zoom"));
   cancelTwice(entry(QStringLiteral("&Hilfe"), QStringLiteral("&Info...")), QStringLiteral("Info"));
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("Plakat"));
+  cancelTwice(entry(QStringLiteral("&Bearbeiten"), QStringLiteral("&Inhalte einfügen...")),
+              QStringLiteral("Inhalte einfügen"));
 }
 
 }  // namespace
