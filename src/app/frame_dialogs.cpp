@@ -32,6 +32,17 @@ QString withMnemonic(const char* caption, const char* letters) {
   return text;
 }
 
+// The four position and size texts, and the four margins, in the order of
+// their edits; const or not, so that filling and reading use one order.
+template <typename Dialog>
+auto placeTexts(Dialog& d) {
+  return std::array{&d.left, &d.top, &d.width, &d.height};
+}
+template <typename Dialog>
+auto marginTexts(Dialog& d) {
+  return std::array{&d.marginLeft, &d.marginTop, &d.marginRight, &d.marginBottom};
+}
+
 QDoubleSpinBox* centimetreBox(QWidget* parent) {
   auto* box = new DecimalSpinBox(parent);
   box->setDecimals(2);
@@ -125,12 +136,12 @@ QWidget* TFeldFormatForm::flowPage() {
 
 void TFeldFormatForm::fill(const FeldFormatDialog& d) {
   shown_ = d;
-  const std::array<const std::string*, 4> place{&d.left, &d.top, &d.width, &d.height};
+  const auto place = placeTexts(d);
   for (size_t i = 0; i < place_.size(); ++i) place_[i]->setText(qt(*place[i]));
   showOn_->setCurrentIndex(d.showOn);
   moveWithText_->setChecked(d.moveWithText);
   keepAspect_->setChecked(d.keepAspect);
-  const std::array<const std::string*, 4> margins{&d.marginLeft, &d.marginTop, &d.marginRight, &d.marginBottom};
+  const auto margins = marginTexts(d);
   for (size_t i = 0; i < margins_.size(); ++i) margins_[i]->setText(qt(*margins[i]));
   borderColour_->setColorValue(d.borderColor);
   borderWidth_->setValue(d.borderWidth);
@@ -147,17 +158,13 @@ void TFeldFormatForm::fill(const FeldFormatDialog& d) {
 
 FeldFormatDialog TFeldFormatForm::values() const {
   FeldFormatDialog d = shown_;
-  d.left = text(place_[0]);
-  d.top = text(place_[1]);
-  d.width = text(place_[2]);
-  d.height = text(place_[3]);
+  const auto place = placeTexts(d);
+  for (size_t i = 0; i < place_.size(); ++i) *place[i] = text(place_[i]);
   d.showOn = showOn_->currentIndex();
   d.moveWithText = moveWithText_->isChecked();
   d.keepAspect = keepAspect_->isChecked();
-  d.marginLeft = text(margins_[0]);
-  d.marginTop = text(margins_[1]);
-  d.marginRight = text(margins_[2]);
-  d.marginBottom = text(margins_[3]);
+  const auto margins = marginTexts(d);
+  for (size_t i = 0; i < margins_.size(); ++i) *margins[i] = text(margins_[i]);
   d.borderColor = borderColour_->ColorValue();
   d.borderWidth = borderWidth_->value();
   d.backColor = backColour_->ColorValue();
