@@ -203,12 +203,26 @@ void Reader::endGroupDestination(const GroupState& outer) {
     if (ending == Destination::fontTable) fontTableByte(';');  // the last entry may lack its ";"
   }
   while (fields_.size() > outer.fields) finishField();
-  while (shapes_.size() > outer.shapes) finishShape();
+  // A shape's last paragraph takes the format in force where its text
+  // group ends, not that of the paragraph the shape stands in.
+  const bool shapeTextEnds = ending == Destination::text && !shapes_.empty() &&
+                             (outer.destination == Destination::shape || outer.destination == Destination::shapeInstance);
+  if (shapeTextEnds) {
+    if (!row_.open && !paragraphFormatKept_) applyParagraphState(caretLine());
+    shapes_.back().textEnded = true;
+  }
+  bool formatted = paragraphFormatKept_;
+  while (shapes_.size() > outer.shapes) {
+    formatted = formatted || shapes_.back().textEnded;
+    finishShape();
+  }
   if (doc_.CurField != outer.frame) {
     // The text of a header, footer, footnote or shape ends with its group;
     // reading goes on where that group began.
     if (row_.open && row_.frame == doc_.CurField) endRow();
-    if (!row_.open) applyParagraphState(caretLine());
+    // A paragraph that an inner group already formatted keeps that format,
+    // not the one of the group around the text.
+    if (!row_.open && !formatted) applyParagraphState(caretLine());
     continueInFrame(outer.frame);
     footnoteBlankGiven_ = false;
   }

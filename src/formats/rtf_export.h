@@ -69,8 +69,9 @@ class RtfExport {
   void writeShape(int32_t field, bool pageAnchored);
   void writeShapeKind(const TFieldRec& frame, double x, double y, double width, double height);
   void writeShapeLineAndFill(const TFieldRec& frame);
+  int64_t writeChainPlace(int32_t field);
   void writeProperty(const char* name, int64_t value);
-  void writePicture(const TCharRec& cell);
+  void writePicture(const TCharRec& cell, int32_t widthTwips, int32_t heightTwips);
 
   const Document& doc_;
   RtfOutput out_;
@@ -89,6 +90,9 @@ class RtfExport {
   // Objects on the body's page that no body line anchors.
   std::vector<int32_t> pageObjects_;
   std::unordered_map<int32_t, FrameGeometry> geometry_;
+  // Chains of linked text boxes by their first box, numbered from 1 in
+  // the order they are written.
+  std::unordered_map<int32_t, int64_t> chainNumbers_;
 };
 
 }  // namespace vendaro

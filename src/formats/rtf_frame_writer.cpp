@@ -140,7 +140,7 @@ void RtfExport::writeCells(const TLineRec& line) {
 
 void RtfExport::writeCell(const TCharRec& cell) {
   switch (cell.Kind) {
-    case kCellPicture: writePicture(cell); return;
+    case kCellPicture: writePicture(cell, mmToTwips(cell.CharWidth), mmToTwips(cell.CharHeight)); return;
     // The reader takes this as the mark its footnote already has.
     case kCellNoteNumber: out_.raw("{\\chftn}"); return;
     case kCellField: out_.text(textOf(cell.Text)); return;

@@ -34,6 +34,7 @@ void Reader::finishDocument() {
     state_ = std::move(outer);
   }
   if (row_.open) endRow();
+  linkTextBoxes();
   if (!row_.open && !paragraphFormatKept_) applyParagraphState(caretLine());
   PageSetupValues values;
   values.PageWidth = twipsToMm(page_.paperWidth);

@@ -19,6 +19,7 @@ double twipsToMm(double twips) { return twips / 1440.0 * kMmPerInch; }
 Reader::Reader(Document& doc, RasterTarget* raster) : doc_(doc), raster_(raster) {}
 
 void Reader::read(std::span<const uint8_t> bytes) {
+  const TFontRec typingFont = doc_.CurFont;
   Tokenizer tokens(bytes);
   for (;;) {
     if (state_.destination == Destination::picture && skippedDepth_ == 0 && unicodeFallbackLeft_ == 0)
@@ -46,6 +47,7 @@ void Reader::read(std::span<const uint8_t> bytes) {
     }
   }
   finishDocument();
+  doc_.CurFont = typingFont;
 }
 
 void Reader::openGroup() {

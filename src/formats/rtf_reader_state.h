@@ -90,7 +90,15 @@ struct ShapeState {
   int32_t frame = 0;        // the shape's own frame
   int32_t anchorFrame = 0;  // the frame whose text it stands in
   int32_t anchorH = 0, anchorV = 0;
+  int64_t textId = 0;  // "lTxid": chain number in the high 16 bits, place in the low
+  bool textEnded = false;  // its text group has closed and formatted the last paragraph
   std::string propertyName, propertyValue;
+};
+
+// A text box that names its place in a chain of linked boxes.
+struct LinkedBox {
+  int64_t textId = 0;
+  int32_t frame = 0;
 };
 
 struct FieldState {
@@ -155,6 +163,7 @@ class Reader {
   void shapeWord(Word word, int32_t value);
   void applyShapeProperty();
   void finishShape();
+  void linkTextBoxes();
 
   // rtf_pictures.cpp
   void beginPicture();
@@ -186,6 +195,9 @@ class Reader {
 
   CharState cachedChars_;
   int32_t cachedFontIndex_ = -1;
+  // New cells take the document's current font: while reading it is the
+  // font of the text being read, so that no unused entry joins the table.
+  int32_t currentFontIndex_ = -1;
 
   PageValues page_;
   int32_t columns_ = 1;
@@ -199,6 +211,7 @@ class Reader {
   PictureState picture_;
   bool shapePictureGiven_ = false;
   std::vector<ShapeState> shapes_;
+  std::vector<LinkedBox> linkedBoxes_;
   int32_t shapeGroupWrap_ = -1;
   int32_t nextAnchorId_ = 0;
   std::vector<FieldState> fields_;

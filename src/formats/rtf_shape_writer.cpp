@@ -61,8 +61,9 @@ void RtfExport::writeShape(int32_t field, bool pageAnchored) {
   const double width = bounds.x2 - bounds.x1, height = bounds.y2 - bounds.y1;
   const double x = pageAnchored ? bounds.x1 : frame.AnchorDX;
   const double y = pageAnchored ? bounds.y1 : frame.AnchorDY;
-  out_.word("{\\shp{\\*\\shpinst\\shpleft", mmToTwips(x)).word("\\shptop", mmToTwips(y));
-  out_.word("\\shpright", mmToTwips(x + width)).word("\\shpbottom", mmToTwips(y + height));
+  const int32_t left = mmToTwips(x), top = mmToTwips(y), right = mmToTwips(x + width), bottom = mmToTwips(y + height);
+  out_.word("{\\shp{\\*\\shpinst\\shpleft", left).word("\\shptop", top);
+  out_.word("\\shpright", right).word("\\shpbottom", bottom);
   out_.raw(pageAnchored ? "\\shpbxpage\\shpbypage" : "\\shpbxcolumn\\shpbypara");
   out_.raw(frame.WrapText ? "\\shpwr2\\shpwrk0" : "\\shpwr3\\shpwrk0");
   writeShapeKind(frame, x, y, width, height);
@@ -72,16 +73,20 @@ void RtfExport::writeShape(int32_t field, bool pageAnchored) {
     writeProperty("DyTextTop", mmToEmu(frame.MarginTop));
     writeProperty("DxTextRight", mmToEmu(frame.MarginRight));
     writeProperty("DyTextBottom", mmToEmu(frame.MarginBottom));
-    // Linked boxes after the first show the text flowing on from it.
+    // The text of linked boxes stands in the first; layout hands on to
+    // the others what does not fit.
+    const bool holdsText = writeChainPlace(field) == 0;
     out_.raw("{\\shptxt ");
-    if (frame.PrevField == -1) writeFrame(field);
+    if (holdsText) writeFrame(field);
     out_.raw("}");
   }
   if (frame.FieldType == kFieldPicture && frame.LineCount() > 0) {
     const TLineRec& first = frame.Lines[0];
     if (!first.Chars.empty() && first.Chars.front().Kind == kCellPicture) {
+      // The frame decides the size the picture is shown at; taken from the
+      // written edges, it reads back as the same number of twips.
       out_.raw("{\\sp{\\sn pib}{\\sv ");
-      writePicture(first.Chars.front());
+      writePicture(first.Chars.front(), right - left, bottom - top);
       out_.raw("}}");
     }
   }
@@ -124,17 +129,40 @@ void RtfExport::writeShapeLineAndFill(const TFieldRec& frame) {
   }
 }
 
+// A box of a linked chain: which chain and where in it ("lTxid"), so that
+// a reader can link the boxes again. Gives the box's place, 0 for the first
+// box and a box of its own.
+int64_t RtfExport::writeChainPlace(int32_t field) {
+  const auto linked = [&](int32_t from, int32_t to) {
+    return to >= 0 && to < doc_.FieldCount() && to != from && doc_.Fields[static_cast<size_t>(to)].FieldType == kFieldTextBox;
+  };
+  const TFieldRec& box = doc_.Fields[static_cast<size_t>(field)];
+  if (!linked(field, box.PrevField) && !linked(field, box.NextField)) return 0;
+  int32_t head = field;
+  int64_t place = 0;
+  std::unordered_set<int32_t> seen{field};
+  for (int32_t prev = box.PrevField; linked(head, prev) && seen.insert(prev).second;
+       prev = doc_.Fields[static_cast<size_t>(prev)].PrevField) {
+    head = prev;
+    ++place;
+  }
+  if (place > 0xFFFF) return place;
+  const int64_t chain = chainNumbers_.try_emplace(head, static_cast<int64_t>(chainNumbers_.size()) + 1).first->second;
+  writeProperty("lTxid", chain << 16 | place);
+  return place;
+}
+
 void RtfExport::writeProperty(const char* name, int64_t value) {
   out_.raw("{\\sp{\\sn ").raw(name).word("}{\\sv ", value).raw("}}");
 }
 
-void RtfExport::writePicture(const TCharRec& cell) {
+void RtfExport::writePicture(const TCharRec& cell, int32_t widthTwips, int32_t heightTwips) {
   if (cell.PictureIndex >= doc_.Pictures.size()) return;
   const TPictureRec& picture = doc_.Pictures[cell.PictureIndex];
   const std::vector<uint8_t> metafile = bitmapMetafile(picture);
   if (metafile.empty()) return;
   out_.word("{\\pict\\picw", picture.width()).word("\\pich", picture.height());
-  out_.word("\\picwgoal", mmToTwips(cell.CharWidth)).word("\\pichgoal", mmToTwips(cell.CharHeight));
+  out_.word("\\picwgoal", widthTwips).word("\\pichgoal", heightTwips);
   out_.raw("\\wmetafile1 ").hexData(metafile).raw("}");
 }
 

@@ -82,7 +82,7 @@ void Reader::shapeWord(Word word, int32_t value) {
 
 void Reader::applyShapeProperty() {
   if (shapes_.empty()) return;
-  const ShapeState& shape = shapes_.back();
+  ShapeState& shape = shapes_.back();
   int64_t value = 0;
   if (!parseInteger(shape.propertyValue, value)) return;
   TFieldRec& frame = doc_.Fields[static_cast<size_t>(shape.frame)];
@@ -105,6 +105,7 @@ void Reader::applyShapeProperty() {
     frame.BackColor = 0xFFFFFF;
   }
   if (name == "FILLCOLOR") frame.BackColor = colour();
+  if (name == "LTXID") shape.textId = value;
   if (name == "SHAPETYPE") frame.FieldType = frameKindOf(value, frame.FieldType);
   if ((name == "FFLIPH" || name == "FFLIPV" || name == "FRELFLIPH" || name == "FRELFLIPV") && value > 0)
     frame.LineFlip = frame.LineFlip ? 0 : 1;
@@ -114,6 +115,7 @@ void Reader::finishShape() {
   const ShapeState shape = std::move(shapes_.back());
   shapes_.pop_back();
   TFieldRec& frame = doc_.Fields[static_cast<size_t>(shape.frame)];
+  if (shape.textId > 0 && frame.FieldType == kFieldTextBox) linkedBoxes_.push_back({shape.textId, shape.frame});
   if (shape.anchorV == 2) {
     // Anchored to the paragraph it was read in: it moves with that line.
     TFieldRec& anchor = doc_.Fields[static_cast<size_t>(shape.anchorFrame)];
@@ -138,6 +140,22 @@ void Reader::finishShape() {
     frame.Top += twipsToMm(page_.marginTop);
     frame.Bottom += twipsToMm(page_.marginTop);
   }
+}
+
+// Boxes of one chain share the high half of their text id and follow each
+// other by its low half. The chain's text stands in its first box; layout
+// hands on what does not fit there.
+void Reader::linkTextBoxes() {
+  std::stable_sort(linkedBoxes_.begin(), linkedBoxes_.end(),
+                   [](const LinkedBox& a, const LinkedBox& b) { return a.textId < b.textId; });
+  for (size_t at = 1; at < linkedBoxes_.size(); ++at) {
+    const LinkedBox& before = linkedBoxes_[at - 1];
+    const LinkedBox& box = linkedBoxes_[at];
+    if (before.textId >> 16 != box.textId >> 16 || before.textId == box.textId) continue;
+    doc_.Fields[static_cast<size_t>(before.frame)].NextField = box.frame;
+    doc_.Fields[static_cast<size_t>(box.frame)].PrevField = before.frame;
+  }
+  linkedBoxes_.clear();
 }
 
 }  // namespace vendaro::rtf

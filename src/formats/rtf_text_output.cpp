@@ -83,10 +83,15 @@ int32_t Reader::fontIndexForState() {
 TCharRec* Reader::appendCell(uint8_t ch) {
   caretLine();
   doc_.CurChar = std::clamp(doc_.CurChar, 0, caretLine().CharCount());
+  const int32_t font = fontIndexForState();
+  if (font != currentFontIndex_) {
+    doc_.CurFont = doc_.Fonts[font];
+    currentFontIndex_ = font;
+  }
   TCharRec* cell = doc_.NewChar();
   assert(cell != nullptr);  // the caret stays at the end of a line of the records
   cell->Ch = ch;
-  cell->FontIndex = fontIndexForState();
+  cell->FontIndex = font;
   ++doc_.CurChar;
   return cell;
 }
