@@ -27,6 +27,7 @@ struct InfoLayout {
   uint32_t imageBytes = 0;
   uint64_t rowBytes = 0;
   uint64_t rows = 0;
+  int32_t pelsPerMeterX = 0, pelsPerMeterY = 0;  // 0: not given
 };
 
 std::optional<InfoLayout> layoutOf(std::span<const uint8_t> info) {
@@ -49,7 +50,8 @@ std::optional<InfoLayout> layoutOf(std::span<const uint8_t> info) {
     const uint16_t bitCount = in.u16();
     layout.compression = in.u32();
     layout.imageBytes = in.u32();
-    in.skip(8);
+    layout.pelsPerMeterX = in.i32();
+    layout.pelsPerMeterY = in.i32();
     const uint32_t used = in.u32();
     if (bitCount > 32 || width < 0) return std::nullopt;
     const uint64_t colours = used != 0 ? used : bitCount <= 8 ? uint64_t{1} << bitCount : 0;
@@ -76,6 +78,9 @@ std::optional<TPictureRec> copyPlainRows(std::span<const uint8_t> info, const In
   const int rows = static_cast<int>(layout.rows);
   TPictureRec picture;
   if (!newdib(picture, layout.width, rows, layout.bitCount)) return std::nullopt;
+  // The bitmap keeps its resolution, as one read from a file does.
+  if (layout.pelsPerMeterX > 0) picture.Header.biXPelsPerMeter = layout.pelsPerMeterX;
+  if (layout.pelsPerMeterY > 0) picture.Header.biYPelsPerMeter = layout.pelsPerMeterY;
   for (uint64_t i = 0; i < std::min<uint64_t>(layout.colours, 256); ++i) {
     const uint8_t* entry = info.data() + layout.headerBytes + 4 * i;
     if (i < picture.Palette.size()) picture.Palette[i] = uint32_t(entry[0]) | uint32_t(entry[1]) << 8 | uint32_t(entry[2]) << 16;

@@ -116,6 +116,10 @@ void Reader::finishShape() {
   shapes_.pop_back();
   TFieldRec& frame = doc_.Fields[static_cast<size_t>(shape.frame)];
   if (shape.textId > 0 && frame.FieldType == kFieldTextBox) linkedBoxes_.push_back({shape.textId, shape.frame});
+  // A line without height or width is our horizontal or vertical line,
+  // which is drawn through the middle of its frame.
+  if (frame.FieldType == kFieldLine && frame.Top == frame.Bottom) frame.FieldType = kFieldHorizontalLine;
+  else if (frame.FieldType == kFieldLine && frame.Left == frame.Right) frame.FieldType = kFieldVerticalLine;
   if (shape.anchorV == 2) {
     // Anchored to the paragraph it was read in: it moves with that line.
     TFieldRec& anchor = doc_.Fields[static_cast<size_t>(shape.anchorFrame)];

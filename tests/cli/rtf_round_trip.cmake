@@ -3,7 +3,7 @@
 # through tests/cli/checks/rtf_round_trip_check.cmake.
 # layout.lpx holds a bulleted list, which comes back as literal text.
 set(round_trip_sources rtf/formats.rtf rtf/header.rtf rtf/table.rtf rtf/shapes.rtf rtf/pictures.rtf
-    text_export/layout.lpx)
+    rtf/picture_depths.rtf rtf/text_boxes.rtf rtf/drawing_kinds.rtf text_export/layout.lpx)
 foreach(source IN LISTS round_trip_sources)
   get_filename_component(name ${source} NAME_WE)
   set(lists OFF)
