@@ -272,6 +272,68 @@ TEST(RtfReader, ShapesBecomeFramesAnchoredToTheirParagraph) {
   EXPECT_NEAR(poster.PageWidth, 297.0, 0.01);
 }
 
+// "lTxid" numbers a chain in its high half and a box's place in the low;
+// the boxes are linked in that order whatever order the file has them in.
+TEST(RtfReader, TextBoxesWithAChainPlaceAreLinkedAgain) {
+  const auto box = [](int id, const char* text) {
+    return "{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\sp{\\sn lTxid}{\\sv " + std::to_string(id) +
+           "}}{\\shptxt " + text + "}}}";
+  };
+  const Document doc = read("{\\rtf1 x" + box(65538, "") + box(65536, "Kette") + box(131072, "allein") +
+                            box(65537, "") + box(131073, "") + box(196608, "") + box(196608, "") +
+                            "{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 1}}{\\sp{\\sn lTxid}{\\sv 196609}}}}}");
+  ASSERT_EQ(doc.FieldCount(), 15);
+  const auto links = [&](int32_t frame) {
+    return std::pair(doc.Fields[static_cast<size_t>(frame)].PrevField, doc.Fields[static_cast<size_t>(frame)].NextField);
+  };
+  EXPECT_EQ(links(8), std::pair(-1, 10));   // 65536
+  EXPECT_EQ(links(10), std::pair(8, 7));    // 65537
+  EXPECT_EQ(links(7), std::pair(10, -1));   // 65538
+  EXPECT_EQ(linesOf(doc, 8), std::vector<std::string>{"Kette"});
+  EXPECT_EQ(links(9), std::pair(-1, 11));
+  EXPECT_EQ(links(11), std::pair(9, -1));
+  // Two boxes claiming one place are not linked, and a rectangle takes no text.
+  EXPECT_EQ(links(12), std::pair(-1, -1));
+  EXPECT_EQ(links(13), std::pair(-1, -1));
+  EXPECT_EQ(links(14), std::pair(-1, -1));
+}
+
+// Reading takes the format of each paragraph from the file only: a shape's
+// or header's last paragraph keeps the format its own group gave it, and
+// the table gains no font the text does not use.
+TEST(RtfReader, TheLastParagraphOfAShapeOrHeaderKeepsItsFormatAndNoUnusedFontJoins) {
+  Document doc = test::newWindowDocument();
+  const TFontRec typing = doc.CurFont;
+  decodeRtf(bytesOf("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\header{\\pard\\qr Kopf}}\\qc\\f0 Titel"
+                    "{\\shp{\\*\\shpinst{\\shptxt {\\pard\\ql Kasten}}}}{\\shp{\\*\\shpinst{\\shptxt \\pard\\qr Rechts}}}\\par}"),
+            doc, nullptr);
+  ASSERT_EQ(doc.FieldCount(), 9);
+  EXPECT_EQ(doc.Fields[0].Lines[0].Para.Alignment, 1);  // centred
+  EXPECT_EQ(doc.Fields[7].Lines[0].Para.Alignment, 0);
+  EXPECT_EQ(doc.Fields[8].Lines[0].Para.Alignment, 2);
+  bool rightHeader = false;
+  for (const TFieldRec& frame : doc.Fields)
+    if (frame.FieldType == kFieldHeader && !frame.Lines.empty() && textOf(frame.Lines[0]) == "Kopf")
+      rightHeader = frame.Lines[0].Para.Alignment == 2;
+  EXPECT_TRUE(rightHeader);
+  for (const TFontRec& font : doc.Fonts.entries()) EXPECT_NE(font.name(), typing.name());
+  EXPECT_EQ(doc.CurFont, typing);
+}
+
+// A line shape without height or width is drawn as our horizontal or
+// vertical line, which keeps its kind on the next round.
+TEST(RtfReader, FlatLineShapesBecomeHorizontalAndVerticalLines) {
+  const auto line = [](int left, int top, int right, int bottom) {
+    return "{\\shp{\\*\\shpinst\\shpleft" + std::to_string(left) + "\\shptop" + std::to_string(top) + "\\shpright" +
+           std::to_string(right) + "\\shpbottom" + std::to_string(bottom) + "{\\sp{\\sn shapeType}{\\sv 20}}}}";
+  };
+  const Document doc = read("{\\rtf1 x" + line(0, 500, 1440, 500) + line(700, 0, 700, 1440) + line(0, 0, 1440, 1440) + "}");
+  ASSERT_EQ(doc.FieldCount(), 10);
+  EXPECT_EQ(doc.Fields[7].FieldType, kFieldHorizontalLine);
+  EXPECT_EQ(doc.Fields[8].FieldType, kFieldVerticalLine);
+  EXPECT_EQ(doc.Fields[9].FieldType, kFieldLine);
+}
+
 TEST(RtfReader, EveryPictureKindDecodesAndAShapePictureIsNotReadTwice) {
   WhiteRaster raster;
   const Document doc = read(fixture("pictures.rtf"), &raster);

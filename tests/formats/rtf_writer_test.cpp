@@ -10,6 +10,7 @@
 
 #include "formats/metafile_picture.h"
 #include "formats/rtf_file.h"
+#include "formats/rtf_reader.h"
 #include "formats/wmf_writer.h"
 #include "platform/font_engine.h"
 #include "support/sample_documents.h"
@@ -346,6 +347,8 @@ TPictureRec patternPicture(int width, int height, int bits) {
   uint8_t* pixels = picture.mutablePixels();
   for (size_t i = 0; i < picture.pixelBytes(); ++i) pixels[i] = static_cast<uint8_t>(i * 37 + 11);
   for (size_t i = 0; i < picture.Palette.size(); ++i) picture.Palette[i] = static_cast<uint32_t>(i * 0x010307) & 0xFFFFFF;
+  picture.Header.biXPelsPerMeter = 2835;  // 72 dpi, not the default
+  picture.Header.biYPelsPerMeter = 5670;
   return picture;
 }
 
@@ -370,6 +373,8 @@ TEST(WmfWriter, PicturesPlayBackToTheSamePixelsAtTheirOwnDepth) {
     TPictureRec played;
     ASSERT_TRUE(metafileToPicture(metafile, FontEngine::shared(), nullptr, played)) << bits;
     expectSamePixels(picture, played);
+    EXPECT_EQ(played.Header.biXPelsPerMeter, picture.Header.biXPelsPerMeter) << bits;
+    EXPECT_EQ(played.Header.biYPelsPerMeter, picture.Header.biYPelsPerMeter) << bits;
   }
   TPictureRec tooWide;
   ASSERT_TRUE(newdib(tooWide, 40000, 1, 1));
@@ -402,6 +407,88 @@ TEST(RtfWriter, PictureCellsCarryTheMetafileInLowerCaseHex) {
   }
   EXPECT_EQ(hex, expected);
   EXPECT_EQ(body.find("\\pict", end), std::string::npos);
+}
+
+Document readBack(const std::string& rtf) {
+  Document doc = test::newWindowDocument();
+  decodeRtf({reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()}, doc, nullptr);
+  return doc;
+}
+
+// Each box of a chain is a shape of its own with its place in the chain;
+// the chain's text stands in the first, and reading links the boxes again.
+TEST(RtfWriter, LinkedTextBoxesAreWrittenBoxByBoxAndReadBackLinked) {
+  Document doc = plainDocument();
+  test::appendTextLine(doc, 0, "Text");
+  const int32_t first = doc.FieldCount();
+  for (int i = 0; i < 3; ++i) test::appendFrame(doc, kFieldTextBox, 20 + 50 * i, 150, 60 + 50 * i, 170);
+  test::appendFrame(doc, kFieldTextBox, 20, 200, 60, 220);
+  const int32_t lone = first + 3;
+  // Linked in the order 0 → 2 → 1; the text has been wrapped over the boxes.
+  doc.Fields[static_cast<size_t>(first)].NextField = first + 2;
+  doc.Fields[static_cast<size_t>(first + 2)].PrevField = first;
+  doc.Fields[static_cast<size_t>(first + 2)].NextField = first + 1;
+  doc.Fields[static_cast<size_t>(first + 1)].PrevField = first + 2;
+  test::appendTextLine(doc, first, "eins");
+  test::appendTextLine(doc, first + 2, "zwei");
+  test::appendTextLine(doc, first + 1, "drei");
+  test::appendTextLine(doc, lone, "allein");
+  const std::string rtf = encodeRtf(doc);
+  const auto place = [&](int64_t id) { return "{\\sp{\\sn lTxid}{\\sv " + std::to_string(id) + "}}"; };
+  const size_t head = rtf.find(place(65536)), second = rtf.find(place(65537)), third = rtf.find(place(65538));
+  ASSERT_NE(head, std::string::npos) << rtf;
+  ASSERT_NE(second, std::string::npos);
+  ASSERT_NE(third, std::string::npos);
+  EXPECT_EQ(rtf.find("lTxid", rtf.find("allein")), std::string::npos);  // a lone box has no place
+  // The text of the whole chain, in order, in the first box; the others are empty.
+  const size_t eins = rtf.find("eins"), zwei = rtf.find("zwei"), drei = rtf.find("drei");
+  EXPECT_TRUE(head < eins && eins < zwei && zwei < drei) << rtf;
+  EXPECT_NE(rtf.find(place(65537) + "{\\shptxt }"), std::string::npos);
+  EXPECT_NE(rtf.find(place(65538) + "{\\shptxt }"), std::string::npos);
+
+  const Document back = readBack(rtf);
+  std::vector<int32_t> boxes;
+  for (int32_t field = 0; field < back.FieldCount(); ++field)
+    if (back.Fields[static_cast<size_t>(field)].FieldType == kFieldTextBox) boxes.push_back(field);
+  ASSERT_EQ(boxes.size(), 4u);
+  int32_t chained = 0;
+  for (int32_t at = boxes[0]; at >= 0; at = back.Fields[static_cast<size_t>(at)].NextField) ++chained;
+  EXPECT_EQ(chained, 3);
+  EXPECT_EQ(back.Fields[static_cast<size_t>(boxes[3])].PrevField, -1);
+  EXPECT_EQ(back.Fields[static_cast<size_t>(boxes[3])].NextField, -1);
+}
+
+// The frame decides the size a picture frame shows its picture at, whatever
+// size the cell holds (0 in a frame made in the window).
+TEST(RtfWriter, APictureFrameGivesItsPictureTheFramesSize) {
+  Document doc = plainDocument();
+  doc.Pictures = {patternPicture(5, 3, 8)};
+  test::appendTextLine(doc, 0, "x");
+  TFieldRec& frame = test::appendFrame(doc, kFieldPicture, 20.3, 30.1, 60.6, 50.05);
+  test::appendTextLine(doc, doc.FieldCount() - 1, "");
+  TCharRec cell;
+  cell.Kind = kCellPicture;
+  frame.Lines[0].Chars.push_back(cell);
+  const std::string rtf = encodeRtf(doc);
+  const std::string goal = "\\picwgoal" + std::to_string(mmToTwips(60.6) - mmToTwips(20.3)) + "\\pichgoal" +
+                           std::to_string(mmToTwips(50.05) - mmToTwips(30.1)) + "\\wmetafile1 ";
+  EXPECT_NE(rtf.find(goal), std::string::npos) << rtf.substr(rtf.find("{\\shp"), 400);
+}
+
+// Frames without width or height stay so; none grows to the page.
+TEST(RtfWriter, FramesWithoutSizeComeBackWithoutSize) {
+  for (const uint8_t kind : {kFieldTextBox, kFieldRectangle, kFieldEllipse, kFieldLine, kFieldPicture}) {
+    Document doc = plainDocument();
+    test::appendTextLine(doc, 0, "x");
+    test::appendFrame(doc, kind, 30, 40, 30, 40);
+    const Document back = readBack(encodeRtf(doc));
+    ASSERT_EQ(back.FieldCount(), 8) << int(kind);
+    const FrameBounds bounds = back.fieldBounds(back.Fields[7]);
+    EXPECT_NEAR(bounds.x1, 30, 0.01) << int(kind);
+    EXPECT_NEAR(bounds.y1, 40, 0.01) << int(kind);
+    EXPECT_NEAR(bounds.x2, 30, 0.01) << int(kind);
+    EXPECT_NEAR(bounds.y2, 40, 0.01) << int(kind);
+  }
 }
 
 // Damaged chains, rows and indexes cannot hang or crash the writer, and
