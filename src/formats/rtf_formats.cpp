@@ -50,9 +50,11 @@ void RtfExport::writeParagraphFormat(const TLineRec& line) {
   formatValid_ = false;
   if (line.InTable) out_.raw("\\intbl");
   if (para.Alignment < kAlignments.size()) out_.raw(kAlignments[para.Alignment]);
+  // A cell's indents count from the row's gap.
+  const double inset = line.InTable ? kRtfCellInsetMm : 0.0;
   const std::array<std::pair<const char*, double>, 5> spacing = {{{"\\fi", para.FirstLineIndent},
-                                                                   {"\\li", para.LeftIndent},
-                                                                   {"\\ri", para.RightIndent},
+                                                                   {"\\li", para.LeftIndent - inset},
+                                                                   {"\\ri", para.RightIndent - inset},
                                                                    {"\\sb", para.SpaceBefore},
                                                                    {"\\sa", para.SpaceAfter}}};
   for (const auto& [control, mm] : spacing)
@@ -73,7 +75,7 @@ void RtfExport::writeParagraphFormat(const TLineRec& line) {
 // lie within the frame's lines.
 void RtfExport::writeRowDefinition(const std::vector<RtfLineRef>& lines, size_t at) {
   const size_t cells = std::min(static_cast<size_t>(rowStep(*lines[at].record)), lines.size() - at);
-  out_.word("\\trowd\\trleft", mmToTwips(cellEdges(lines[at]).first));
+  out_.word("\\trowd\\trgaph", mmToTwips(kRtfCellInsetMm)).word("\\trleft", mmToTwips(cellEdges(lines[at]).first));
   for (size_t k = 0; k < cells; ++k) {
     writeCellDesign(lines[at + k].record->CellDesign);
     out_.word("\\cellx", mmToTwips(cellEdges(lines[at + k]).second));

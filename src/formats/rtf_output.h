@@ -12,6 +12,11 @@
 
 namespace vendaro {
 
+// A table cell's text keeps this distance from the cell's sides: written
+// as the row's gap, with the paragraph indents counted from it, and read
+// back as the origin of a cell paragraph's indents.
+inline constexpr double kRtfCellInsetMm = 2.5;
+
 // Where the finished bytes go: a file writer or a string.
 using RtfSink = std::function<void(std::string_view bytes)>;
 

@@ -5,12 +5,12 @@
 #include <cmath>
 
 #include "document/record_ranges.h"
+#include "formats/rtf_output.h"
 #include "formats/rtf_reader_state.h"
 
 namespace vendaro::rtf {
 namespace {
 
-constexpr double kCellInsetMm = 2.5;
 
 int32_t shaded(int32_t colour, double part) {
   int32_t result = 0;
@@ -90,7 +90,9 @@ void Reader::setCellParagraph() {
   if (at >= 0 && at < line.CharCount() && line.Chars[static_cast<size_t>(at)].ParaRef)
     para = &*line.Chars[static_cast<size_t>(at)].ParaRef;
   applyTabAndSpacing(*para);
-  para->LeftIndent = para->RightIndent = kCellInsetMm;
+  const auto indent = [](int32_t twips) { return std::max(kRtfCellInsetMm + twipsToMm(twips), 0.0); };
+  para->LeftIndent = indent(state_.para.leftIndent);
+  para->RightIndent = indent(state_.para.rightIndent);
   para->FirstLineIndent = 0;
 }
 
@@ -130,7 +132,6 @@ void Reader::shapeRowCell(TLineRec& line, int32_t index, int32_t count, double m
   line.RowLeft = row_.leftMm;
   line.RowRight = defined >= 1 ? std::max(rowWidth, 0.0) + kRelativeRowRight : 0;
   line.CellDesign = TCellDesign{};
-  line.Para.LeftIndent = line.Para.RightIndent = kCellInsetMm;
   line.CellWidthWeight = meanWidth;
   if (index >= defined) return;
   const CellDefinition& cell = definitions[static_cast<size_t>(index)];

@@ -242,14 +242,14 @@ TEST(RtfWriter, TableCellEdgesAreThePaintedOnes) {
   const std::string all = "\\clbrdrl" + border + "\\clbrdrt" + border + "\\clbrdrb" + border + "\\clbrdrr" + border;
   const Lines lines = rtfLines(bodyOf(encodeRtf(doc)));
   ASSERT_EQ(lines.size(), 8u) << bodyOf(encodeRtf(doc));
-  EXPECT_TRUE(lines[1].starts_with("\\par\\trowd\\trleft0" + all + white + "\\cellx" + twips(width / 3) + all + white +
+  EXPECT_TRUE(lines[1].starts_with("\\par\\trowd\\trgaph142\\trleft0" + all + white + "\\cellx" + twips(width / 3) + all + white +
                                    "\\cellx" + twips(2 * width / 3) + all + white + "\\cellx" + twips(width) +
                                    "\\pard\\plain \\intbl"))
       << lines[1];
   EXPECT_TRUE(lines[1].ends_with(" a\\cell ")) << lines[1];
   EXPECT_TRUE(lines[3].ends_with(" c\\cell\\pard\\row ")) << lines[3];
   // The next row follows without "\par"; so does the text after the table.
-  EXPECT_TRUE(lines[4].starts_with("\\trowd\\trleft0\\clbrdrt" + border + "\\cellx" + twips(width / 4) + all +
+  EXPECT_TRUE(lines[4].starts_with("\\trowd\\trgaph142\\trleft0\\clbrdrt" + border + "\\cellx" + twips(width / 4) + all +
                                    "\\cellx" + twips(width)))
       << lines[4];
   EXPECT_TRUE(lines[6].starts_with("\\pard\\plain \\ql")) << lines[6];
@@ -488,6 +488,28 @@ TEST(RtfWriter, FramesWithoutSizeComeBackWithoutSize) {
     EXPECT_NEAR(bounds.y1, 40, 0.01) << int(kind);
     EXPECT_NEAR(bounds.x2, 30, 0.01) << int(kind);
     EXPECT_NEAR(bounds.y2, 40, 0.01) << int(kind);
+  }
+}
+
+// A cell's indents are written from the row's gap, so that the text keeps
+// its distance from the cell's sides in other readers and in ours, and an
+// indent of 0 stays 0 rather than becoming the usual gap.
+TEST(RtfWriter, CellIndentsCountFromTheRowGapAndComeBackUnchanged) {
+  Document doc = plainDocument();
+  test::appendTableRow(doc, {{"a", 1.0}, {"b", 1.0}, {"c", 1.0}});
+  bodyLine(doc, 0).Para.LeftIndent = bodyLine(doc, 0).Para.RightIndent = 0;
+  bodyLine(doc, 1).Para.LeftIndent = bodyLine(doc, 1).Para.RightIndent = 2.5;
+  bodyLine(doc, 2).Para.LeftIndent = 7.5;
+  bodyLine(doc, 2).Para.RightIndent = 1;
+  const std::string rtf = encodeRtf(doc);
+  EXPECT_NE(rtf.find("\\intbl\\ql\\li-142\\ri-142\\sl"), std::string::npos) << bodyOf(rtf);
+  EXPECT_NE(rtf.find("\\intbl\\ql\\sl"), std::string::npos);
+  const Document back = readBack(rtf);
+  ASSERT_GE(back.Fields[0].LineCount(), 3);
+  const std::vector<std::pair<double, double>> expected = {{0, 0}, {2.5, 2.5}, {7.5, 1}};
+  for (size_t cell = 0; cell < expected.size(); ++cell) {
+    EXPECT_NEAR(back.Fields[0].Lines[cell].Para.LeftIndent, expected[cell].first, 0.01) << cell;
+    EXPECT_NEAR(back.Fields[0].Lines[cell].Para.RightIndent, expected[cell].second, 0.01) << cell;
   }
 }
 
