@@ -44,8 +44,9 @@ class RtfExport {
   int32_t frameValue(int32_t field, double TFieldRec::*value) const;
 
   // Frames and lines (rtf_frame_writer.cpp).
-  void writeFrame(int32_t field);
-  std::vector<RtfLineRef> chainLines(int32_t first);
+  // A frame with the frames its text chain continues in, or alone.
+  void writeFrame(int32_t field, bool wholeChain = true);
+  std::vector<RtfLineRef> chainLines(int32_t first, bool wholeChain);
   void writeLine(const std::vector<RtfLineRef>& lines, size_t at, FrameState& state);
   void startParagraph(const std::vector<RtfLineRef>& lines, size_t at, const TLineRec* above, FrameState& state);
   void writeColumns(const TLineRec& line, FrameState& state);
@@ -69,7 +70,7 @@ class RtfExport {
   void writeShape(int32_t field, bool pageAnchored);
   void writeShapeKind(const TFieldRec& frame, double x, double y, double width, double height);
   void writeShapeLineAndFill(const TFieldRec& frame);
-  int64_t writeChainPlace(int32_t field);
+  bool writeChainPlace(int32_t field);
   void writeProperty(const char* name, int64_t value);
   void writePicture(const TCharRec& cell, int32_t widthTwips, int32_t heightTwips);
 

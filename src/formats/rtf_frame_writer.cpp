@@ -56,22 +56,22 @@ std::vector<size_t> readingOrder(const std::vector<RtfLineRef>& lines) {
 
 }  // namespace
 
-std::vector<RtfLineRef> RtfExport::chainLines(int32_t first) {
+std::vector<RtfLineRef> RtfExport::chainLines(int32_t first, bool wholeChain) {
   std::vector<RtfLineRef> lines;
   for (int32_t field = first; field >= 0 && field < doc_.FieldCount() && !frameWritten_[static_cast<size_t>(field)];) {
     frameWritten_[static_cast<size_t>(field)] = true;
     const TFieldRec& frame = doc_.Fields[static_cast<size_t>(field)];
     for (int32_t line = 0; line < frame.LineCount(); ++line)
       lines.push_back({field, line, &frame.Lines[static_cast<size_t>(line)]});
-    field = frame.NextField;
+    field = wholeChain ? frame.NextField : -1;
   }
   return lines;
 }
 
-void RtfExport::writeFrame(int32_t field) {
+void RtfExport::writeFrame(int32_t field, bool wholeChain) {
   out_.raw("{");
   const bool body = field == 0;
-  const std::vector<RtfLineRef> lines = chainLines(field);
+  const std::vector<RtfLineRef> lines = chainLines(field, wholeChain);
   FrameState state;
   for (const size_t at : readingOrder(lines)) {
     writeLine(lines, at, state);

@@ -73,11 +73,11 @@ void RtfExport::writeShape(int32_t field, bool pageAnchored) {
     writeProperty("DyTextTop", mmToEmu(frame.MarginTop));
     writeProperty("DxTextRight", mmToEmu(frame.MarginRight));
     writeProperty("DyTextBottom", mmToEmu(frame.MarginBottom));
-    // The text of linked boxes stands in the first; layout hands on to
-    // the others what does not fit.
-    const bool holdsText = writeChainPlace(field) == 0;
+    // Each box of a chain holds the text layout placed in it: readers that
+    // know no chains show all of it, ours joins it up again.
+    const bool linked = writeChainPlace(field);
     out_.raw("{\\shptxt ");
-    if (holdsText) writeFrame(field);
+    writeFrame(field, !linked);
     out_.raw("}");
   }
   if (frame.FieldType == kFieldPicture && frame.LineCount() > 0) {
@@ -130,14 +130,13 @@ void RtfExport::writeShapeLineAndFill(const TFieldRec& frame) {
 }
 
 // A box of a linked chain: which chain and where in it ("lTxid"), so that
-// a reader can link the boxes again. Gives the box's place, 0 for the first
-// box and a box of its own.
-int64_t RtfExport::writeChainPlace(int32_t field) {
+// a reader can link the boxes again. False for a box of its own.
+bool RtfExport::writeChainPlace(int32_t field) {
   const auto linked = [&](int32_t from, int32_t to) {
     return to >= 0 && to < doc_.FieldCount() && to != from && doc_.Fields[static_cast<size_t>(to)].FieldType == kFieldTextBox;
   };
   const TFieldRec& box = doc_.Fields[static_cast<size_t>(field)];
-  if (!linked(field, box.PrevField) && !linked(field, box.NextField)) return 0;
+  if (!linked(field, box.PrevField) && !linked(field, box.NextField)) return false;
   int32_t head = field;
   int64_t place = 0;
   std::unordered_set<int32_t> seen{field};
@@ -146,10 +145,10 @@ int64_t RtfExport::writeChainPlace(int32_t field) {
     head = prev;
     ++place;
   }
-  if (place > 0xFFFF) return place;
+  if (place > 0xFFFF) return true;
   const int64_t chain = chainNumbers_.try_emplace(head, static_cast<int64_t>(chainNumbers_.size()) + 1).first->second;
   writeProperty("lTxid", chain << 16 | place);
-  return place;
+  return true;
 }
 
 void RtfExport::writeProperty(const char* name, int64_t value) {

@@ -415,8 +415,8 @@ Document readBack(const std::string& rtf) {
   return doc;
 }
 
-// Each box of a chain is a shape of its own with its place in the chain;
-// the chain's text stands in the first, and reading links the boxes again.
+// Each box of a chain is a shape of its own with its place in the chain
+// and the text layout placed in it; reading links the boxes again.
 TEST(RtfWriter, LinkedTextBoxesAreWrittenBoxByBoxAndReadBackLinked) {
   Document doc = plainDocument();
   test::appendTextLine(doc, 0, "Text");
@@ -440,11 +440,11 @@ TEST(RtfWriter, LinkedTextBoxesAreWrittenBoxByBoxAndReadBackLinked) {
   ASSERT_NE(second, std::string::npos);
   ASSERT_NE(third, std::string::npos);
   EXPECT_EQ(rtf.find("lTxid", rtf.find("allein")), std::string::npos);  // a lone box has no place
-  // The text of the whole chain, in order, in the first box; the others are empty.
-  const size_t eins = rtf.find("eins"), zwei = rtf.find("zwei"), drei = rtf.find("drei");
-  EXPECT_TRUE(head < eins && eins < zwei && zwei < drei) << rtf;
-  EXPECT_NE(rtf.find(place(65537) + "{\\shptxt }"), std::string::npos);
-  EXPECT_NE(rtf.find(place(65538) + "{\\shptxt }"), std::string::npos);
+  // Each word stands in the shape of its box, between the box's place and the next shape.
+  for (const auto& [id, word] : {std::pair<int64_t, const char*>{65536, "eins"}, {65537, "zwei"}, {65538, "drei"}}) {
+    const size_t at = rtf.find(place(id)), end = rtf.find("{\\shp{", at), text = rtf.find(word);
+    EXPECT_TRUE(at < text && text < end) << word << rtf;
+  }
 
   const Document back = readBack(rtf);
   std::vector<int32_t> boxes;
