@@ -5,6 +5,7 @@
 #include "document/floating_objects.h"
 #include "document/line_cells.h"
 #include "formats/rtf_export.h"
+#include "formats/rtf_field_codes.h"
 
 namespace vendaro {
 namespace {
@@ -143,7 +144,7 @@ void RtfExport::writeCell(const TCharRec& cell) {
     case kCellPicture: writePicture(cell); return;
     // The reader takes this as the mark its footnote already has.
     case kCellNoteNumber: out_.raw("{\\chftn}"); return;
-    case kCellField: out_.text(textOf(cell.Text)); return;
+    case kCellField: writeField(cell); return;
     default: break;
   }
   if (cell.Kind != kCellChar) {
@@ -157,6 +158,22 @@ void RtfExport::writeCell(const TCharRec& cell) {
     case 14: out_.raw("\\line "); return;
     case 15: out_.raw("\\page "); return;
     default: out_.text(static_cast<char>(cell.Ch)); return;
+  }
+}
+
+// A field as its instruction and its result, the text it shows, so that
+// readers show it and can update it; a form field adds its name and text.
+// Fields no instruction stands for are written as the text they show.
+void RtfExport::writeField(const TCharRec& cell) {
+  const std::string_view code = textOf(cell.Code);
+  const std::string_view shown = textOf(cell.Text);
+  if (code.starts_with(kFormFieldCodePrefix)) {
+    out_.raw("{\\field{\\*\\fldinst FORMTEXT {\\*\\formfield{\\*\\ffname ").text(code.substr(kFormFieldCodePrefix.size()));
+    out_.raw("}{\\*\\ffdeftext ").text(shown).raw("}}}{\\fldrslt ").text(shown).raw("}}");
+  } else if (const std::optional<std::string> instruction = rtfFieldInstruction(code)) {
+    out_.raw("{\\field{\\*\\fldinst ").text(*instruction).raw("}{\\fldrslt ").text(shown).raw("}}");
+  } else {
+    out_.text(shown);
   }
 }
 

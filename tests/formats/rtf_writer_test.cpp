@@ -10,6 +10,7 @@
 
 #include "formats/metafile_picture.h"
 #include "formats/rtf_file.h"
+#include "formats/rtf_reader.h"
 #include "formats/wmf_writer.h"
 #include "platform/font_engine.h"
 #include "support/sample_documents.h"
@@ -146,6 +147,55 @@ TEST(RtfWriter, TextIsEscapedAndFormatsAreWrittenOnlyWhereTheyChange) {
   EXPECT_NE(lines[0].find("\\nosupersub\\cf0\\chcbpat0 a\\{b\\}\\\\c\\'01\xe4\\line zwe\\b1\\i0\\strike0 i}"), std::string::npos)
       << lines[0];
   EXPECT_EQ(lines[0].find("\\f", lines[0].find("\\f") + 2), lines[0].find("\\fs"));
+}
+
+// The field cells of a frame's first line as "code=text", other cells as
+// their character.
+Lines cellsOf(const Document& doc) {
+  Lines cells;
+  for (const TCharRec& cell : doc.Fields[0].Lines[0].Chars) {
+    if (cell.Kind == kCellField) cells.push_back(std::string(textOf(cell.Code)) + "=" + std::string(textOf(cell.Text)));
+    else cells.push_back(std::string(1, static_cast<char>(cell.Ch)));
+  }
+  return cells;
+}
+
+TEST(RtfWriter, FieldsAreWrittenAsFieldsAndReadBackAsTheSameCells) {
+  Document doc = plainDocument();
+  test::appendTextLine(doc, 0, "x");
+  const std::vector<std::pair<std::string, std::string>> fields = {
+      {"page", "3"},          {"pagecount", "12"},      {"autonumber", "2"},  {"file", "a.lpx"},
+      {"filepath", "/t/a.lpx"}, {"userinf2", "AB"},     {"docinf5", "Firma {x}"},
+      {"datetime" "dd.mm.yyyy \"um\" hh\\nn", "08.12.2026 um 23\\55"}, {"FormFieldOrt", "{Ort}"},
+      {"dbfield3", "Meier"}};
+  TFontRec bold = doc.Fonts[bodyLine(doc, 0).Chars[0].FontIndex];
+  bold.Style = 1;
+  const int32_t boldIndex = doc.GetNewFontIndex(bold);
+  for (const auto& [code, text] : fields) {
+    TCharRec cell = bodyLine(doc, 0).Chars[0];
+    cell.Kind = kCellField;
+    cell.FontIndex = boldIndex;
+    SetPCharText(cell.Code, code);
+    SetPCharText(cell.Text, text);
+    bodyLine(doc, 0).Chars.push_back(cell);
+  }
+  const std::string rtf = encodeRtf(doc);
+  EXPECT_NE(rtf.find("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}"), std::string::npos);
+  EXPECT_NE(rtf.find("{\\field{\\*\\fldinst DOCPROPERTY Company}{\\fldrslt Firma \\{x\\}}}"), std::string::npos);
+  EXPECT_NE(rtf.find("{\\*\\fldinst FORMTEXT {\\*\\formfield{\\*\\ffname Ort}{\\*\\ffdeftext \\{Ort\\}}}}{\\fldrslt \\{Ort\\}}}"), std::string::npos);
+  EXPECT_TRUE(groupsBalance(rtf));
+
+  Document back = test::newWindowDocument();
+  decodeRtf({reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()}, back, nullptr);
+  Lines expected = {"x"};
+  for (const auto& [code, text] : fields) expected.push_back(code + "=" + text);
+  // No instruction stands for a database field: it comes back as its text.
+  expected.pop_back();
+  for (const char c : std::string("Meier")) expected.push_back(std::string(1, c));
+  EXPECT_EQ(cellsOf(back), expected);
+  // A field keeps the format it was written in.
+  const TCharRec& page = back.Fields[0].Lines[0].Chars[1];
+  EXPECT_EQ(back.Fonts[page.FontIndex].Style & 1, 1);
 }
 
 // The colour table's entries, "\\redR\\greenG\\blueB" each.
