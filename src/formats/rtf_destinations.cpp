@@ -239,7 +239,9 @@ void Reader::endGroupDestination(const GroupState& outer) {
     // The text of a header, footer, footnote or shape ends with its group;
     // reading goes on where that group began.
     if (row_.open && row_.frame == doc_.CurField) endRow();
-    if (!row_.open) applyParagraphState(caretLine());
+    // A paragraph that an inner group already formatted keeps that format,
+    // not the one of the group around the text.
+    if (!row_.open && !paragraphFormatKept_) applyParagraphState(caretLine());
     continueInFrame(outer.frame);
     footnoteBlankGiven_ = false;
   }

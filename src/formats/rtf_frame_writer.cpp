@@ -90,10 +90,13 @@ void RtfExport::writeLine(const std::vector<RtfLineRef>& lines, size_t at, Frame
   const TLineRec* above = at >= back ? lines[at - back].record : nullptr;
   const bool starts = above == nullptr || above->LineEnd == kLineEndParagraph || above->LineEnd == kLineEndPage ||
                       line.CellFirstLine || above->CellLastLine;
-  if (starts) {
+  // Layout fills a cell up to its row's height with empty lines that hold
+  // no paragraph of their own; written, each would come back as one.
+  const bool rowFiller = line.InTable && !line.CellFirstLine && line.Chars.empty() && line.LineEnd == kLineEndSoft;
+  if (starts && !rowFiller) {
     startParagraph(lines, at, above, state);
     if (line.Para.ListKind != 0) writeListPrefix(line);
-  } else if (above->LineEnd == kLineEndManual) {
+  } else if (!starts && !rowFiller && above->LineEnd == kLineEndManual) {
     out_.raw("\\line ");
   }
   writeCells(line);

@@ -2,8 +2,11 @@
 # and pictures, and are written as the same RTF again; each document runs
 # through tests/cli/checks/rtf_round_trip_check.cmake.
 # layout.lpx holds a bulleted list, which comes back as literal text.
-set(round_trip_sources rtf/formats.rtf rtf/header.rtf rtf/table.rtf rtf/shapes.rtf rtf/pictures.rtf
-    text_export/layout.lpx)
+# The header fixtures cover every way headers and footers show: header.rtf
+# a first page and facing pages, first_page.rtf, facing.rtf, all_pages.rtf.
+set(round_trip_sources rtf/formats.rtf rtf/header.rtf rtf/first_page.rtf rtf/facing.rtf rtf/all_pages.rtf
+    rtf/fields.rtf rtf/columns.rtf rtf/paragraphs.rtf rtf/table.rtf rtf/table_design.rtf rtf/shapes.rtf
+    rtf/pictures.rtf text_export/layout.lpx)
 foreach(source IN LISTS round_trip_sources)
   get_filename_component(name ${source} NAME_WE)
   set(lists OFF)

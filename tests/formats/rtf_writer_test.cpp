@@ -331,6 +331,33 @@ TEST(RtfWriter, CellsAreReadCellByCellAndBreaksInCellsAreControlWords) {
   EXPECT_NE(secondRow.find("\\cell\\pard\\row "), std::string::npos);
 }
 
+// Layout pads the shorter cell of a row with an empty soft line; it is no
+// paragraph, or every round trip would add one.
+TEST(RtfWriter, LinesThatFillACellToItsRowsHeightAreNoParagraphs) {
+  Document doc = plainDocument();
+  test::appendTableRow(doc, {{"eins", 1.0}, {"zwei", 1.0}});
+  for (const size_t line : {0u, 1u}) {
+    bodyLine(doc, line).CellLastLine = 0;
+    bodyLine(doc, line).LineEnd = kLineEndParagraph;
+  }
+  TLineRec filler = bodyLine(doc, 0);
+  filler.Chars.clear();
+  filler.LineEnd = kLineEndSoft;
+  TLineRec below = bodyLine(doc, 1);
+  below.Chars.resize(1);
+  below.Chars[0].Ch = 'd';
+  for (TLineRec* line : {&filler, &below}) {
+    line->CellFirstLine = 0;
+    line->CellLastLine = 1;
+  }
+  doc.Fields[0].Lines.insert(doc.Fields[0].Lines.begin() + 2, below);
+  doc.Fields[0].Lines.insert(doc.Fields[0].Lines.begin() + 2, filler);
+  const std::string body = bodyOf(encodeRtf(doc));
+  EXPECT_NE(body.find(" eins\\cell "), std::string::npos) << body;
+  EXPECT_NE(body.find(" zwei\r\n\\par\\pard"), std::string::npos) << body;
+  EXPECT_NE(body.find(" d\\cell\\pard\\row "), std::string::npos) << body;
+}
+
 TEST(RtfWriter, FootnotesWriteTheirAreaAndTheirNumberAsAMark) {
   Document doc = plainDocument();
   test::appendTextLine(doc, 0, "Text");
