@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "document/footnote_insertion.h"
+#include "formats/rtf_field_codes.h"
 #include "formats/rtf_reader_state.h"
 
 namespace vendaro::rtf {
@@ -110,11 +111,23 @@ void Reader::beginDestination(Word word, int32_t value) {
       return;
     case Word::fieldResult:
       if (destination != Destination::field || fields_.empty()) return;
-      // A form field shows itself, not the result its writer put beside it.
-      destination = fields_.back().resultShown && !fields_.back().formField ? Destination::text : Destination::skip;
+      beginFieldResult(fields_.back());
       return;
     default: return;
   }
+}
+
+void Reader::beginFieldResult(FieldState& field) {
+  // A form field shows itself, not the result its writer put beside it.
+  if (!field.resultShown || field.formField) {
+    state_.destination = Destination::skip;
+    return;
+  }
+  // A field we know becomes one field cell showing its result; any other
+  // field's result is read as text.
+  const std::optional<std::string> code = fieldCodeOfInstruction(field.instruction);
+  field.code = code.value_or("");
+  state_.destination = code ? Destination::fieldResult : Destination::text;
 }
 
 void Reader::beginFootnote() {
@@ -157,6 +170,11 @@ void Reader::collectByte(uint8_t byte) {
     case Destination::fieldInstruction:
       if (!fields_.empty()) appendBounded(fields_.back().instruction, byte);
       return;
+    case Destination::fieldResult:
+      if (fields_.empty() || byte < 32) return;
+      if (!fields_.back().resultFormat) fields_.back().resultFormat = state_.chars;
+      appendBounded(fields_.back().result, byte);
+      return;
     default: return;
   }
 }
@@ -184,14 +202,27 @@ void Reader::fontTableByte(uint8_t byte) {
 void Reader::finishField() {
   FieldState field = std::move(fields_.back());
   fields_.pop_back();
-  if (!field.formField || !field.resultShown) return;
-  if (field.name.empty()) field.name = "Feldname";
+  if (!field.resultShown) return;
+  if (field.formField) {
+    if (field.name.empty()) field.name = "Feldname";
+    const std::string shown = field.defaultText.empty() ? "{" + field.name + "}" : field.defaultText;
+    appendFieldCell(std::string(kFormFieldCodePrefix) + field.name, shown);
+  } else if (!field.code.empty()) {
+    // The cell takes the format its result was written in.
+    const CharState around = state_.chars;
+    if (field.resultFormat) state_.chars = *field.resultFormat;
+    appendFieldCell(field.code, field.result.empty() ? " " : field.result);
+    state_.chars = around;
+  }
+}
+
+void Reader::appendFieldCell(const std::string& code, const std::string& shown) {
+  paragraphFormatKept_ = false;
   TCharRec* cell = appendCell(' ');
   cell->Kind = kCellField;
   cell->Ch = 'a';
-  const std::string shown = field.defaultText.empty() ? "{" + field.name + "}" : field.defaultText;
   SetPCharText(cell->Text, shown);
-  SetPCharText(cell->Code, "FormField" + field.name);
+  SetPCharText(cell->Code, code);
   doc_.RenderChar(*cell, false, shown);
 }
 

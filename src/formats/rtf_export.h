@@ -52,6 +52,7 @@ class RtfExport {
   void writeColumns(const TLineRec& line, FrameState& state);
   void writeCells(const TLineRec& line);
   void writeCell(const TCharRec& cell);
+  void writeField(const TCharRec& cell);
   void writeFootnote(const TCharRec& cell);
   void writeObjectsOf(const TLineRec& line, bool firstBodyLine);
 

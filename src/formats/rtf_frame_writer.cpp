@@ -5,6 +5,7 @@
 #include "document/floating_objects.h"
 #include "document/line_cells.h"
 #include "formats/rtf_export.h"
+#include "formats/rtf_field_codes.h"
 
 namespace vendaro {
 namespace {
@@ -89,10 +90,13 @@ void RtfExport::writeLine(const std::vector<RtfLineRef>& lines, size_t at, Frame
   const TLineRec* above = at >= back ? lines[at - back].record : nullptr;
   const bool starts = above == nullptr || above->LineEnd == kLineEndParagraph || above->LineEnd == kLineEndPage ||
                       line.CellFirstLine || above->CellLastLine;
-  if (starts) {
+  // Layout fills a cell up to its row's height with empty lines that hold
+  // no paragraph of their own; written, each would come back as one.
+  const bool rowFiller = line.InTable && !line.CellFirstLine && line.Chars.empty() && line.LineEnd == kLineEndSoft;
+  if (starts && !rowFiller) {
     startParagraph(lines, at, above, state);
     if (line.Para.ListKind != 0) writeListPrefix(line);
-  } else if (above->LineEnd == kLineEndManual) {
+  } else if (!starts && !rowFiller && above->LineEnd == kLineEndManual) {
     out_.raw("\\line ");
   }
   writeCells(line);
@@ -143,7 +147,7 @@ void RtfExport::writeCell(const TCharRec& cell) {
     case kCellPicture: writePicture(cell, mmToTwips(cell.CharWidth), mmToTwips(cell.CharHeight)); return;
     // The reader takes this as the mark its footnote already has.
     case kCellNoteNumber: out_.raw("{\\chftn}"); return;
-    case kCellField: out_.text(textOf(cell.Text)); return;
+    case kCellField: writeField(cell); return;
     default: break;
   }
   if (cell.Kind != kCellChar) {
@@ -157,6 +161,22 @@ void RtfExport::writeCell(const TCharRec& cell) {
     case 14: out_.raw("\\line "); return;
     case 15: out_.raw("\\page "); return;
     default: out_.text(static_cast<char>(cell.Ch)); return;
+  }
+}
+
+// A field as its instruction and its result, the text it shows, so that
+// readers show it and can update it; a form field adds its name and text.
+// Fields no instruction stands for are written as the text they show.
+void RtfExport::writeField(const TCharRec& cell) {
+  const std::string_view code = textOf(cell.Code);
+  const std::string_view shown = textOf(cell.Text);
+  if (code.starts_with(kFormFieldCodePrefix)) {
+    out_.raw("{\\field{\\*\\fldinst FORMTEXT {\\*\\formfield{\\*\\ffname ").text(code.substr(kFormFieldCodePrefix.size()));
+    out_.raw("}{\\*\\ffdeftext ").text(shown).raw("}}}{\\fldrslt ").text(shown).raw("}}");
+  } else if (const std::optional<std::string> instruction = rtfFieldInstruction(code)) {
+    out_.raw("{\\field{\\*\\fldinst ").text(*instruction).raw("}{\\fldrslt ").text(shown).raw("}}");
+  } else {
+    out_.text(shown);
   }
 }
 

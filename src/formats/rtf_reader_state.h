@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,7 +28,8 @@ inline constexpr size_t kMaxGroupDepth = 1000;
 
 enum class Destination : uint8_t {
   text, skip, colourTable, fontTable, info, picture, shape, shapeInstance, shapeGroup, shapeProperty,
-  shapePropertyName, shapePropertyValue, formField, formFieldName, formFieldDefault, field, fieldInstruction
+  shapePropertyName, shapePropertyValue, formField, formFieldName, formFieldDefault, field, fieldInstruction,
+  fieldResult
 };
 
 struct CharState {
@@ -105,6 +107,10 @@ struct FieldState {
   bool formField = false;
   bool resultShown = false;  // the field stands in the text, not in another's instruction
   std::string name, defaultText, instruction;
+  // A field we know by its instruction: its code, the result text and the
+  // character format the result starts in.
+  std::string code, result;
+  std::optional<CharState> resultFormat;
 };
 
 struct PageValues {  // twips
@@ -138,6 +144,8 @@ class Reader {
   void beginFootnote();
   void keepParagraphFormatOfGroup(const GroupState& outer);
   void finishField();
+  void beginFieldResult(FieldState& field);
+  void appendFieldCell(const std::string& code, const std::string& shown);
 
   // rtf_text_output.cpp
   void writeCharacter(uint8_t ch);

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "layout/line_geometry.h"
 #include "platform/code_pages.h"
 
 namespace vendaro {
@@ -54,7 +55,9 @@ json cellDesignJson(const TCellDesign& d) {
           {"BackTransparent", d.BackTransparent}};
 }
 
-json lineJson(const TLineRec& l) {
+// `edges` is the line's box as layout places it (mm from the text area's
+// left): for a table line its cell, whose width relative weights leave open.
+json lineJson(const TLineRec& l, const LineGeometry* edges) {
   json cells = json::array();
   for (const TCharRec& c : l.Chars) cells.push_back(cellJson(c));
   json j = {{"text", lineTextForDump(l)},   {"CharCount", l.CharCount()},
@@ -74,6 +77,10 @@ json lineJson(const TLineRec& l) {
     j["RowLeft"] = l.RowLeft;
     j["RowRight"] = l.RowRight;
     j["CellDesign"] = cellDesignJson(l.CellDesign);
+    if (edges != nullptr) {
+      j["CellLeft"] = edges->boxLeft;
+      j["CellRight"] = edges->boxRight;
+    }
   }
   j["Chars"] = std::move(cells);
   return j;
@@ -163,15 +170,19 @@ void writeIndented(std::ostream& out, std::string_view text, size_t indent) {
 
 // The lines of a frame as the array the whole document's JSON would hold at
 // this indentation, each line turned into JSON only when it is written.
-void writeLines(std::ostream& out, const TFieldRec& frame, size_t indent) {
-  const LineList& lines = frame.Lines;
+void writeLines(std::ostream& out, const Document& doc, int32_t field, size_t indent) {
+  const LineList& lines = doc.Fields[static_cast<size_t>(field)].Lines;
   if (lines.empty()) {
     out << "[]";
     return;
   }
+  // Geometry only for frames with tables: it is all the dump needs it for.
+  const bool holdsTable = std::ranges::any_of(lines, [](const TLineRec& line) { return line.InTable != 0; });
+  const FrameGeometry geometry = holdsTable ? frameGeometry(doc, field) : FrameGeometry{};
   out << "[\n";
   for (size_t i = 0; i < lines.size(); ++i) {
-    writeIndented(out, lineJson(lines[i]).dump(2, ' ', false, json::error_handler_t::replace), indent + 2);
+    const LineGeometry* edges = i < geometry.lines.size() ? &geometry.lines[i] : nullptr;
+    writeIndented(out, lineJson(lines[i], edges).dump(2, ' ', false, json::error_handler_t::replace), indent + 2);
     out << (i + 1 < lines.size() ? ",\n" : "\n");
   }
   out << std::string(indent, ' ') << ']';
@@ -219,7 +230,7 @@ void writeDocumentJson(const Document& doc, std::ostream& out) {
     if (at == std::string::npos) continue;
     const size_t lineStart = outline.rfind('\n', at) + 1;
     out << std::string_view(outline).substr(written, at - written) << "\"Lines\": ";
-    writeLines(out, doc.Fields[static_cast<size_t>(i)], at - lineStart);
+    writeLines(out, doc, i, at - lineStart);
     written = at + placeholder.size();
   }
   out << std::string_view(outline).substr(written) << '\n';

@@ -6,7 +6,7 @@ set(rtf_fixtures ${PROJECT_SOURCE_DIR}/tests/fixtures/rtf)
 
 add_test(NAME cli.dump_rtf_fields COMMAND vendaro --dump ${rtf_fixtures}/fields.rtf)
 set_tests_properties(cli.dump_rtf_fields PROPERTIES
-  PASS_REGULAR_EXPRESSION "\"text\": \"A\\[FIELD FormFieldName: Vorgabe\\] BLink 7\""
+  PASS_REGULAR_EXPRESSION "\"text\": \"A\\[FIELD FormFieldName: Vorgabe\\] BLink \\[FIELD page: 1\\]\""
   ENVIRONMENT "${rtf_environment}" LABELS cli)
 
 add_test(NAME cli.dump_rtf_picture_checksum COMMAND vendaro --dump ${rtf_fixtures}/pictures.rtf)

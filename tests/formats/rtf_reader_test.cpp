@@ -240,12 +240,33 @@ TEST(RtfReader, HeadersFootersAndFootnotesKeepTheirTextAndReadingGoesOnWhereItWa
 
 TEST(RtfReader, FormFieldsBecomeFieldCellsAndNestedFieldsShowTheirOwnResult) {
   const Document doc = read(fixture("fields.rtf"));
-  EXPECT_EQ(linesOf(doc), std::vector<std::string>{"A[F Vorgabe] BLink 7"});
+  EXPECT_EQ(linesOf(doc), std::vector<std::string>{"A[F Vorgabe] BLink [F 7]"});
   const TCharRec& field = doc.Fields[0].Lines[0].Chars[1];
   EXPECT_EQ(textOf(field.Code), "FormFieldName");
   EXPECT_GT(field.CharWidth, 0);
   const Document unnamed = read("{\\rtf1{\\field{\\*\\fldinst FORMTEXT{\\*\\formfield}}{\\fldrslt x}}}");
   EXPECT_EQ(linesOf(unnamed), std::vector<std::string>{"[F {Feldname}]"});
+}
+
+// Instructions as other writers spell them: any case, switches after the
+// name, the instruction split into groups; unknown ones keep their result
+// as text.
+TEST(RtfReader, KnownFieldInstructionsBecomeFieldCells) {
+  const Document doc = read(
+      "{\\rtf1{\\field{\\*\\fldinst { page \\\\* MERGEFORMAT }}{\\fldrslt 4}}"
+      "{\\field{\\*\\fldinst {FILENAME} \\\\p}{\\fldrslt a}}"
+      "{\\field{\\*\\fldinst DOCPROPERTY  \"company\"}{\\fldrslt b}}"
+      "{\\field{\\*\\fldinst TIME \\\\@ \"HH:mm \\\\\"h\\\\\"\"}{\\fldrslt c}}"
+      "{\\field{\\*\\fldinst DATE}{\\fldrslt d}}"
+      "{\\field{\\*\\fldinst SYMBOL 65}{\\fldrslt e}}"
+      "{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt }}\\par}");
+  std::vector<std::string> codes;
+  for (const TCharRec& cell : doc.Fields[0].Lines[0].Chars)
+    codes.push_back(cell.Kind == kCellField ? std::string(textOf(cell.Code)) + "=" + std::string(textOf(cell.Text))
+                                            : std::string(1, static_cast<char>(cell.Ch)));
+  const std::vector<std::string> expected = {"page=4", "filepath=a", "docinf5=b", "datetimeHH:mm \"h\"=c",
+                                             "d",      "e",          "pagecount= "};
+  EXPECT_EQ(codes, expected);
 }
 
 TEST(RtfReader, ShapesBecomeFramesAnchoredToTheirParagraph) {

@@ -149,6 +149,55 @@ TEST(RtfWriter, TextIsEscapedAndFormatsAreWrittenOnlyWhereTheyChange) {
   EXPECT_EQ(lines[0].find("\\f", lines[0].find("\\f") + 2), lines[0].find("\\fs"));
 }
 
+// The field cells of a frame's first line as "code=text", other cells as
+// their character.
+Lines cellsOf(const Document& doc) {
+  Lines cells;
+  for (const TCharRec& cell : doc.Fields[0].Lines[0].Chars) {
+    if (cell.Kind == kCellField) cells.push_back(std::string(textOf(cell.Code)) + "=" + std::string(textOf(cell.Text)));
+    else cells.push_back(std::string(1, static_cast<char>(cell.Ch)));
+  }
+  return cells;
+}
+
+TEST(RtfWriter, FieldsAreWrittenAsFieldsAndReadBackAsTheSameCells) {
+  Document doc = plainDocument();
+  test::appendTextLine(doc, 0, "x");
+  const std::vector<std::pair<std::string, std::string>> fields = {
+      {"page", "3"},          {"pagecount", "12"},      {"autonumber", "2"},  {"file", "a.lpx"},
+      {"filepath", "/t/a.lpx"}, {"userinf2", "AB"},     {"docinf5", "Firma {x}"},
+      {"datetime" "dd.mm.yyyy \"um\" hh\\nn", "08.12.2026 um 23\\55"}, {"FormFieldOrt", "{Ort}"},
+      {"dbfield3", "Meier"}};
+  TFontRec bold = doc.Fonts[bodyLine(doc, 0).Chars[0].FontIndex];
+  bold.Style = 1;
+  const int32_t boldIndex = doc.GetNewFontIndex(bold);
+  for (const auto& [code, text] : fields) {
+    TCharRec cell = bodyLine(doc, 0).Chars[0];
+    cell.Kind = kCellField;
+    cell.FontIndex = boldIndex;
+    SetPCharText(cell.Code, code);
+    SetPCharText(cell.Text, text);
+    bodyLine(doc, 0).Chars.push_back(cell);
+  }
+  const std::string rtf = encodeRtf(doc);
+  EXPECT_NE(rtf.find("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}"), std::string::npos);
+  EXPECT_NE(rtf.find("{\\field{\\*\\fldinst DOCPROPERTY Company}{\\fldrslt Firma \\{x\\}}}"), std::string::npos);
+  EXPECT_NE(rtf.find("{\\*\\fldinst FORMTEXT {\\*\\formfield{\\*\\ffname Ort}{\\*\\ffdeftext \\{Ort\\}}}}{\\fldrslt \\{Ort\\}}}"), std::string::npos);
+  EXPECT_TRUE(groupsBalance(rtf));
+
+  Document back = test::newWindowDocument();
+  decodeRtf({reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()}, back, nullptr);
+  Lines expected = {"x"};
+  for (const auto& [code, text] : fields) expected.push_back(code + "=" + text);
+  // No instruction stands for a database field: it comes back as its text.
+  expected.pop_back();
+  for (const char c : std::string("Meier")) expected.push_back(std::string(1, c));
+  EXPECT_EQ(cellsOf(back), expected);
+  // A field keeps the format it was written in.
+  const TCharRec& page = back.Fields[0].Lines[0].Chars[1];
+  EXPECT_EQ(back.Fonts[page.FontIndex].Style & 1, 1);
+}
+
 // The colour table's entries, "\\redR\\greenG\\blueB" each.
 Lines colourEntries(const std::string& rtf) {
   Lines entries;
@@ -280,6 +329,33 @@ TEST(RtfWriter, CellsAreReadCellByCellAndBreaksInCellsAreControlWords) {
   const size_t y = secondRow.find(" y");
   EXPECT_LT(firstCellEnd, y) << secondRow;
   EXPECT_NE(secondRow.find("\\cell\\pard\\row "), std::string::npos);
+}
+
+// Layout pads the shorter cell of a row with an empty soft line; it is no
+// paragraph, or every round trip would add one.
+TEST(RtfWriter, LinesThatFillACellToItsRowsHeightAreNoParagraphs) {
+  Document doc = plainDocument();
+  test::appendTableRow(doc, {{"eins", 1.0}, {"zwei", 1.0}});
+  for (const size_t line : {0u, 1u}) {
+    bodyLine(doc, line).CellLastLine = 0;
+    bodyLine(doc, line).LineEnd = kLineEndParagraph;
+  }
+  TLineRec filler = bodyLine(doc, 0);
+  filler.Chars.clear();
+  filler.LineEnd = kLineEndSoft;
+  TLineRec below = bodyLine(doc, 1);
+  below.Chars.resize(1);
+  below.Chars[0].Ch = 'd';
+  for (TLineRec* line : {&filler, &below}) {
+    line->CellFirstLine = 0;
+    line->CellLastLine = 1;
+  }
+  doc.Fields[0].Lines.insert(doc.Fields[0].Lines.begin() + 2, below);
+  doc.Fields[0].Lines.insert(doc.Fields[0].Lines.begin() + 2, filler);
+  const std::string body = bodyOf(encodeRtf(doc));
+  EXPECT_NE(body.find(" eins\\cell "), std::string::npos) << body;
+  EXPECT_NE(body.find(" zwei\r\n\\par\\pard"), std::string::npos) << body;
+  EXPECT_NE(body.find(" d\\cell\\pard\\row "), std::string::npos) << body;
 }
 
 TEST(RtfWriter, FootnotesWriteTheirAreaAndTheirNumberAsAMark) {
