@@ -6,7 +6,10 @@
 
 #include <sane/sane.h>
 
+#include <poll.h>
+
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/dib_support.h"
 #include "platform/scan_frames.h"
@@ -109,6 +112,30 @@ ScanResult endOf(SANE_Status status) {
   return failedWith("Der Scanner meldet einen Fehler.", status);
 }
 
+// A driver that lets the reader wait on a descriptor is read without
+// blocking, and a cancel is then carried out on the reading thread: drivers
+// need not bear a cancel arriving from another thread in the middle of a
+// read (SANE's own test driver does not). -1 when the driver only blocks.
+int pollableDescriptor(SANE_Handle handle) {
+  if (sane_set_io_mode(handle, SANE_TRUE) != SANE_STATUS_GOOD) return -1;
+  SANE_Int fd = -1;
+  if (sane_get_select_fd(handle, &fd) == SANE_STATUS_GOOD && fd >= 0) return fd;
+  sane_set_io_mode(handle, SANE_FALSE);
+  return -1;
+}
+
+// Waits until the descriptor has data or the job is cancelled; false when
+// cancelled first.
+bool awaitData(int fd, const std::atomic<bool>& cancelled) {
+  constexpr int kCancelCheckMs = 100;
+  pollfd wait{fd, POLLIN, 0};
+  while (!cancelled) {
+    const int ready = ::poll(&wait, 1, kCancelCheckMs);
+    if (ready > 0 || (ready < 0 && errno != EINTR)) return true;  // a failure shows in the read
+  }
+  return false;
+}
+
 ScanFrameLayout layoutOf(const SANE_Parameters& p) {
   return {int(p.format), p.bytes_per_line, p.pixels_per_line, p.lines, p.depth};
 }
@@ -205,6 +232,7 @@ ScanResult ScanJob::scanFrom(void* handle, const ScanRequest& request, const Pro
     if (const char* error = scanLayoutError(frame.layout)) return finished(ScanOutcome::failed, error);
     if (frames.empty() && frame.layout.format >= int(ScanFrameFormat::red)) tracker.framesExpected = 3;
     ScanResult read = readFrame(handle, frame, tracker);
+    attach(handle);  // starting a next frame blocks: a cancel comes from outside again
     if (read.outcome != ScanOutcome::done) return read;
     frames.push_back(std::move(frame));
     ++tracker.framesDone;
@@ -222,12 +250,16 @@ ScanResult ScanJob::readFrame(void* handle, ScanFrame& frame, FrameProgress& pro
   // twice its frame is taken to be broken.
   uint64_t surplus = 0;
   std::vector<SANE_Byte> chunk(static_cast<size_t>(kReadChunk));
+  const int fd = pollableDescriptor(static_cast<SANE_Handle>(handle));
+  if (fd >= 0) attach(nullptr);
   for (;;) {
+    if (fd >= 0 && !awaitData(fd, cancelled_)) return finished(ScanOutcome::cancelled);
     SANE_Int got = 0;
     const SANE_Status status = sane_read(static_cast<SANE_Handle>(handle), chunk.data(), kReadChunk, &got);
     if (cancelled_) return finished(ScanOutcome::cancelled);
     if (status == SANE_STATUS_EOF) return finished(ScanOutcome::done);
     if (status != SANE_STATUS_GOOD) return endOf(status);
+    if (got <= 0) continue;  // without blocking: nothing yet
     const uint64_t received = uint64_t(std::clamp<SANE_Int>(got, 0, kReadChunk));
     const uint64_t kept = std::min(received, limit - frame.bytes.size());
     frame.bytes.insert(frame.bytes.end(), chunk.begin(), chunk.begin() + ptrdiff_t(kept));

@@ -48,7 +48,8 @@ struct ScanResult {
 
 // One scan; a job runs once. `run` blocks (call it on a worker thread);
 // `cancel` may be called from any thread at any time and makes `run` end as
-// cancelled as soon as the scanner lets go.
+// cancelled as soon as the scanner lets go: at once while reading from a
+// driver that can be waited on, through the driver otherwise.
 class ScanJob {
  public:
   // Percent done, or -1 while the scanner cannot say (unknown height).
