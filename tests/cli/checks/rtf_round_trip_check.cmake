@@ -4,7 +4,9 @@
 # back; the dumps of both agree on every frame's kind, edges (within twip
 # rounding) and line texts, and on the pictures' checksums and depths (in
 # any order), and writing the reread document gives the same RTF bytes
-# again. By design the reread text
+# again. Each object stays anchored to the same paragraph, or to the page,
+# from the source through both RTF files (lines carry anchor ids only as
+# read from RTF, so those dumps are compared). By design the reread text
 # carries list bullets and numbers as literal text (then a tab), so those
 # prefixes are dropped before comparing. A document with lists (LISTS set)
 # is therefore written differently the second time and skips the byte check.
@@ -54,20 +56,62 @@ endfunction()
 
 # A picture cell shows in the text by its index, which depends on the order
 # the pictures were read in; it is compared by the picture's checksum.
+function(line_text json frame line variable)
+  string(JSON text GET "${json}" Fields ${frame} Lines ${line} text)
+  string(REGEX REPLACE "^(Ÿ|[0-9A-Za-z]+[.)])\\[TAB\\]" "" text "${text}")
+  while(text MATCHES "\\[PICTURE ([0-9]+)\\]")
+    string(JSON checksum GET "${json}" Pictures ${CMAKE_MATCH_1} Checksum)
+    string(REPLACE "${CMAKE_MATCH_0}" "[picture ${checksum}]" text "${text}")
+  endwhile()
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
 function(frame_texts json frame variable)
   string(JSON count LENGTH "${json}" Fields ${frame} Lines)
   set(texts "")
   math(EXPR last "${count} - 1")
   foreach(line RANGE ${last})
-    string(JSON text GET "${json}" Fields ${frame} Lines ${line} text)
-    string(REGEX REPLACE "^(Ÿ|[0-9A-Za-z]+[.)])\\[TAB\\]" "" text "${text}")
-    while(text MATCHES "\\[PICTURE ([0-9]+)\\]")
-      string(JSON checksum GET "${json}" Pictures ${CMAKE_MATCH_1} Checksum)
-      string(REPLACE "${CMAKE_MATCH_0}" "[picture ${checksum}]" text "${text}")
-    endwhile()
+    line_text("${json}" ${frame} ${line} text)
     string(APPEND texts "${text}\n")
   endforeach()
   set(${variable} "${texts}" PARENT_SCOPE)
+endfunction()
+
+# Each object frame as "frame N: " and the text of the page body line it is
+# anchored to, or "page" when it is tied to no line.
+function(anchoring json variable)
+  string(JSON frames LENGTH "${json}" Fields)
+  math(EXPR last "${frames} - 1")
+  foreach(frame RANGE ${last})
+    string(JSON kind GET "${json}" Fields ${frame} FieldType)
+    string(JSON count LENGTH "${json}" Fields ${frame} Lines)
+    if(NOT kind EQUAL 0 OR count EQUAL 0)
+      continue()
+    endif()
+    math(EXPR last_line "${count} - 1")
+    foreach(line RANGE ${last_line})
+      string(JSON id ERROR_VARIABLE none GET "${json}" Fields ${frame} Lines ${line} AnchorID)
+      if(NOT none)
+        line_text("${json}" ${frame} ${line} text)
+        set(line_${id} "${text}")
+      endif()
+    endforeach()
+  endforeach()
+  set(result "")
+  foreach(frame RANGE ${last})
+    string(JSON kind GET "${json}" Fields ${frame} FieldType)
+    if(kind LESS 3)
+      continue()
+    endif()
+    string(JSON id GET "${json}" Fields ${frame} AnchorID)
+    string(JSON moves GET "${json}" Fields ${frame} MoveWithText)
+    if(moves AND DEFINED line_${id})
+      string(APPEND result "frame ${frame}: ${line_${id}}\n")
+    else()
+      string(APPEND result "frame ${frame}: page\n")
+    endif()
+  endforeach()
+  set(${variable} "${result}" PARENT_SCOPE)
 endfunction()
 
 function(picture_checksums json variable)
@@ -132,3 +176,19 @@ picture_checksums("${after}" pictures_after)
 if(NOT pictures STREQUAL pictures_after)
   message(FATAL_ERROR "the pictures ${pictures} became ${pictures_after}")
 endif()
+
+# RTF written from a native file ties its objects to lines as a paint would;
+# each RTF, read back, says which paragraph each object belongs to.
+set(anchored_files "${WORK}/rtf/${name}.rtf" "${WORK}/again/${name}.rtf")
+if(SOURCE MATCHES "\\.rtf$")
+  list(PREPEND anchored_files "${SOURCE}")
+endif()
+unset(anchors_before)
+foreach(file IN LISTS anchored_files)
+  dump("${file}" json)
+  anchoring("${json}" anchors)
+  if(DEFINED anchors_before AND NOT anchors STREQUAL anchors_before)
+    message(FATAL_ERROR "the anchoring\n${anchors_before}became in ${file}\n${anchors}")
+  endif()
+  set(anchors_before "${anchors}")
+endforeach()
