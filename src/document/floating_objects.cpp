@@ -91,4 +91,30 @@ void resetAnchorSearch(Document& doc) {
   }
 }
 
+void tieObjectsToNearestLines(Document& doc) {
+  std::set<int32_t> lineIds;
+  for (const TFieldRec& frame : doc.Fields)
+    if (frame.FieldType == kFieldBody)
+      for (const TLineRec& line : frame.Lines)
+        if (line.AnchorID >= kFirstAnchorId) lineIds.insert(line.AnchorID);
+  for (TFieldRec& object : doc.Fields) {
+    if (!isAnchoredObject(object)) continue;
+    if (object.AnchorID >= kFirstAnchorId && lineIds.count(object.AnchorID)) continue;
+    if (object.AnchorDist < 0 || object.AnchorFieldIdx < 0 || object.AnchorFieldIdx >= doc.FieldCount()) continue;
+    TFieldRec& host = doc.Fields[static_cast<size_t>(object.AnchorFieldIdx)];
+    if (object.AnchorLineIdx < 0 || object.AnchorLineIdx >= host.LineCount()) continue;
+    const auto lineIndex = static_cast<size_t>(object.AnchorLineIdx);
+    // The line is written only when it gets an id: it may be shared with undo steps.
+    if (std::as_const(host.Lines)[lineIndex].AnchorID < kFirstAnchorId) {
+      int32_t id = getFreeAnkerID(doc);
+      while (lineIds.count(id)) ++id;
+      host.Lines[lineIndex].AnchorID = id;
+      lineIds.insert(id);
+    }
+    object.AnchorID = std::as_const(host.Lines)[lineIndex].AnchorID;
+    object.AnchorDX = object.NewAnchorDX;
+    object.AnchorDY = object.NewAnchorDY;
+  }
+}
+
 }  // namespace vendaro

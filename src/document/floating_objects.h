@@ -46,4 +46,10 @@ bool iscolladingwithfield(Document& doc, FlowCell& cell);
 // Resets every object's nearest-anchor search (start of a paint).
 void resetAnchorSearch(Document& doc);
 
+// End of a paint: each object that moves with the text but is tied to no
+// body line (new, moved, or read from a file, which keeps no line ids) is
+// tied to the nearest line that paint found for it, handing the line an id
+// when it has none, and keeps the offset measured there.
+void tieObjectsToNearestLines(Document& doc);
+
 }  // namespace vendaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/floating_objects.h"
 #include "layout/page_painter.h"
 #include "platform/null_canvas.h"
 
@@ -16,6 +17,10 @@ PaintOutcome paintEveryPage(Editor& editor) {
   const int32_t pages = std::max(doc.GetAnzPages(), 1);
   for (int32_t page = 0; page < pages; ++page) {
     const PaintOutcome out = DrawPages(doc, canvas, editor.viewOptions(), scratch, true, 0, 0, page);
+    // Objects are tied to their lines as a screen paint of the page would
+    // tie them: output written from here (RTF) says which paragraph each
+    // object belongs to, and a file read back keeps no line ids.
+    if (!out.fieldWidthChanged) tieObjectsToNearestLines(doc);
     combined.fieldWidthChanged = combined.fieldWidthChanged || out.fieldWidthChanged;
     combined.layoutNeeded = combined.layoutNeeded || out.layoutNeeded;
   }

@@ -11,9 +11,11 @@ namespace vendaro {
 // Paints (in print mode) every page and runs a layout pass while a paint
 // asks for one — page-number fields that took another width, text flowing
 // around objects, anchored objects that moved, table rows taking their
-// width — at most kMaxLayoutRequestsInARow times. Returns what the last
-// round of paints asked for: nothing when the document settled. The
-// window's paint state (caret, rulers, mouse lists) is left as it was.
+// width — at most kMaxLayoutRequestsInARow times. After each page's paint
+// the objects that move with the text are tied to their lines, as at the
+// end of a screen paint. Returns what the last round of paints asked for:
+// nothing when the document settled. The window's paint state (caret,
+// rulers, mouse lists) is left as it was.
 PaintOutcome settleLayout(Editor& editor);
 
 }  // namespace vendaro

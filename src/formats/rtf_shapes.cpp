@@ -136,6 +136,9 @@ void Reader::finishShape() {
     object.MoveWithText = 1;
     return;
   }
+  // Placed on the page: it must not be tied to the nearest line by the
+  // first paint and move with the text from then on.
+  frame.MoveWithText = 0;
   if (shape.anchorH == 1) {
     frame.Left += twipsToMm(page_.marginLeft);
     frame.Right += twipsToMm(page_.marginLeft);

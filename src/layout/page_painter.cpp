@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
-#include <utility>
 #include <string>
 
 #include "document/floating_objects.h"
@@ -51,7 +49,6 @@ class PagePainter {
   void paintFrames();
   void finishScreenPaint(PaintOutcome& out);
   void registerCaretObject();
-  void updateAnchors();
   void placeCaret();
 
   Document& doc_;
@@ -268,35 +265,6 @@ void PagePainter::registerCaretObject() {
   if (frame.ObjSelected || state_.hitFrame == doc_.CurField || state_.hitFrame < 0) paintHandles(ctx_, caretFrameRect_, kHandle);
 }
 
-// Objects that move with the text and are not tied to a line yet (new ones,
-// moved ones, and all of them after reading a file, since line ids are not
-// stored) are tied to the nearest line found while painting.
-void PagePainter::updateAnchors() {
-  std::set<int32_t> lineIds;
-  for (const TFieldRec& frame : doc_.Fields)
-    if (frame.FieldType == kFieldBody)
-      for (const TLineRec& line : frame.Lines)
-        if (line.AnchorID >= kFirstAnchorId) lineIds.insert(line.AnchorID);
-  for (TFieldRec& object : doc_.Fields) {
-    if (!isObject(object) || !object.MoveWithText) continue;
-    if (object.AnchorID >= kFirstAnchorId && lineIds.count(object.AnchorID)) continue;
-    if (object.AnchorDist < 0 || object.AnchorFieldIdx < 0 || object.AnchorFieldIdx >= doc_.FieldCount()) continue;
-    TFieldRec& host = doc_.Fields[static_cast<size_t>(object.AnchorFieldIdx)];
-    if (object.AnchorLineIdx < 0 || object.AnchorLineIdx >= host.LineCount()) continue;
-    const auto lineIndex = static_cast<size_t>(object.AnchorLineIdx);
-    // The line is written only when it gets an id: it may be shared with undo steps.
-    if (std::as_const(host.Lines)[lineIndex].AnchorID < kFirstAnchorId) {
-      int32_t id = getFreeAnkerID(doc_);
-      while (lineIds.count(id)) ++id;
-      host.Lines[lineIndex].AnchorID = id;
-      lineIds.insert(id);
-    }
-    object.AnchorID = std::as_const(host.Lines)[lineIndex].AnchorID;
-    object.AnchorDX = object.NewAnchorDX;
-    object.AnchorDY = object.NewAnchorDY;
-  }
-}
-
 void PagePainter::placeCaret() {
   const PendingClick& click = state_.click;
   bool wanted = state_.caretRecorded && !state_.CaretBelowFrame && !ctx_.hasSelection && state_.viewport.hasFocus &&
@@ -321,7 +289,7 @@ void PagePainter::finishScreenPaint(PaintOutcome& out) {
   }
   out.fieldWidthChanged = ctx_.effects.fieldWidthChanged;
   out.layoutNeeded = ctx_.effects.flowShiftChanged || ctx_.effects.anchoredObjectMoved;
-  if (!out.fieldWidthChanged) updateAnchors();
+  if (!out.fieldWidthChanged) tieObjectsToNearestLines(doc_);
   if (state_.fullLayout) {
     state_.fullLayout = false;
     out.completeRefresh = true;

@@ -68,6 +68,7 @@ json lineJson(const TLineRec& l, const LineGeometry* edges) {
             {"ColumnGap", l.ColumnGap},     {"ColumnIndex", l.ColumnIndex},
             {"ColumnX", l.ColumnX},         {"ColumnTop", l.ColumnTop},
             {"ColumnBottom", l.ColumnBottom}, {"ColumnBreaks", l.ColumnBreaks}};
+  if (l.AnchorID != 0) j["AnchorID"] = l.AnchorID;
   if (l.InTable) {
     j["CellFirstLine"] = l.CellFirstLine;
     j["CellLastLine"] = l.CellLastLine;

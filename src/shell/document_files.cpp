@@ -91,11 +91,16 @@ bool openDosTextFile(Editor& editor, const std::filesystem::path& path, bool qui
   });
 }
 
+// Objects anchored to a paragraph are read at their offset from it; the
+// settle step puts them beside their lines at once, so that a document saved
+// before any paint (a conversion) holds them where they are shown.
 bool openRtfFile(Editor& editor, const std::filesystem::path& path, bool quiet) {
   RasterTarget* raster = editor.services().raster;
-  return openWith(editor, path, quiet, [raster](Document& doc, const std::filesystem::path& file, std::string& message) {
+  const bool ok = openWith(editor, path, quiet, [raster](Document& doc, const std::filesystem::path& file, std::string& message) {
     return OpenRTFFile(doc, file, raster, message);
   });
+  if (ok) settleLayout(editor);
+  return ok;
 }
 
 bool saveAnsiTextFile(Editor& editor, const std::filesystem::path& path, bool quiet) {

@@ -7,11 +7,13 @@
 set(changed_by_design layout spacing)
 # Damaged documents, which the round trip starts from once repaired.
 set(damaged rich)
+# anchored_paragraphs.rtf holds objects at paragraphs further down the page.
 # The header fixtures cover every way headers and footers show: header.rtf
 # a first page and facing pages, first_page.rtf, facing.rtf, all_pages.rtf.
 set(round_trip_sources rtf/formats.rtf rtf/header.rtf rtf/first_page.rtf rtf/facing.rtf rtf/all_pages.rtf
     rtf/fields.rtf rtf/columns.rtf rtf/paragraphs.rtf rtf/table.rtf rtf/table_design.rtf rtf/shapes.rtf
-    rtf/pictures.rtf rtf/picture_depths.rtf rtf/text_boxes.rtf rtf/drawing_kinds.rtf rtf/spacing.lpx text_export/layout.lpx fuzz/lpx/rich.lpx)
+    rtf/pictures.rtf rtf/picture_depths.rtf rtf/text_boxes.rtf rtf/drawing_kinds.rtf rtf/anchored_paragraphs.rtf
+    rtf/spacing.lpx text_export/layout.lpx fuzz/lpx/rich.lpx)
 foreach(source IN LISTS round_trip_sources)
   get_filename_component(name ${source} NAME_WE)
   set(changed OFF)

@@ -1,6 +1,7 @@
 // Saving as RTF through the window's save dispatch: the activity text, the
 // file name taken on success, and failures that leave the old file byte
-// for byte, say so and keep the document modified.
+// for byte, say so and keep the document modified; objects anchored to a
+// paragraph stay with it through a native file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,6 +76,56 @@ TEST(RtfFiles, AFailedSaveKeepsTheOldFileAndTheChanges) {
     if (entry.path().filename() != "config") names.push_back(entry.path().filename());  // the test run's settings
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (Strings{"alt.rtf", "ordner.rtf"}));
+}
+
+// The shape group in written RTF that holds `marker`, with the text
+// written before it.
+struct ShapeInRtf {
+  std::string before, group;
+};
+ShapeInRtf shapeWith(const std::string& rtf, const std::string& marker) {
+  const size_t found = rtf.find(marker);
+  if (found == std::string::npos) return {};
+  const size_t at = rtf.rfind("{\\shp{", found);
+  return {rtf.substr(0, at), rtf.substr(at, rtf.find("}}", at) - at)};
+}
+
+TEST(RtfFiles, ObjectsStayWithTheirParagraphOrPageThroughANativeFile) {
+  test::TempDir dir;
+  test::writeFileBytes(dir.file("quelle.rtf"),
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\plain\\f0\\fs24 Erster Absatz\\par Zweiter Absatz"
+      "{\\shp{\\*\\shpinst\\shpleft567\\shptop283\\shpright2835\\shpbottom1701\\shpbxcolumn\\shpbypara\\shpwr3\\shpwrk0"
+      "{\\sp{\\sn shapeType}{\\sv 1}}}}\\par Dritter Absatz"
+      "{\\shp{\\*\\shpinst\\shpleft6804\\shptop9072\\shpright8504\\shpbottom9921\\shpbxpage\\shpbypage\\shpwr3\\shpwrk0"
+      "{\\sp{\\sn shapeType}{\\sv 3}}}}\\par}");
+  test::RecordingHost host;
+  Editor editor(host);
+  editor.FormCreate();
+  ASSERT_TRUE(openRtfFile(editor, dir.file("quelle.rtf"), true));
+  // Read at once beside its line, not at its offset from it.
+  const Document& doc = editor.doc();
+  const TFieldRec& anchored = doc.Fields[doc.Fields.size() - 2];
+  const FrameBounds body = doc.fieldBounds(doc.Fields[0]);
+  EXPECT_NEAR(anchored.Left, body.x1 + doc.Fields[0].MarginLeft + 10.0, 0.01);
+  EXPECT_GT(anchored.Top, body.y1 + doc.Fields[0].MarginTop + 5.0);
+  EXPECT_EQ(doc.Fields.back().MoveWithText, 0);
+  const double pageLeft = doc.Fields.back().Left, pageTop = doc.Fields.back().Top;
+
+  ASSERT_TRUE(saveNativeFile(editor, dir.file("mitte.lpx"), true));
+  Editor reopened(host);
+  reopened.FormCreate();
+  ASSERT_TRUE(openNativeFile(reopened, dir.file("mitte.lpx"), true));
+  ASSERT_TRUE(saveRtfFile(reopened, dir.file("wieder.rtf"), true));
+  const std::string rtf = test::readFileBytes(dir.file("wieder.rtf"));
+  const ShapeInRtf box = shapeWith(rtf, "\\shpbypara"), ellipse = shapeWith(rtf, "\\shpbypage");
+  EXPECT_NE(box.before.find("Zweiter"), std::string::npos) << rtf;
+  EXPECT_EQ(box.before.find("Dritter"), std::string::npos) << rtf;
+  EXPECT_NE(box.group.find("\\shpleft567\\shptop283\\shpright2835\\shpbottom1701\\shpbxcolumn\\shpbypara"), std::string::npos)
+      << box.group;
+  EXPECT_NE(ellipse.group.find("\\shpleft6804\\shptop9072\\shpright8504\\shpbottom9921\\shpbxpage\\shpbypage"),
+            std::string::npos) << ellipse.group;
+  EXPECT_DOUBLE_EQ(reopened.doc().Fields.back().Left, pageLeft);
+  EXPECT_DOUBLE_EQ(reopened.doc().Fields.back().Top, pageTop);
 }
 
 }  // namespace

@@ -14,6 +14,9 @@
 # - every table line's cell edges after layout (within 0.1 mm) and its
 #   borders and background;
 # - the picture checksums, also of each picture cell;
+# - each object's anchoring: the same paragraph, or the page, from the source
+#   through both RTF files (lines carry anchor ids only as read from RTF, so
+#   those dumps are compared);
 # and writing the reread document gives the same RTF bytes again.
 #
 # What RTF keeps differently by design (such a document, CHANGED set, is
@@ -337,6 +340,43 @@ function(compare_pictures before after)
   endif()
 endfunction()
 
+# Each object frame as "frame N: " and the text of the page body line it is
+# anchored to, or "page" when it is tied to no line.
+function(anchoring json variable)
+  picture_checksums("${json}" anchor)
+  last_index("${json}" last Fields)
+  foreach(frame RANGE ${last})
+    string(JSON kind GET "${json}" Fields ${frame} FieldType)
+    last_index("${json}" last_line Fields ${frame} Lines)
+    if(NOT kind EQUAL 0 OR last_line LESS 0)
+      continue()
+    endif()
+    foreach(line RANGE ${last_line})
+      string(JSON id ERROR_VARIABLE none GET "${json}" Fields ${frame} Lines ${line} AnchorID)
+      if(NOT none)
+        string(JSON body_line GET "${json}" Fields ${frame} Lines ${line})
+        line_text("${body_line}" anchor text skip)
+        set(line_${id} "${text}")
+      endif()
+    endforeach()
+  endforeach()
+  set(result "")
+  foreach(frame RANGE ${last})
+    string(JSON kind GET "${json}" Fields ${frame} FieldType)
+    if(kind LESS 3)
+      continue()
+    endif()
+    string(JSON id GET "${json}" Fields ${frame} AnchorID)
+    string(JSON moves GET "${json}" Fields ${frame} MoveWithText)
+    if(moves AND DEFINED line_${id})
+      string(APPEND result "frame ${frame}: ${line_${id}}\n")
+    else()
+      string(APPEND result "frame ${frame}: page\n")
+    endif()
+  endforeach()
+  set(${variable} "${result}" PARENT_SCOPE)
+endfunction()
+
 get_filename_component(name "${SOURCE}" NAME_WE)
 if(SOURCE MATCHES "\\.rtf$")
   convert(lpx start "${SOURCE}")
@@ -371,3 +411,19 @@ foreach(frame RANGE ${last})
   compare_frame(${frame} "${a}" "${b}")
 endforeach()
 compare_pictures("${before}" "${after}")
+
+# RTF written from a native file ties its objects to lines as a paint would;
+# each RTF, read back, says which paragraph each object belongs to.
+set(anchored_files "${WORK}/rtf/${name}.rtf" "${WORK}/again/${name}.rtf")
+if(SOURCE MATCHES "\\.rtf$")
+  list(PREPEND anchored_files "${SOURCE}")
+endif()
+unset(anchors_before)
+foreach(file IN LISTS anchored_files)
+  dump("${file}" json)
+  anchoring("${json}" anchors)
+  if(DEFINED anchors_before AND NOT anchors STREQUAL anchors_before)
+    message(FATAL_ERROR "the anchoring\n${anchors_before}became in ${file}\n${anchors}")
+  endif()
+  set(anchors_before "${anchors}")
+endforeach()
