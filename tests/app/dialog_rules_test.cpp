@@ -1,11 +1,16 @@
 // The rules every dialog shares: numbers typed with a comma or a point
 // under the German locale, typed text limited by the bytes it takes in the
 // document, "Transparent" offered only beside white, and the keys: Enter
-// confirms unless a list has the focus, Escape cancels.
+// confirms unless a list has the focus, Escape cancels; and a dialog larger
+// than the screen scrolls.
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -13,7 +18,9 @@
 #include "app/character_format_dialog.h"
 #include "app/colour_combo_box.h"
 #include "app/decimal_spin_box.h"
+#include "app/dialog_buttons.h"
 #include "app/dialog_conventions.h"
+#include "app/dialog_fitting.h"
 #include "app/field_forms.h"
 #include "app/insert_content_form.h"
 #include "app/qt_text.h"
@@ -146,6 +153,56 @@ TEST(DialogKeys, EnterConfirmsUnlessAListHasTheFocusAndEscapeCancels) {
   EXPECT_EQ(field.name, "Ort");
   answers.add([](QWidget& shown) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &shown, Qt::Key_Escape); });
   EXPECT_FALSE(formField.edit(field));
+}
+
+// A dialog of `rows` labelled edits over OK and Cancel.
+class FormOfEdits : public QDialog {
+ public:
+  explicit FormOfEdits(int rows) {
+    auto* form = new QFormLayout;
+    for (int i = 0; i < rows; ++i) {
+      edits.push_back(new QLineEdit(QString::number(i), this));
+      form->addRow(QStringLiteral("Wert %1:").arg(i), edits.back());
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    buttons = okCancelButtons(*this);
+    layout->addWidget(buttons);
+  }
+  std::vector<QLineEdit*> edits;
+  QDialogButtonBox* buttons;
+};
+
+TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
+  FormOfEdits large(40);
+  const QSize room(400, 300);
+  fitDialogInto(large, room);
+  fitDialogInto(large, room);  // shown again
+  EXPECT_LE(large.width(), room.width());
+  EXPECT_LE(large.height(), room.height());
+  const auto areas = large.findChildren<QScrollArea*>();
+  ASSERT_EQ(areas.size(), 1) << "wrapped once";
+  EXPECT_TRUE(areas[0]->isAncestorOf(large.edits.back()));
+  EXPECT_FALSE(areas[0]->isAncestorOf(large.buttons)) << "OK and Cancel do not scroll away";
+  large.show();
+  EXPECT_TRUE(large.buttons->isVisible());
+  EXPECT_LE(large.buttons->geometry().bottom(), large.height());
+  // Nothing was lost on the way: the last edit keeps its text, and Tab
+  // brings it into view.
+  EXPECT_EQ(large.edits.back()->text(), QStringLiteral("39"));
+  large.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&large));
+  large.edits[38]->setFocus();
+  QTest::keyClick(large.edits[38], Qt::Key_Tab);
+  EXPECT_TRUE(large.edits.back()->hasFocus());
+  EXPECT_GT(areas[0]->verticalScrollBar()->value(), 0);
+  large.hide();
+
+  FormOfEdits small(2);
+  const QSize before = small.sizeHint();
+  fitDialogInto(small, room);
+  EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty());
+  EXPECT_EQ(small.sizeHint(), before);
 }
 
 }  // namespace
