@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -50,6 +51,8 @@ QDialogButtonBox* takeButtonRow(QDialog& dialog, QLayout& controls) {
 // row underneath where it cannot scroll away.
 QScrollArea* wrapInScrollArea(QDialog& dialog) {
   QLayout* controls = dialog.layout();
+  // Moving a control to another parent takes its focus away.
+  QPointer<QWidget> focus = dialog.focusWidget();
   QDialogButtonBox* buttons = takeButtonRow(dialog, *controls);
   const QMargins margins = controls->contentsMargins();
   auto* content = new QWidget;
@@ -64,6 +67,7 @@ QScrollArea* wrapInScrollArea(QDialog& dialog) {
   layout->setContentsMargins(margins.left(), 0, margins.right(), margins.bottom());
   layout->addWidget(scroll);
   if (buttons) layout->addWidget(buttons);
+  if (focus) focus->setFocus();
   return scroll;
 }
 

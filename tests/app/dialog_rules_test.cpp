@@ -175,6 +175,7 @@ class FormOfEdits : public QDialog {
 
 TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
   FormOfEdits large(40);
+  large.edits[5]->setFocus();  // where the dialog wants to start
   const QSize room(400, 300);
   fitDialogInto(large, room);
   fitDialogInto(large, room);  // shown again
@@ -192,6 +193,7 @@ TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
   EXPECT_EQ(large.edits.back()->text(), QStringLiteral("39"));
   large.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&large));
+  EXPECT_TRUE(large.edits[5]->hasFocus()) << "the focus survives the move into the scroll area";
   large.edits[38]->setFocus();
   QTest::keyClick(large.edits[38], Qt::Key_Tab);
   EXPECT_TRUE(large.edits.back()->hasFocus());
