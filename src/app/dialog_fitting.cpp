@@ -15,6 +15,7 @@ namespace vendaro {
 namespace {
 
 constexpr char kScrollAreaName[] = "dialogScrollArea";
+constexpr char kStackableName[] = "dialogStackableColumns";
 // A title bar and borders, for a window whose neighbours have no frame yet
 // to measure.
 constexpr QSize kAssumedFrame(16, 40);
@@ -26,25 +27,36 @@ QSize frameAround(const QWidget& widget) {
   return framed->frameGeometry().size() - framed->geometry().size();
 }
 
-// The layout that holds `widget` itself, searched from `layout` down.
-QLayout* layoutHolding(QLayout& layout, QWidget* widget) {
-  if (layout.indexOf(widget) >= 0) return &layout;
-  for (int i = 0; i < layout.count(); ++i)
-    if (QLayout* inner = layout.itemAt(i)->layout())
-      if (QLayout* found = layoutHolding(*inner, widget)) return found;
-  return nullptr;
+bool holds(QLayout& layout, const QWidget* widget) {
+  for (int i = 0; i < layout.count(); ++i) {
+    QLayoutItem* item = layout.itemAt(i);
+    if (item->widget() == widget || (item->layout() && holds(*item->layout(), widget))) return true;
+  }
+  return false;
 }
 
-// The dialog's own OK/Cancel row taken out of its layout, or null.
-QDialogButtonBox* takeButtonRow(QDialog& dialog, QLayout& controls) {
+// The row of the dialog's layout that holds its OK/Cancel buttons, with
+// whatever stands beside them, taken out of it; or null.
+QLayoutItem* takeButtonRow(QDialog& dialog, QLayout& controls) {
+  if (controls.count() < 2) return nullptr;  // nothing would be left to scroll
   for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
     if (buttons->window() != &dialog) continue;
-    if (QLayout* holder = layoutHolding(controls, buttons)) {
-      holder->removeWidget(buttons);
-      return buttons;
+    for (int i = 0; i < controls.count(); ++i) {
+      QLayoutItem* item = controls.itemAt(i);
+      if (item->widget() == buttons || (item->layout() && holds(*item->layout(), buttons))) return controls.takeAt(i);
     }
   }
   return nullptr;
+}
+
+void addRow(QBoxLayout& layout, QLayoutItem* row) {
+  if (QLayout* inner = row->layout()) {
+    inner->setParent(nullptr);  // a layout joins another only without a parent
+    layout.addLayout(inner);
+  } else {
+    layout.addWidget(row->widget());
+    delete row;
+  }
 }
 
 // Moves the dialog's controls into a scroll area that fills it, the button
@@ -53,7 +65,7 @@ QScrollArea* wrapInScrollArea(QDialog& dialog) {
   QLayout* controls = dialog.layout();
   // Moving a control to another parent takes its focus away.
   QPointer<QWidget> focus = dialog.focusWidget();
-  QDialogButtonBox* buttons = takeButtonRow(dialog, *controls);
+  QLayoutItem* buttons = takeButtonRow(dialog, *controls);
   const QMargins margins = controls->contentsMargins();
   auto* content = new QWidget;
   content->setLayout(controls);  // takes the layout, and its widgets, from the dialog
@@ -66,7 +78,7 @@ QScrollArea* wrapInScrollArea(QDialog& dialog) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->setContentsMargins(margins.left(), 0, margins.right(), margins.bottom());
   layout->addWidget(scroll);
-  if (buttons) layout->addWidget(buttons);
+  if (buttons) addRow(*layout, buttons);
   if (focus) focus->setFocus();
   return scroll;
 }
@@ -83,7 +95,26 @@ QSize wholeSize(const QDialog& dialog) {
   return size;
 }
 
+bool fitsInto(const QSize& size, const QSize& room) { return size.width() <= room.width() && size.height() <= room.height(); }
+
+// Side by side where the room allows it, else under one another.
+void arrangeColumns(const QDialog& dialog, int roomWidth) {
+  // Each layout keeps its size hints until told: after a change inside,
+  // all of them ask afresh.
+  const auto turn = [&dialog](QBoxLayout& columns, QBoxLayout::Direction direction) {
+    if (columns.direction() == direction) return;
+    columns.setDirection(direction);
+    for (QLayout* layout : dialog.findChildren<QLayout*>()) layout->invalidate();
+  };
+  for (QBoxLayout* columns : dialog.findChildren<QBoxLayout*>(QLatin1String(kStackableName))) {
+    turn(*columns, QBoxLayout::LeftToRight);
+    if (wholeSize(dialog).width() > roomWidth) turn(*columns, QBoxLayout::TopToBottom);
+  }
+}
+
 }  // namespace
+
+void allowStacking(QBoxLayout& columns) { columns.setObjectName(QLatin1String(kStackableName)); }
 
 QSize roomOnScreen(const QWidget& widget) {
   const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
@@ -93,13 +124,18 @@ QSize roomOnScreen(const QWidget& widget) {
 
 void fitDialogInto(QDialog& dialog, const QSize& room) {
   if (!dialog.layout()) return;
-  QSize size = wholeSize(dialog);
-  if (size.width() <= room.width() && size.height() <= room.height()) return;
-  if (!scrollAreaOf(dialog)) wrapInScrollArea(dialog);
-  // A scroll bar along one side takes room from the other.
-  const int bar = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &dialog);
-  if (size.height() > room.height()) size.rwidth() += bar;
-  if (size.width() > room.width()) size.rheight() += bar;
+  arrangeColumns(dialog, room.width());
+  const QSize whole = wholeSize(dialog);
+  // A size the dialog was given counts as much as the one it asks for.
+  QSize size = dialog.testAttribute(Qt::WA_Resized) ? whole.expandedTo(dialog.size()) : whole;
+  if (fitsInto(size, room)) return;
+  if (!fitsInto(whole, room)) {
+    if (!scrollAreaOf(dialog)) wrapInScrollArea(dialog);
+    // A scroll bar along one side takes room from the other.
+    const int bar = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &dialog);
+    if (whole.height() > room.height()) size.rwidth() += bar;
+    if (whole.width() > room.width()) size.rheight() += bar;
+  }
   dialog.setMinimumSize(dialog.minimumSize().boundedTo(room));
   dialog.resize(size.boundedTo(room));
 }

@@ -3,6 +3,7 @@
 // document, "Transparent" offered only beside white, and the keys: Enter
 // confirms unless a list has the focus, Escape cancels; and a dialog larger
 // than the screen scrolls.
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -205,6 +206,33 @@ TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
   fitDialogInto(small, room);
   EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty());
   EXPECT_EQ(small.sizeHint(), before);
+  // Given a size beyond the screen, it shrinks to what is there.
+  small.resize(900, 700);
+  fitDialogInto(small, room);
+  EXPECT_EQ(small.size(), room);
+  EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty()) << "its controls fit";
+}
+
+// Two wide groups beside each other stand under one another on a narrow
+// screen, and only then does anything scroll.
+TEST(DialogOnScreen, MarkedColumnsStackBeforeTheyScroll) {
+  QDialog dialog;
+  auto* columns = new QHBoxLayout;
+  for (int i = 0; i < 2; ++i) {
+    auto* edit = new QLineEdit(&dialog);
+    edit->setMinimumWidth(300);
+    columns->addWidget(edit);
+  }
+  allowStacking(*columns);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(columns);
+  layout->addWidget(okCancelButtons(dialog));
+
+  fitDialogInto(dialog, QSize(400, 300));
+  EXPECT_EQ(columns->direction(), QBoxLayout::TopToBottom);
+  EXPECT_TRUE(dialog.findChildren<QScrollArea*>().isEmpty()) << "stacked, it fits";
+  fitDialogInto(dialog, QSize(1000, 800));
+  EXPECT_EQ(columns->direction(), QBoxLayout::LeftToRight) << "side by side again where there is room";
 }
 
 }  // namespace
