@@ -126,9 +126,15 @@ void fitDialogInto(QDialog& dialog, const QSize& room) {
   if (!dialog.layout()) return;
   arrangeColumns(dialog, room.width());
   const QSize whole = wholeSize(dialog);
-  // A size the dialog was given counts as much as the one it asks for.
-  QSize size = dialog.testAttribute(Qt::WA_Resized) ? whole.expandedTo(dialog.size()) : whole;
-  if (fitsInto(size, room)) return;
+  // A size the dialog was given counts as much as the one it asks for. Qt
+  // sizes a window to at most two thirds of the screen, which on a small
+  // screen squeezes controls that would fit.
+  const bool given = dialog.testAttribute(Qt::WA_Resized);
+  QSize size = given ? whole.expandedTo(dialog.size()) : whole;
+  if (fitsInto(size, room)) {
+    if (!given) dialog.resize(size);
+    return;
+  }
   if (!fitsInto(whole, room)) {
     if (!scrollAreaOf(dialog)) wrapInScrollArea(dialog);
     // A scroll bar along one side takes room from the other.

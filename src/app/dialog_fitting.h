@@ -21,7 +21,8 @@ QSize roomOnScreen(const QWidget& widget);
 void allowStacking(QBoxLayout& columns);
 
 // Shrinks `dialog` to `room` where it needs more, scrolling its controls;
-// a dialog that fits stays as it is. Called before each showing.
+// a dialog that fits gets the size it asks for unless it was given one.
+// Called before each showing.
 void fitDialogInto(QDialog& dialog, const QSize& room);
 
 }  // namespace vendaro

@@ -206,6 +206,12 @@ TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
   fitDialogInto(small, room);
   EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty());
   EXPECT_EQ(small.sizeHint(), before);
+  // Squeezed by the window system's own sizing (two thirds of a small
+  // screen), it gets back the size its controls need.
+  small.resize(60, 40);
+  small.setAttribute(Qt::WA_Resized, false);
+  fitDialogInto(small, room);
+  EXPECT_EQ(small.size(), before.expandedTo(small.minimumSizeHint()));
   // Given a size beyond the screen, it shrinks to what is there.
   small.resize(900, 700);
   fitDialogInto(small, room);
