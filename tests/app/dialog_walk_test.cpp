@@ -135,11 +135,11 @@ void expectMnemonics(const QWidget& dialog) {
 // With VENDARO_DIALOG_SHOTS set to a folder, each dialog's first showing is
 // saved there as the screen shows it (run on a real display with a window
 // manager to see the title bars).
-void saveScreenshot(QWidget& dialog) {
+void saveScreenshot(QWidget& dialog, const QString& title = {}) {
   const QString folder = qEnvironmentVariable("VENDARO_DIALOG_SHOTS");
   if (folder.isEmpty()) return;
   QTest::qWait(400);
-  const QString name = QString(dialog.windowTitle()).remove(QLatin1Char('/')) + QStringLiteral(".png");
+  const QString name = QString(title.isEmpty() ? dialog.windowTitle() : title).remove(QLatin1Char('/')) + QStringLiteral(".png");
   if (QFile::exists(folder + QLatin1Char('/') + name)) return;
   dialog.screen()->grabWindow(0).save(folder + QLatin1Char('/') + name);
 }
@@ -599,6 +599,32 @@ TEST_F(DialogWalkTest, DialogsReachedThroughOthers) {
         };
       },
       [](Editor& e) { e.FeldEinfuegen(); });
+
+  // The character table from the numbering dialog shows the bullet's font.
+  QString bulletChosen;
+  lead = [this, &bulletChosen] {
+    answers.add([&bulletChosen](QWidget& d) {
+      QTimer::singleShot(0, &as<NumberingDialog>(d), [&d, &bulletChosen] {
+        test::clickButton(d, QStringLiteral("Zeic&hentabelle"));
+        bulletChosen = as<NumberingDialog>(d).bulletEdit()->text();
+        static_cast<QDialog&>(d).reject();
+      });
+    });
+  };
+  QAction* numbering = entry(QStringLiteral("F&ormat"), QStringLiteral("&Nummerierung und Aufzählungen...."));
+  const std::string before = dump();
+  cancelTwice(numbering, QStringLiteral("Sonderzeichen"));
+  const QString unchanged = bulletChosen;
+  open(numbering, [](QWidget& d) {
+    auto& table = as<CharacterTableDialog>(d);
+    EXPECT_EQ(table.fontBox()->currentText(), QStringLiteral("Wingdings"));
+    saveScreenshot(d, QStringLiteral("Sonderzeichen Wingdings"));
+    table.grid()->select('J');
+    test::clickButton(d, QStringLiteral("OK"));
+  });
+  EXPECT_EQ(bulletChosen, QStringLiteral("J"));
+  EXPECT_NE(unchanged, bulletChosen) << "Escape in the table kept the bullet";
+  EXPECT_EQ(firstDifference(dump(), before), "") << "the numbering dialog was cancelled";
   lead = nullptr;
 }
 
