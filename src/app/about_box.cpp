@@ -22,7 +22,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* product = new QLabel(QStringLiteral("<b>TOR-MEL Vendaro</b>"), this);
   layout->addWidget(product);
-  layout->addWidget(new QLabel(QStringLiteral("Textverarbeitung für Plakate, Schilder, Aushänge und Formulare"), this));
+  auto* purpose = new QLabel(QStringLiteral("Textverarbeitung für Plakate, Schilder, Aushänge und Formulare"), this);
+  purpose->setWordWrap(true);  // a narrow screen wraps it rather than scrolling sideways
+  layout->addWidget(purpose);
   copyright_ = new QLabel(this);
   layout->addWidget(copyright_);
   auto* buttons = new QDialogButtonBox(this);

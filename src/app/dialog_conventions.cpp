@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include "app/dialog_fitting.h"
+
 namespace vendaro {
 namespace {
 
@@ -52,7 +54,9 @@ bool DialogConventions::eventFilter(QObject* watched, QEvent* event) {
   if (!isProgramDialog(watched)) return false;
   auto* dialog = static_cast<QDialog*>(watched);
   if (event->type() == QEvent::Show) {
-    dialog->setMinimumWidth(std::max(dialog->minimumWidth(), captionWidth(*dialog)));
+    const QSize room = roomOnScreen(*dialog);
+    dialog->setMinimumWidth(std::min(std::max(dialog->minimumWidth(), captionWidth(*dialog)), room.width()));
+    fitDialogInto(*dialog, room);
     return false;
   }
   // A key reaches the dialog only when the focused control left it unused.

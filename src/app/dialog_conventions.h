@@ -1,7 +1,8 @@
 // dialog_conventions.h — what every dialog of the program does alike, kept in
 // one place so that dialogs added later follow too: each is wide enough to
-// show its whole caption, and Enter, which otherwise presses the default
-// button, is left to a list or a multi-line edit that has the focus.
+// show its whole caption as far as the screen allows, fits on the screen,
+// and Enter, which otherwise presses the default button, is left to a list
+// or a multi-line edit that has the focus.
 #pragma once
 
 #include <QObject>

@@ -112,10 +112,12 @@ UserDateTimeForm::UserDateTimeForm(QWidget* parent) : QDialog(parent) {
   connect(pattern_, &QLineEdit::textChanged, this, &UserDateTimeForm::showPreview);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Datums-/Zeitformat:"), pattern_);
-  form->addRow(QStringLiteral("Vorschau:"), preview_);
+  form->addRow(new QLabel(QStringLiteral("Vorschau:"), this), preview_);  // shown only, not reached by a key
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(new QLabel(QString::fromUtf8(kPatternHelp), this));
+  auto* help = new QLabel(QString::fromUtf8(kPatternHelp), this);
+  help->setWordWrap(true);  // a narrow screen wraps it rather than scrolling sideways
+  layout->addWidget(help);
   layout->addWidget(okCancelButtons(*this));
 }
 

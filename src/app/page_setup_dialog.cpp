@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +16,7 @@
 
 #include "app/decimal_spin_box.h"
 #include "app/dialog_buttons.h"
+#include "app/dialog_fitting.h"
 
 namespace vendaro {
 namespace {
@@ -101,10 +101,13 @@ PageSetupDialog::PageSetupDialog(std::vector<PaperFormat> formats, QWidget* pare
   headers->addRow(QStringLiteral("Kopf-/Fußzeilen an&ders auf:"), modeBox_);
   headerGroup->setLayout(headers);
 
-  auto* grid = new QGridLayout;
-  grid->addWidget(paperGroup, 0, 0, 2, 1);
-  grid->addWidget(marginGroup, 0, 1);
-  grid->addWidget(headerGroup, 1, 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(marginGroup);
+  right->addWidget(headerGroup);
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(paperGroup);
+  groups->addLayout(right);
+  allowStacking(*groups);
   QDialogButtonBox* buttons = okCancelButtons(*this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
   roomHint_ = new QLabel(QStringLiteral("Die Seitenränder lassen keinen Platz für Text."), this);
@@ -114,7 +117,7 @@ PageSetupDialog::PageSetupDialog(std::vector<PaperFormat> formats, QWidget* pare
   bottom->addWidget(roomHint_, 1);
   bottom->addWidget(buttons);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addLayout(groups);
   layout->addLayout(bottom);
 
   connect(paperBox_, &QComboBox::currentIndexChanged, this, [this] { paperChosen(); });

@@ -45,9 +45,10 @@ bool ScanCommands::findScanners(EditorWindow& window, std::vector<ScannerDevice>
 }
 
 bool ScanCommands::choose(const std::vector<ScannerDevice>& devices) {
-  ScannerChoiceDialog dialog(devices, chosen_, &main_);
-  if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0) return false;
-  chosen_ = devices[size_t(dialog.chosen())].name;
+  if (!choiceDialog_) choiceDialog_ = new ScannerChoiceDialog(&main_);
+  choiceDialog_->fill(devices, chosen_);
+  if (choiceDialog_->exec() != QDialog::Accepted || choiceDialog_->chosen() < 0) return false;
+  chosen_ = devices[size_t(choiceDialog_->chosen())].name;
   return true;
 }
 
@@ -74,10 +75,11 @@ void ScanCommands::BildScannen() {
   if (!window || !findScanners(*window, devices)) return;
   const ScannerDevice* device = scannerToUse(devices);
   if (!device) return;
-  ScanSettingsDialog settings(scannerLabel(*device), mode_, dotsPerInch_, &main_);
-  if (settings.exec() != QDialog::Accepted) return;
-  mode_ = settings.mode();
-  dotsPerInch_ = settings.dotsPerInch();
+  if (!settingsDialog_) settingsDialog_ = new ScanSettingsDialog(&main_);
+  settingsDialog_->fill(scannerLabel(*device), mode_, dotsPerInch_);
+  if (settingsDialog_->exec() != QDialog::Accepted) return;
+  mode_ = settingsDialog_->mode();
+  dotsPerInch_ = settingsDialog_->dotsPerInch();
 
   ScanResult result = scanWithProgress({device->name, mode_, dotsPerInch_});
   if (!window || !window->editor()) return;  // the document went meanwhile

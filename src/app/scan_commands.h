@@ -15,6 +15,8 @@ namespace vendaro {
 
 class EditorWindow;
 class MainWindow;
+class ScanSettingsDialog;
+class ScannerChoiceDialog;
 
 class ScanCommands : public QObject {
   Q_OBJECT
@@ -36,6 +38,9 @@ class ScanCommands : public QObject {
   ScanResult scanWithProgress(const ScanRequest& request);
 
   MainWindow& main_;
+  // Made on first use; owned by the main window.
+  ScannerChoiceDialog* choiceDialog_ = nullptr;
+  ScanSettingsDialog* settingsDialog_ = nullptr;
   std::string chosen_;
   ScanMode mode_ = ScanMode::colour;
   int dotsPerInch_ = 150;

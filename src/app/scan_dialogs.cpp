@@ -25,45 +25,55 @@ constexpr int kMaxDotsPerInch = 4800;
 
 }  // namespace
 
-ScannerChoiceDialog::ScannerChoiceDialog(const std::vector<ScannerDevice>& devices, const std::string& current,
-                                         QWidget* parent)
-    : QDialog(parent) {
+ScannerChoiceDialog::ScannerChoiceDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Scanner wählen"));
   list_ = new QListWidget(this);
-  for (const ScannerDevice& device : devices) list_->addItem(QString::fromStdString(scannerLabel(device)));
-  list_->setCurrentRow(0);
-  for (size_t i = 0; i < devices.size(); ++i)
-    if (devices[i].name == current) list_->setCurrentRow(int(i));
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Verfügbare Scanner:"), this));
+  auto* caption = new QLabel(QStringLiteral("&Verfügbare Scanner:"), this);
+  caption->setBuddy(list_);
+  layout->addWidget(caption);
   layout->addWidget(list_);
   layout->addWidget(okCancelButtons(*this));
 }
 
+void ScannerChoiceDialog::fill(const std::vector<ScannerDevice>& devices, const std::string& current) {
+  list_->clear();
+  for (const ScannerDevice& device : devices) list_->addItem(QString::fromStdString(scannerLabel(device)));
+  list_->setCurrentRow(0);
+  for (size_t i = 0; i < devices.size(); ++i)
+    if (devices[i].name == current) list_->setCurrentRow(int(i));
+  list_->setFocus();
+}
+
 int ScannerChoiceDialog::chosen() const { return list_->currentRow(); }
 
-ScanSettingsDialog::ScanSettingsDialog(const std::string& scannerLabel, ScanMode mode, int dotsPerInch,
-                                       QWidget* parent)
-    : QDialog(parent) {
+ScanSettingsDialog::ScanSettingsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Bild scannen"));
+  scanner_ = new QLabel(this);
   mode_ = new QComboBox(this);
   mode_->addItems({QStringLiteral("Strichzeichnung"), QStringLiteral("Graustufen"), QStringLiteral("Farbe")});
-  for (int i = 0; i < 3; ++i)
-    if (kModes[i] == mode) mode_->setCurrentIndex(i);
   resolution_ = new QSpinBox(this);
   resolution_->setRange(kMinDotsPerInch, kMaxDotsPerInch);
   resolution_->setSuffix(QStringLiteral(" dpi"));
-  resolution_->setValue(dotsPerInch);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Scanner:"), new QLabel(QString::fromStdString(scannerLabel), this));
-  form->addRow(QStringLiteral("Betriebsart:"), mode_);
-  form->addRow(QStringLiteral("Auflösung:"), resolution_);
+  // The scanner's name is only shown: its label leads nowhere.
+  form->addRow(new QLabel(QStringLiteral("Scanner:"), this), scanner_);
+  form->addRow(QStringLiteral("&Betriebsart:"), mode_);
+  form->addRow(QStringLiteral("&Auflösung:"), resolution_);
   QDialogButtonBox* buttons = okCancelButtons(*this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Scannen"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
+}
+
+void ScanSettingsDialog::fill(const std::string& scannerLabel, ScanMode mode, int dotsPerInch) {
+  scanner_->setText(QString::fromStdString(scannerLabel));
+  for (int i = 0; i < 3; ++i)
+    if (kModes[i] == mode) mode_->setCurrentIndex(i);
+  resolution_->setValue(dotsPerInch);
+  mode_->setFocus();
 }
 
 ScanMode ScanSettingsDialog::mode() const { return kModes[std::clamp(mode_->currentIndex(), 0, 2)]; }

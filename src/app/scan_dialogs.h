@@ -1,5 +1,6 @@
 // scan_dialogs.h — the two small scanning dialogs: which scanner to use, and
-// the mode and resolution of the next scan.
+// the mode and resolution of the next scan. Each is made once and filled
+// afresh before every showing.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include "platform/scanner.h"
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QSpinBox;
 
@@ -20,7 +22,8 @@ class ScannerChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ScannerChoiceDialog(const std::vector<ScannerDevice>& devices, const std::string& current, QWidget* parent);
+  explicit ScannerChoiceDialog(QWidget* parent);
+  void fill(const std::vector<ScannerDevice>& devices, const std::string& current);
   // The chosen scanner's index in the list given.
   int chosen() const;
 
@@ -33,11 +36,13 @@ class ScanSettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ScanSettingsDialog(const std::string& scannerLabel, ScanMode mode, int dotsPerInch, QWidget* parent);
+  explicit ScanSettingsDialog(QWidget* parent);
+  void fill(const std::string& scannerLabel, ScanMode mode, int dotsPerInch);
   ScanMode mode() const;
   int dotsPerInch() const;
 
  private:
+  QLabel* scanner_;
   QComboBox* mode_;
   QSpinBox* resolution_;
 };

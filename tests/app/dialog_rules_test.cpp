@@ -1,11 +1,17 @@
 // The rules every dialog shares: numbers typed with a comma or a point
 // under the German locale, typed text limited by the bytes it takes in the
 // document, "Transparent" offered only beside white, and the keys: Enter
-// confirms unless a list has the focus, Escape cancels.
+// confirms unless a list has the focus, Escape cancels; and a dialog larger
+// than the screen scrolls.
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -13,7 +19,9 @@
 #include "app/character_format_dialog.h"
 #include "app/colour_combo_box.h"
 #include "app/decimal_spin_box.h"
+#include "app/dialog_buttons.h"
 #include "app/dialog_conventions.h"
+#include "app/dialog_fitting.h"
 #include "app/field_forms.h"
 #include "app/insert_content_form.h"
 #include "app/qt_text.h"
@@ -146,6 +154,91 @@ TEST(DialogKeys, EnterConfirmsUnlessAListHasTheFocusAndEscapeCancels) {
   EXPECT_EQ(field.name, "Ort");
   answers.add([](QWidget& shown) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &shown, Qt::Key_Escape); });
   EXPECT_FALSE(formField.edit(field));
+}
+
+// A dialog of `rows` labelled edits over OK and Cancel.
+class FormOfEdits : public QDialog {
+ public:
+  explicit FormOfEdits(int rows) {
+    auto* form = new QFormLayout;
+    for (int i = 0; i < rows; ++i) {
+      edits.push_back(new QLineEdit(QString::number(i), this));
+      form->addRow(QStringLiteral("Wert %1:").arg(i), edits.back());
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    buttons = okCancelButtons(*this);
+    layout->addWidget(buttons);
+  }
+  std::vector<QLineEdit*> edits;
+  QDialogButtonBox* buttons;
+};
+
+TEST(DialogOnScreen, ALargeDialogScrollsWithinTheRoomItsButtonsStayInView) {
+  FormOfEdits large(40);
+  large.edits[5]->setFocus();  // where the dialog wants to start
+  const QSize room(400, 300);
+  fitDialogInto(large, room);
+  fitDialogInto(large, room);  // shown again
+  EXPECT_LE(large.width(), room.width());
+  EXPECT_LE(large.height(), room.height());
+  const auto areas = large.findChildren<QScrollArea*>();
+  ASSERT_EQ(areas.size(), 1) << "wrapped once";
+  EXPECT_TRUE(areas[0]->isAncestorOf(large.edits.back()));
+  EXPECT_FALSE(areas[0]->isAncestorOf(large.buttons)) << "OK and Cancel do not scroll away";
+  large.show();
+  EXPECT_TRUE(large.buttons->isVisible());
+  EXPECT_LE(large.buttons->geometry().bottom(), large.height());
+  // Nothing was lost on the way: the last edit keeps its text, and Tab
+  // brings it into view.
+  EXPECT_EQ(large.edits.back()->text(), QStringLiteral("39"));
+  large.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&large));
+  EXPECT_TRUE(large.edits[5]->hasFocus()) << "the focus survives the move into the scroll area";
+  large.edits[38]->setFocus();
+  QTest::keyClick(large.edits[38], Qt::Key_Tab);
+  EXPECT_TRUE(large.edits.back()->hasFocus());
+  EXPECT_GT(areas[0]->verticalScrollBar()->value(), 0);
+  large.hide();
+
+  FormOfEdits small(2);
+  const QSize before = small.sizeHint();
+  fitDialogInto(small, room);
+  EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty());
+  EXPECT_EQ(small.sizeHint(), before);
+  // Squeezed by the window system's own sizing (two thirds of a small
+  // screen), it gets back the size its controls need.
+  small.resize(60, 40);
+  small.setAttribute(Qt::WA_Resized, false);
+  fitDialogInto(small, room);
+  EXPECT_EQ(small.size(), before.expandedTo(small.minimumSizeHint()));
+  // Given a size beyond the screen, it shrinks to what is there.
+  small.resize(900, 700);
+  fitDialogInto(small, room);
+  EXPECT_EQ(small.size(), room);
+  EXPECT_TRUE(small.findChildren<QScrollArea*>().isEmpty()) << "its controls fit";
+}
+
+// Two wide groups beside each other stand under one another on a narrow
+// screen, and only then does anything scroll.
+TEST(DialogOnScreen, MarkedColumnsStackBeforeTheyScroll) {
+  QDialog dialog;
+  auto* columns = new QHBoxLayout;
+  for (int i = 0; i < 2; ++i) {
+    auto* edit = new QLineEdit(&dialog);
+    edit->setMinimumWidth(300);
+    columns->addWidget(edit);
+  }
+  allowStacking(*columns);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(columns);
+  layout->addWidget(okCancelButtons(dialog));
+
+  fitDialogInto(dialog, QSize(400, 300));
+  EXPECT_EQ(columns->direction(), QBoxLayout::TopToBottom);
+  EXPECT_TRUE(dialog.findChildren<QScrollArea*>().isEmpty()) << "stacked, it fits";
+  fitDialogInto(dialog, QSize(1000, 800));
+  EXPECT_EQ(columns->direction(), QBoxLayout::LeftToRight) << "side by side again where there is room";
 }
 
 }  // namespace

@@ -23,6 +23,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTimer>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -48,6 +51,8 @@
 #include "app/numbering_dialog.h"
 #include "app/page_setup_dialog.h"
 #include "app/paragraph_dialog.h"
+#include "app/poster_print_dialog.h"
+#include "app/scan_dialogs.h"
 #include "app/search_form.h"
 #include "app/spell_check_form.h"
 #include "app/style_dialogs.h"
@@ -62,6 +67,7 @@
 #include "support/keyboard_driver.h"
 #include "support/recording_host.h"
 #include "support/sample_documents.h"
+#include "support/sane_test_scanner.h"
 #include "support/temp_dir.h"
 
 namespace vendaro {
@@ -129,11 +135,11 @@ void expectMnemonics(const QWidget& dialog) {
 // With VENDARO_DIALOG_SHOTS set to a folder, each dialog's first showing is
 // saved there as the screen shows it (run on a real display with a window
 // manager to see the title bars).
-void saveScreenshot(QWidget& dialog) {
+void saveScreenshot(QWidget& dialog, const QString& title = {}) {
   const QString folder = qEnvironmentVariable("VENDARO_DIALOG_SHOTS");
   if (folder.isEmpty()) return;
   QTest::qWait(400);
-  const QString name = QString(dialog.windowTitle()).remove(QLatin1Char('/')) + QStringLiteral(".png");
+  const QString name = QString(title.isEmpty() ? dialog.windowTitle() : title).remove(QLatin1Char('/')) + QStringLiteral(".png");
   if (QFile::exists(folder + QLatin1Char('/') + name)) return;
   dialog.screen()->grabWindow(0).save(folder + QLatin1Char('/') + name);
 }
@@ -218,6 +224,7 @@ class DialogWalkTest : public testing::Test {
   // until it is gone.
   Shown open(QAction* action, const std::function<void(QWidget&)>& respond) {
     Shown shown;
+    if (lead) lead();
     answers.add([&shown, respond](QWidget& dialog) {
       saveScreenshot(dialog);
       shown.dialog = &dialog;
@@ -283,6 +290,9 @@ class DialogWalkTest : public testing::Test {
     EXPECT_EQ(firstDifference(dump(), dumpDocumentJson(twin.doc())), "") << action->text().toStdString();
   }
 
+  // For a dialog reached through another: queues the answers that lead
+  // there before each opening.
+  std::function<void()> lead;
   test::TempDir config;
   DialogAnswerer answers;
   QTimer acknowledge;
@@ -523,6 +533,167 @@ TEST_F(DialogWalkTest, PageSetupSearchSpellingAndProgramDialogs) {
   QGuiApplication::clipboard()->setText(QStringLiteral("Plakat"));
   cancelTwice(entry(QStringLiteral("&Bearbeiten"), QStringLiteral("&Inhalte einfügen...")),
               QStringLiteral("Inhalte einfügen"));
+}
+
+// The rename dialog opens from the style manager, which stays open behind
+// it; the user's own date or time pattern follows the field dialog's
+// "Benutzerdefiniert".
+TEST_F(DialogWalkTest, DialogsReachedThroughOthers) {
+  selectHallo();
+  open(entry(QStringLiteral("F&ormat"), QStringLiteral("Neue &Absatzvorlage...")), [](QWidget& d) {
+    as<StyleNameDialog>(d).nameEdit()->setText(QStringLiteral("Brief"));
+    test::clickButton(d, QStringLiteral("OK"));
+  });
+  QAction* manager = entry(QStringLiteral("F&ormat"), QStringLiteral("&Vorlagen verwalten..."));
+  lead = [this] {
+    // Clicked once this answer has returned: the answers' timer does not
+    // fire again until then, and the rename dialog needs it.
+    answers.add([](QWidget& d) {
+      QTimer::singleShot(0, &as<StyleManagerDialog>(d), [&d] {
+        test::clickButton(d, QStringLiteral("&Umbenennen"));
+        static_cast<QDialog&>(d).reject();
+      });
+    });
+  };
+  cancelTwice(manager, QStringLiteral("Formatvorlage"), [](QWidget& d) -> QWidget* { return as<StyleNameDialog>(d).nameEdit(); });
+  // A renamed style keeps its new name even when the manager is cancelled.
+  okMatchesTwin(
+      manager, [](QWidget& d) { as<StyleNameDialog>(d).nameEdit()->setText(QStringLiteral("Anschreiben")); },
+      [](TwinHost& h) {
+        h.vorlagenVerwalten = [](VorlagenVerwaltenDialog& v) {
+          renameStyleEntry(v, 0, "Anschreiben");
+          return false;
+        };
+      },
+      [](Editor& e) { e.VorlagenVerwalten(); });
+
+  const int ownPattern = static_cast<int>(fieldNameEntries(kCategoryDate, systemDateTime()).size()) - 1;
+  lead = [this, ownPattern] {
+    answers.add([ownPattern](QWidget& d) {
+      auto& form = as<FeldEinfuegenForm>(d);
+      form.categoryList()->setCurrentRow(kCategoryDate);
+      form.nameList()->setCurrentRow(ownPattern);
+      test::clickButton(d, QStringLiteral("OK"));
+    });
+  };
+  QAction* field = entry(QStringLiteral("&Einfügen"), QStringLiteral("F&eld..."));
+  cancelTwice(field, QStringLiteral("Benuterdefiniertes Datums- oder Zeitformat"),
+              [](QWidget& d) -> QWidget* { return as<UserDateTimeForm>(d).patternEdit(); });
+  okMatchesTwin(
+      field,
+      [](QWidget& d) {
+        auto& form = as<UserDateTimeForm>(d);
+        EXPECT_EQ(form.patternEdit()->text(), QStringLiteral("dd.mm.yyyy"));
+        form.patternEdit()->setText(QStringLiteral("yyyy"));
+        EXPECT_EQ(form.preview()->text(), QString::number(QDate::currentDate().year())) << "shown while typing";
+      },
+      [ownPattern](TwinHost& h) {
+        h.feldEinfuegen = [ownPattern](FeldEinfuegenDialog& f) {
+          f.category = kCategoryDate;
+          f.entry = ownPattern;
+          return true;
+        };
+        h.userDateTime = [](UserDateTimeDialog& u) {
+          u.pattern = "yyyy";
+          return true;
+        };
+      },
+      [](Editor& e) { e.FeldEinfuegen(); });
+
+  // The character table from the numbering dialog shows the bullet's font.
+  QString bulletChosen;
+  lead = [this, &bulletChosen] {
+    answers.add([&bulletChosen](QWidget& d) {
+      QTimer::singleShot(0, &as<NumberingDialog>(d), [&d, &bulletChosen] {
+        test::clickButton(d, QStringLiteral("Zeic&hentabelle"));
+        bulletChosen = as<NumberingDialog>(d).bulletEdit()->text();
+        static_cast<QDialog&>(d).reject();
+      });
+    });
+  };
+  QAction* numbering = entry(QStringLiteral("F&ormat"), QStringLiteral("&Nummerierung und Aufzählungen...."));
+  const std::string before = dump();
+  cancelTwice(numbering, QStringLiteral("Sonderzeichen"));
+  const QString unchanged = bulletChosen;
+  open(numbering, [](QWidget& d) {
+    auto& table = as<CharacterTableDialog>(d);
+    EXPECT_EQ(table.fontBox()->currentText(), QStringLiteral("Wingdings"));
+    saveScreenshot(d, QStringLiteral("Sonderzeichen Wingdings"));
+    table.grid()->select('J');
+    test::clickButton(d, QStringLiteral("OK"));
+  });
+  EXPECT_EQ(bulletChosen, QStringLiteral("J"));
+  EXPECT_NE(unchanged, bulletChosen) << "Escape in the table kept the bullet";
+  EXPECT_EQ(firstDifference(dump(), before), "") << "the numbering dialog was cancelled";
+  lead = nullptr;
+}
+
+// The poster settings precede the print dialog; printing into a PDF file
+// needs no printer. An A3 page on A4 sheets takes 2 × 2 of them, of which
+// one is printed when one is chosen.
+TEST_F(DialogWalkTest, PosterPrintingDialog) {
+  const test::TempDir out;
+  QPrinter& printer = window->printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(out.file("plakat.pdf").string()));
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                    QPageLayout::Millimeter));
+  test::setPaperSize(doc(), 297.0, 420.0);
+  editor().CompleteRefresh();
+
+  QAction* print = entry(QStringLiteral("&Datei"), QStringLiteral("&Drucken..."));
+  cancelTwice(print, QStringLiteral("Poster-Druckeinstellungen"));
+  const std::string before = dump();
+  QString report;
+  open(print, [&](QWidget& d) {
+    auto& poster = as<PosterPrintDialog>(d);
+    poster.OnePageCheck->click();
+    poster.xposed->setValue(1);
+    answers.add([](QWidget& printDialog) { static_cast<QDialog&>(printDialog).accept(); });
+    answers.add([&](QWidget& box) {
+      report = as<QMessageBox>(box).text();
+      box.close();
+    });
+    test::clickButton(d, QStringLiteral("OK"));
+  });
+  EXPECT_EQ(report, QStringLiteral("Es wurden 1 Seiten von 2 x 2 Seiten zum Drucker gesendet!"));
+  EXPECT_TRUE(std::filesystem::exists(out.file("plakat.pdf")));
+  EXPECT_EQ(firstDifference(dump(), before), "") << "printing leaves the document as it was";
+  const Shown again = open(print, [](QWidget& d) { d.close(); });
+  EXPECT_TRUE(as<PosterPrintDialog>(*again.dialog).OnePageCheck->isChecked());
+  EXPECT_EQ(as<PosterPrintDialog>(*again.dialog).xposed->value(), 1);
+}
+
+// Two test scanners: the choice is offered, kept, and the next scan uses
+// it with the mode and resolution chosen.
+TEST_F(DialogWalkTest, ScannerDialogs) {
+  test::useSaneTestScanner({"number_of_devices 2", "br_x 10", "br_y 20", "test-picture \"Solid white\""});
+  QAction* choose = entry(QStringLiteral("&Datei"), QStringLiteral("Scanner wählen (TWAIN)..."));
+  cancelTwice(choose, QStringLiteral("Scanner wählen"), [](QWidget& d) -> QWidget* { return d.findChild<QListWidget*>(); });
+  open(choose, [](QWidget& d) {
+    d.findChild<QListWidget*>()->setCurrentRow(1);
+    test::clickButton(d, QStringLiteral("OK"));
+  });
+  const Shown kept = open(choose, [](QWidget& d) { d.close(); });
+  EXPECT_TRUE(kept.states.contains(QStringLiteral("list 1"))) << kept.states.join(QLatin1Char(',')).toStdString();
+
+  QAction* scan = entry(QStringLiteral("&Datei"), QStringLiteral("Bild scannen (TWAIN)..."));
+  cancelTwice(scan, QStringLiteral("Bild scannen"), [](QWidget& d) -> QWidget* { return d.findChild<QComboBox*>(); });
+  EXPECT_TRUE(doc().Pictures.empty());
+  open(scan, [](QWidget& d) {
+    bool named = false;
+    for (const QLabel* label : d.findChildren<QLabel*>()) named |= label->text().contains(QStringLiteral("test:1"));
+    EXPECT_TRUE(named) << "the chosen scanner";
+    auto* modes = d.findChild<QComboBox*>();
+    modes->setCurrentIndex(modes->findText(QStringLiteral("Graustufen")));
+    d.findChild<QSpinBox*>()->setValue(127);
+    test::clickButton(d, QStringLiteral("Scannen"));
+  });
+  ASSERT_TRUE(waitUntil([&] { return !doc().Pictures.empty(); }));
+  EXPECT_EQ(doc().Pictures[0].width(), 50);
+  EXPECT_EQ(doc().Pictures[0].Header.biBitCount, 8);
+  const Shown again = open(scan, [](QWidget& d) { d.close(); });
+  EXPECT_TRUE(again.states.contains(QStringLiteral("combo 1"))) << "grey is kept";
 }
 
 }  // namespace
