@@ -25,7 +25,10 @@ int32_t shapeTypeOf(uint8_t type) {
   }
 }
 
-// The anchor ids of the lines of the body's text chain.
+// The anchor ids of the lines of the body's text chain that objects are
+// written beside. Lines in a table are left out: the cells of a row lie side
+// by side, and an object written into one cell is tied again to whichever
+// of them lies nearest, so it is written to the page instead.
 std::unordered_set<int32_t> bodyAnchorIds(const Document& doc) {
   std::unordered_set<int32_t> ids;
   std::vector<bool> seen(doc.Fields.size(), false);
@@ -33,7 +36,7 @@ std::unordered_set<int32_t> bodyAnchorIds(const Document& doc) {
     seen[static_cast<size_t>(field)] = true;
     const TFieldRec& frame = doc.Fields[static_cast<size_t>(field)];
     for (const TLineRec& line : frame.Lines)
-      if (line.AnchorID > 0) ids.insert(line.AnchorID);
+      if (line.AnchorID > 0 && !line.InTable) ids.insert(line.AnchorID);
     field = frame.NextField;
   }
   return ids;

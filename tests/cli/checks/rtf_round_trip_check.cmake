@@ -1,9 +1,11 @@
 # One document (SOURCE) through RTF and back, run as cmake -P with VENDARO
 # (the program) and WORK (a scratch folder, emptied first). An RTF source is
 # first made a native document; so is a damaged native one (REPAIR set),
-# by one trip through RTF, which repairs it (a footnote mark whose note is
-# missing gets an empty note, a text that ends inside a table a paragraph
-# after it, pictures no cell shows are left out). That document is written
+# by two trips through RTF: the first repairs it (a footnote mark whose note
+# is missing gets an empty note, a text that ends inside a table a paragraph
+# after it, pictures no cell shows are left out), the second ties its objects
+# to the lines nearest to where the repaired text put them, as any opening
+# does (the damaged file's ties need not be the nearest). That document is written
 # as RTF and read back; the dumps of both agree on
 # - the page: paper size, body margins, header and footer distances, and on
 #   which pages each header and footer shows (ShowOn);
@@ -383,7 +385,9 @@ if(SOURCE MATCHES "\\.rtf$")
 elseif(REPAIR)
   configure_file("${SOURCE}" "${WORK}/damaged/${name}.lpx" COPYONLY)
   convert(rtf damaged "${WORK}/damaged/${name}.lpx")
-  convert(lpx start "${WORK}/damaged/${name}.rtf")
+  convert(lpx repaired "${WORK}/damaged/${name}.rtf")
+  convert(rtf repaired "${WORK}/repaired/${name}.lpx")
+  convert(lpx start "${WORK}/repaired/${name}.rtf")
 else()
   configure_file("${SOURCE}" "${WORK}/start/${name}.lpx" COPYONLY)
 endif()
