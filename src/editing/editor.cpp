@@ -7,7 +7,7 @@ namespace vendaro {
 Editor::Editor(EditorHost& host, ProgramServices& services)
     : host_(host), services_(services), doc_(services.fonts), hyphenation_(services.hyphenation, doc_.DocLanguage, &services.spelling) {
   fieldSources_.clock = [this] { return host_.currentDateTime(); };
-  fieldRefreshHook_ = [this](Document& doc) { FelderAktuallisieren(doc, fieldSources_); };
+  fieldRefreshHook_ = [this](Document& doc) { return FelderAktuallisieren(doc, fieldSources_); };
 }
 
 void Editor::FormCreate() {

@@ -77,7 +77,7 @@ class Editor {
   void recheckSpelling() { spellingRecheck_ = true; }
   // Field texts are brought up to date through this hook before each layout;
   // the editor installs FelderAktuallisieren with the host's clock.
-  void setFieldRefreshHook(std::function<void(Document&)> hook) { fieldRefreshHook_ = std::move(hook); }
+  void setFieldRefreshHook(std::function<bool(Document&)> hook) { fieldRefreshHook_ = std::move(hook); }
   // The user's name, initials and address (code page 1252) that user
   // information fields show.
   void setUserInfo(const std::array<std::string, 3>& info) { fieldSources_.userInfo = info; }
@@ -464,7 +464,7 @@ class Editor {
   DocumentHyphenation hyphenation_;
   std::function<bool(std::string_view)> spellingHook_;
   bool spellingRecheck_ = true;
-  std::function<void(Document&)> fieldRefreshHook_;
+  std::function<bool(Document&)> fieldRefreshHook_;
   FieldSources fieldSources_;
   UndoHistory undo_;
   TypingOptions ownTypingOptions_;

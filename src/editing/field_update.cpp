@@ -24,10 +24,11 @@ class FieldUpdate {
 
   // Running numbers follow the page as it is read: the headers first, then
   // the body and every other frame in the order of the frame array.
-  void run(FieldWalk walk) {
+  bool run(FieldWalk walk) {
     for (const bool headers : {true, false})
       for (size_t frame = 0; frame < doc_.Fields.size(); ++frame)
         if ((doc_.Fields[frame].FieldType == kFieldHeader) == headers) updateFrame(frame, walk);
+    return resized_;
   }
 
  private:
@@ -61,7 +62,9 @@ class FieldUpdate {
     if (cell.FontIndex < 0 || cell.FontIndex >= doc_.FontCount()) return;
     const double width = cell.CharWidth, height = cell.CharHeight;
     doc_.RenderChar(cell, false, text);
-    if (cell.CharWidth != width || cell.CharHeight != height) written.Dirty = 1;
+    if (cell.CharWidth == width && cell.CharHeight == height) return;
+    written.Dirty = 1;
+    resized_ = true;
   }
 
   // Every field but a running number shows the same text wherever its
@@ -99,14 +102,15 @@ class FieldUpdate {
   Document& doc_;
   const FieldSources& sources_;
   int64_t autonumber_ = 0;
+  bool resized_ = false;
   std::optional<DateTime> now_;
   std::unordered_map<std::string, std::optional<std::string>> memo_;
 };
 
 }  // namespace
 
-void FelderAktuallisieren(Document& doc, const FieldSources& sources, FieldWalk walk) {
-  FieldUpdate(doc, sources).run(walk);
+bool FelderAktuallisieren(Document& doc, const FieldSources& sources, FieldWalk walk) {
+  return FieldUpdate(doc, sources).run(walk);
 }
 
 std::string fileFieldText(const Document& doc, bool withPath) {

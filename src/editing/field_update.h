@@ -28,8 +28,9 @@ enum class FieldWalk { linesWithFields, everyLine };
 // Computes the text of every field cell in reading order (header frames,
 // then the other frames, each by lines and cells) and stores and measures the texts that changed; a line whose field
 // changed size is marked dirty so that layout breaks it again. Form fields
-// and codes without a rule keep their text.
-void FelderAktuallisieren(Document& doc, const FieldSources& sources, FieldWalk walk = FieldWalk::linesWithFields);
+// and codes without a rule keep their text. Answers whether any line was
+// so marked.
+bool FelderAktuallisieren(Document& doc, const FieldSources& sources, FieldWalk walk = FieldWalk::linesWithFields);
 
 // The text a file field shows: the file name part of the document's file,
 // or all of it for "filepath"; the window title while there is no file.

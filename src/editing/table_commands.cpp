@@ -103,6 +103,9 @@ void removeCellRecord(LineGapBuffer& lines, size_t index) {
     cell.Dirty = 1;
   }
   lines.erase(index);
+  // The last record of a row gone, the lines above and below it meet: a
+  // paragraph the row interrupted is wrapped again as one.
+  if (group.count == 1 && index > 0) lines.set(index - 1, &TLineRec::Dirty, 1);
 }
 
 }  // namespace
@@ -148,6 +151,9 @@ void Editor::inserttableXY(int32_t cols, int32_t rows) {
   if (lines[static_cast<size_t>(caret.line)].Chars.empty()) {
     at.line = caret.line;
     lines.erase(lines.begin() + caret.line);
+    // The line above now stands before the table and is wrapped again: a
+    // word it was hyphenated in may have run on into the erased line.
+    if (caret.line > 0) lines[static_cast<size_t>(caret.line - 1)].Dirty = 1;
   }
   insertLines(doc_, at, std::move(added));
   caret.cell = std::min(caret.cell, lines[static_cast<size_t>(caret.line)].CharCount());

@@ -4,6 +4,7 @@
 // outlives the run.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <span>
@@ -46,6 +47,14 @@ struct LayoutRun {
   // A footnote mark took a number of another width: its line must be
   // wrapped again.
   bool footnoteMarkResized = false;
+  // A field cell went to another row of a table row of several cells, whose
+  // cells are read row by row: running numbers, which count in reading
+  // order, may have to change places.
+  bool fieldCellChangedRow = false;
+  void noteCellsChangingRow(std::span<const TCharRec> cells) {
+    fieldCellChangedRow = fieldCellChangedRow ||
+                          std::any_of(cells.begin(), cells.end(), [](const TCharRec& cell) { return cell.Kind == kCellField; });
+  }
   // Height of each footnote area, by frame index, as sized from its lines
   // (kept exact rather than recovered from the area's edges).
   std::map<int32_t, double> footnoteHeights;

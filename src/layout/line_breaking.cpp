@@ -25,8 +25,13 @@ double columnWidth(double textWidth, const TLineRec& line) {
 
 namespace {
 
-// One layout run; true when a footnote mark changed width on the way.
-bool layOutOnce(const LayoutContext& ctx) {
+// What a layout run leaves to be settled by another.
+struct RunOutcome {
+  bool footnoteMarkResized = false;
+  bool fieldCellChangedRow = false;
+};
+
+RunOutcome layOutOnce(const LayoutContext& ctx) {
   Document& doc = ctx.doc;
   LayoutRun run(ctx);
   if (ctx.refreshFields) ctx.refreshFields(doc);
@@ -42,7 +47,7 @@ bool layOutOnce(const LayoutContext& ctx) {
   sizeFootnoteAreas(run);
   paginate(run);
   cleanUpLayout(run);
-  return run.footnoteMarkResized;
+  return {run.footnoteMarkResized, run.fieldCellChangedRow};
 }
 
 bool isNoteMark(const TCharRec& cell) { return cell.Kind == kCellNoteRef || cell.Kind == kCellNoteNumber; }
@@ -55,20 +60,32 @@ void markLinesWithNoteMarks(Document& doc) {
   }
 }
 
-// Marks are numbered while pages are filled, after their lines were
-// wrapped; a mark that grew or shrank has its line wrapped once more. The
-// numbers rarely change again then, but a reference that moves to another
-// page could renumber, so the passes are bounded.
-constexpr int kFootnoteNumberingPasses = 3;
+// Footnote marks are numbered while pages are filled, after their lines
+// were wrapped; a mark that grew or shrank has its line wrapped once more.
+// Field texts are worked out before wrapping, in reading order, which
+// wrapping a table row may change; running numbers are then worked out
+// again, and lines whose numbers changed width wrapped once more. Numbers
+// rarely change again then, but a reference that moves to another page
+// could renumber, so the passes are bounded.
+constexpr int kNumberingPasses = 3;
+
+// Marks the lines that another run must wrap after `outcome`; answers
+// whether there are any.
+bool needsAnotherRun(const LayoutContext& ctx, const RunOutcome& outcome) {
+  bool again = false;
+  if (outcome.footnoteMarkResized) {
+    markLinesWithNoteMarks(ctx.doc);
+    again = true;
+  }
+  if (outcome.fieldCellChangedRow && ctx.refreshFields) again = ctx.refreshFields(ctx.doc) || again;
+  return again;
+}
 
 }  // namespace
 
 void MakeSoftEnters(const LayoutContext& ctx) {
-  bool resized = layOutOnce(ctx);
-  for (int pass = 1; resized && pass < kFootnoteNumberingPasses; ++pass) {
-    markLinesWithNoteMarks(ctx.doc);
-    resized = layOutOnce(ctx);
-  }
+  RunOutcome outcome = layOutOnce(ctx);
+  for (int pass = 1; pass < kNumberingPasses && needsAnotherRun(ctx, outcome); ++pass) outcome = layOutOnce(ctx);
 }
 
 }  // namespace vendaro

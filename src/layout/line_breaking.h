@@ -19,9 +19,10 @@ struct LayoutContext {
   // correctly; empty while checking is switched off.
   std::function<bool(std::string_view word)> isWordCorrect;
   // Brings field texts up to date before the text is measured
-  // (FelderAktuallisieren); it changes cells, never where the caret is.
+  // (FelderAktuallisieren); it changes cells, never where the caret is,
+  // and answers whether a field changed size (its line is then dirty).
   // Empty while the document has no field updating.
-  std::function<void(Document&)> refreshFields;
+  std::function<bool(Document&)> refreshFields;
   // Check every line, not only those this run lays out. Needed when the
   // check's answers may have changed (other word lists, learned words) or
   // the lines' marks are of unknown origin; otherwise a line that is not

@@ -108,6 +108,7 @@ void joinOnto(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t upperI
     else SettingOpsB(upper.Chars.back().CharFlags, kFlagMouseMark, true);
   }
   const int32_t formerCount = upper.CharCount();
+  if (lowerIndex > upperIndex + 1) run.noteCellsChangingRow(lower.Chars);
   upper.Dirty = 1;
   upper.LineEnd = lower.LineEnd;
   upper.CellLastLine = lower.CellLastLine;

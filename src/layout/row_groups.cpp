@@ -113,6 +113,7 @@ void splitLine(LayoutRun& run, int32_t field, LineGapBuffer& lines, size_t index
   const size_t from = atBreakCell ? cut + 1 : cut;
   const auto moved = static_cast<int32_t>(line.Chars.size() - skipped - from);
   const auto length = static_cast<int32_t>(following.Chars.size()) + moved;
+  if (group.count > 1) run.noteCellsChangingRow(std::span(line.Chars).subspan(skipped + from));
   moveTail(run, line, following, group.count == 1 ? next : SIZE_MAX, skipped, cut, from);
   run.positions.cellsPrepended(field, static_cast<int32_t>(next), moved);
   following.Dirty = 1;

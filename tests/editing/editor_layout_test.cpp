@@ -103,7 +103,7 @@ TEST(EditorLayout, EveryKeyLeavesTheLayoutACompleteLayoutMakes) {
   const std::string letters = "eeennirstaudhlgcmobwfkz\xFC\xE4\xF6\xDF";
   const int32_t keys[] = {kKeyBackspace, kKeyDelete, kKeyEnter, kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyHome, kKeyEnd};
   test::RecordingHost host, copyHost;
-  const unsigned seeds = test::propertySeeds(100);
+  const unsigned seeds = test::propertySeeds(100), steps = test::propertySteps(60);
   for (unsigned seed = 1; seed <= seeds && !HasFailure(); ++seed) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
@@ -123,7 +123,7 @@ TEST(EditorLayout, EveryKeyLeavesTheLayoutACompleteLayoutMakes) {
       doc.CurChar = doc.MarkChar = 0;
     }
     editor.CompleteRefresh();
-    for (int step = 0; step < 60 && !HasFailure(); ++step) {
+    for (unsigned step = 0; step < steps && !HasFailure(); ++step) {
       SCOPED_TRACE(step);
       const size_t kind = below(100);
       if (kind < 55) {

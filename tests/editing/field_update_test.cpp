@@ -184,6 +184,41 @@ TEST_F(FieldUpdate, AutonumbersCountInFrameOrderHeaderFirst) {
   EXPECT_EQ(textAt(body), "3");
 }
 
+// The cells of a table row are read row by row: a running number that
+// wrapping moves below another cell's line takes the later number in the
+// same layout.
+TEST_F(FieldUpdate, AutonumbersFollowTheRowsThatTableCellsWrapInto) {
+  const std::string words = "Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl Zahl ";
+  test::appendTableRow(doc(), {{words, 1.0}, {"", 1.0}});
+  addField(0, "autonumber");
+  const TCharRec number = doc().Fields[0].Lines[1].Chars.back();
+  doc().Fields[0].Lines[0].Chars.push_back(number);
+  const auto numberInCell = [&](int32_t cellIndex) {
+    for (const TLineRec& line : std::as_const(doc().Fields[0].Lines))
+      for (const TCharRec& cell : line.Chars)
+        if (line.CellIndex == cellIndex && cell.Kind == kCellField) return std::string(textOf(cell.Text));
+    return std::string();
+  };
+  editor.RefreshContent();
+  // The left number wrapped into the row group below the right one.
+  ASSERT_GT(doc().Fields[0].LineCount(), 2);
+  ASSERT_EQ(numberInCell(1), "1");
+  ASSERT_EQ(numberInCell(0), "2");
+
+  // Text typed in front of the right number pushes it into the lower row.
+  doc().CurLine = 1;
+  for (size_t i = 0; i < words.size(); ++i) {
+    doc().CurChar = static_cast<int32_t>(i);
+    TCharRec* cell = doc().NewChar();
+    cell->Ch = static_cast<uint8_t>(words[i]);
+    doc().RenderChar(*cell);
+  }
+  doc().Fields[0].Lines[1].Dirty = 1;
+  editor.RefreshDirtyContent();
+  EXPECT_EQ(numberInCell(0), "1");
+  EXPECT_EQ(numberInCell(1), "2");
+}
+
 TEST_F(FieldUpdate, AbsentTextOrCodeIsEmptyAndALongerTextBreaksTheLineAgain) {
   const FieldRef noCode = addField(0, "", "x");
   doc().Fields[0].Lines[0].Chars[noCode.ordinal].Code = {};

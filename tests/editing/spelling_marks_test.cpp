@@ -76,7 +76,7 @@ TEST(SpellingMarks, IncrementalMarksEqualAFullCheck) {
   const std::set<std::string> known{"Ein", "Haus", "am", "See", "und", "Garten", "Silbentrennung", "E", "Mail",
                                     "Rechtschreibpr\xfc" "fung", "Donaudampfschifffahrt"};
   const WordJudge judge = [&known](std::string_view word) { return known.contains(std::string(word)); };
-  const unsigned seeds = test::propertySeeds(100);
+  const unsigned seeds = test::propertySeeds(100), steps = test::propertySteps(40);
   const int32_t keys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyHome, kKeyEnd, kKeyBackspace, kKeyDelete};
   for (unsigned seed = 1; seed <= seeds && !HasFailure(); ++seed) {
     SCOPED_TRACE(seed);
@@ -86,7 +86,7 @@ TEST(SpellingMarks, IncrementalMarksEqualAFullCheck) {
     Editor editor(host);
     editor.FormCreate();
     editor.setSpellingHook(judge);
-    for (int step = 0; step < 40 && !HasFailure(); ++step) {
+    for (unsigned step = 0; step < steps && !HasFailure(); ++step) {
       const size_t what = below(10);
       if (what < 5) {
         test::typeKeys(editor, vocabulary[below(vocabulary.size())] + (below(4) == 0 ? "" : " "));

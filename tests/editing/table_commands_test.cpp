@@ -53,6 +53,16 @@ class TableTest : public ::testing::Test {
     EXPECT_EQ(dump(), before);
   }
   double textWidth() const { return frameTextWidth(editor.doc(), editor.doc().Fields[0]); }
+  // The lines of the page text are those a complete layout of a copy makes.
+  void expectCompleteLayout() {
+    test::RecordingHost otherHost;
+    Editor complete(otherHost);
+    complete.doc() = editor.doc();
+    complete.CompleteRefresh();
+    const LineList& wanted = std::as_const(complete.doc()).Fields[0].Lines;
+    ASSERT_EQ(lines().size(), wanted.size());
+    for (size_t i = 0; i < wanted.size(); ++i) EXPECT_TRUE(lines()[i] == wanted[i]) << "line " << i;
+  }
 
   test::RecordingHost host;
   Editor editor{host};
@@ -181,6 +191,37 @@ TEST_F(TableTest, DeletingCellsRowsAndColumns) {
   editor.DeleteTableCells(0);
   EXPECT_EQ(cellIndexes(), (std::vector<int32_t>{0, 0, 1, -1}));
   EXPECT_EQ(lines()[0].RowCells, 1);
+}
+
+// A table put in at the start of a paragraph's second line leaves the first
+// line ending softly above it, here shortened by a word; once the table is
+// gone, the two halves are one paragraph again, wrapped as a complete
+// layout wraps it.
+TEST_F(TableTest, DeletingATableJoinsTheParagraphItInterrupted) {
+  for (int word = 0; word < 12; ++word) type("Tabelle ");
+  ASSERT_GE(lines().size(), 2u);
+  caretTo(1);
+  editor.inserttableXY(1, 1);
+  ASSERT_TRUE(lines()[1].InTable);
+  caretTo(0, 8);
+  for (int key = 0; key < 8; ++key) editor.getkeysKeyDown(kKeyBackspace, 0);
+  caretTo(1);
+  editor.DeleteTableCells(1);
+  expectCompleteLayout();
+}
+
+// A line hyphenated in a word that ran on into the next line no longer is
+// once a table is put in at the start of that next line.
+TEST_F(TableTest, ATableAtTheStartOfALineEndsTheHyphenatedWordAboveIt) {
+  editor.doc().AutoHyphenate = 1;
+  editor.doc().CurFont.Size = 28;
+  type("Die Silbentrennung der Zeilen ");
+  ASSERT_EQ(lines()[0].Hyphenated, 1);
+  caretTo(1);
+  editor.inserttableXY(1, 1);
+  ASSERT_TRUE(lines()[1].InTable);
+  EXPECT_EQ(lines()[0].Hyphenated, 0);
+  expectCompleteLayout();
 }
 
 TEST_F(TableTest, DeletingEveryRowOfATextBoxTableLeavesItALine) {

@@ -155,10 +155,11 @@ class TableSession {
 };
 
 TEST(TableProperties, CommandsTypingAndLayoutKeepTablesWellFormed) {
+  const unsigned commands = test::propertySteps(12);
   for (unsigned seed = 0; seed < test::propertySeeds(100); ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     TableSession session(seed);
-    for (int step = 0; step < 12; ++step) {
+    for (unsigned step = 0; step < commands; ++step) {
       session.placeCaret();
       const Document before = session.editor.doc();
       const int32_t steps = session.editor.undoHistory().UndoPos();

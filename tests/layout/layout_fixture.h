@@ -64,7 +64,7 @@ class LayoutFixture {
     doc.GetNewFontIndex(doc.CurFont);
   }
 
-  void run(std::function<bool(std::string_view)> spelling = {}, std::function<void(Document&)> fields = {}) {
+  void run(std::function<bool(std::string_view)> spelling = {}, std::function<bool(Document&)> fields = {}) {
     MakeSoftEnters(LayoutContext{doc, hyphenation, std::move(spelling), std::move(fields)});
   }
   TFieldRec& body() { return doc.Fields[0]; }

@@ -45,6 +45,7 @@ TEST(LayoutHooks, FieldsAreRefreshedOnceBeforeTheTextIsWrapped) {
   f.run({}, [&](Document& doc) {
     ++calls;
     for (TCharRec& cell : doc.Fields[0].Lines[0].Chars) cell.CharWidth = 60;
+    return true;
   });
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(f.body().LineCount(), 2);

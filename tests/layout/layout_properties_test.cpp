@@ -217,7 +217,7 @@ void expectSameLayout(const Document& actual, const Document& expected) {
 }
 
 TEST(LayoutProperties, ARunAfterEditsEndsWhereACompleteLayoutDoes) {
-  const unsigned seeds = test::propertySeeds(100);
+  const unsigned seeds = test::propertySeeds(100), edits = test::propertySteps(8);
   for (unsigned seed = 1; seed <= seeds && !HasFailure(); ++seed) {
     SCOPED_TRACE(seed);
     LayoutFixture f;
@@ -229,7 +229,7 @@ TEST(LayoutProperties, ARunAfterEditsEndsWhereACompleteLayoutDoes) {
     f.run();
     f.doc.SetAllDirtyFlags();
     f.run();
-    for (int edit = 0; edit < 8 && !HasFailure(); ++edit) {
+    for (unsigned edit = 0; edit < edits && !HasFailure(); ++edit) {
       for (int n = g.between(1, 3); n > 0; --n) editSomewhere(f, g);
       placeCaretAnywhere(f, g);
       LayoutFixture complete;

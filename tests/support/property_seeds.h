@@ -1,6 +1,7 @@
-// property_seeds.h — how many random cases a property test tries: the
-// suite's number, or more for a long run by hand with
-// VENDARO_PROPERTY_SEEDS=10000.
+// property_seeds.h — how many random cases a property test tries, and how
+// many steps a case takes where it takes steps: the suite's numbers, or
+// more for a long run by hand with VENDARO_PROPERTY_SEEDS=10000 and
+// VENDARO_PROPERTY_STEPS=400.
 #pragma once
 
 #include <cstdlib>
@@ -8,11 +9,14 @@
 
 namespace vendaro::test {
 
-inline unsigned propertySeeds(unsigned inSuite) {
-  const char* asked = std::getenv("VENDARO_PROPERTY_SEEDS");
+inline unsigned countAsked(const char* variable, unsigned inSuite) {
+  const char* asked = std::getenv(variable);
   if (asked == nullptr || *asked == '\0') return inSuite;
-  const unsigned long seeds = std::strtoul(asked, nullptr, 10);
-  return seeds > 0 ? static_cast<unsigned>(seeds) : inSuite;
+  const unsigned long count = std::strtoul(asked, nullptr, 10);
+  return count > 0 ? static_cast<unsigned>(count) : inSuite;
 }
+
+inline unsigned propertySeeds(unsigned inSuite) { return countAsked("VENDARO_PROPERTY_SEEDS", inSuite); }
+inline unsigned propertySteps(unsigned inSuite) { return countAsked("VENDARO_PROPERTY_STEPS", inSuite); }
 
 }  // namespace vendaro::test
