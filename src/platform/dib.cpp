@@ -66,19 +66,22 @@ bool fail(TPictureRec& out, const char* message) {
   return false;
 }
 
-}  // namespace
-
-bool newdib(TPictureRec& out, int width, int height, int bitCount, const uint8_t* paletteBlock,
-            uint32_t paletteCount) {
+// Pixels copied from `rows` when given, cleared otherwise.
+bool makeDib(TPictureRec& out, int width, int height, int bitCount, const uint8_t* rows, const uint8_t* paletteBlock,
+             uint32_t paletteCount) {
   if (width <= 0 || height == 0 || height == INT32_MIN) return fail(out, "Ungültige Bildgröße.");
   if (!validBitCount(bitCount)) return fail(out, "Nicht unterstützte Farbtiefe.");
-  uint64_t rows = uint64_t(height < 0 ? -int64_t(height) : height);
-  if (uint64_t(width) * rows > kMaxPixels) return fail(out, kErrTooLarge);
+  const uint64_t rowCount = uint64_t(height < 0 ? -int64_t(height) : height);
+  if (uint64_t(width) * rowCount > kMaxPixels) return fail(out, kErrTooLarge);
 
   TPictureRec pic;
   pic.RowBytes = dibRowBytes(width, bitCount);
   try {
-    pic.Bits = std::make_shared<std::vector<uint8_t>>(size_t(pic.RowBytes) * rows);
+    const size_t bytes = size_t(pic.RowBytes) * rowCount;
+    // Copied straight in: a bitmap of hundreds of megabytes is not cleared
+    // only to be overwritten.
+    pic.Bits = rows ? std::make_shared<std::vector<uint8_t>>(rows, rows + bytes)
+                    : std::make_shared<std::vector<uint8_t>>(bytes);
   } catch (const std::bad_alloc&) {
     return fail(out, kErrNoMemory);
   }
@@ -86,7 +89,7 @@ bool newdib(TPictureRec& out, int width, int height, int bitCount, const uint8_t
   h.biWidth = width;
   h.biHeight = height;
   h.biBitCount = uint16_t(bitCount);
-  h.biSizeImage = uint32_t(uint64_t(pic.RowBytes) * rows);
+  h.biSizeImage = uint32_t(uint64_t(pic.RowBytes) * rowCount);
   h.biXPelsPerMeter = h.biYPelsPerMeter = kDefaultPelsPerMeter;
   if (paletteBlock) {
     // A stored header keeps its resolution across a save and a load.
@@ -111,6 +114,18 @@ bool newdib(TPictureRec& out, int width, int height, int bitCount, const uint8_t
   }
   out = std::move(pic);
   return true;
+}
+
+}  // namespace
+
+bool newdib(TPictureRec& out, int width, int height, int bitCount, const uint8_t* paletteBlock,
+            uint32_t paletteCount) {
+  return makeDib(out, width, height, bitCount, nullptr, paletteBlock, paletteCount);
+}
+
+bool newdibFromRows(TPictureRec& out, int width, int height, int bitCount, const uint8_t* rows,
+                    const uint8_t* paletteBlock, uint32_t paletteCount) {
+  return makeDib(out, width, height, bitCount, rows, paletteBlock, paletteCount);
 }
 
 void deldib(TPictureRec& pic) { pic = TPictureRec{}; }
