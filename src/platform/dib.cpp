@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/dib_blocks.h"
 #include "platform/dib_support.h"
 
 namespace vendaro {
@@ -78,8 +79,6 @@ bool makeDib(TPictureRec& out, int width, int height, int bitCount, const uint8_
   pic.RowBytes = dibRowBytes(width, bitCount);
   try {
     const size_t bytes = size_t(pic.RowBytes) * rowCount;
-    // Copied straight in: a bitmap of hundreds of megabytes is not cleared
-    // only to be overwritten.
     pic.Bits = rows ? std::make_shared<std::vector<uint8_t>>(rows, rows + bytes)
                     : std::make_shared<std::vector<uint8_t>>(bytes);
   } catch (const std::bad_alloc&) {

@@ -59,10 +59,6 @@ enum DibFormat : int { kDibAuto = 0, kDibBmp = 1, kDibJpeg = 7, kDibPng = 14 };
 // ErrorText filled and no pixels, when the size is impossible.
 bool newdib(TPictureRec& out, int width, int height, int bitCount,
             const uint8_t* paletteBlock = nullptr, uint32_t paletteCount = 0);
-// As newdib, with the pixel rows copied from `rows` (the bitmap's whole
-// pixel bytes, row length times height) instead of cleared first.
-bool newdibFromRows(TPictureRec& out, int width, int height, int bitCount, const uint8_t* rows,
-                    const uint8_t* paletteBlock = nullptr, uint32_t paletteCount = 0);
 void deldib(TPictureRec& pic);
 
 // Loads BMP (1, 4, 8, 16, 24, 32 bits; RLE, bit fields, OS/2), JPEG or PNG,
