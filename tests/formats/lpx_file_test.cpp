@@ -347,8 +347,8 @@ TEST(NativeFile, MoreFramesThanTheLimitAreRefusedNamingTheFile) {
   putI32(bytes, countAt, uint32_t(kMaxDocumentFrames));
   Document read;
   LpxRefusal refusal = LpxRefusal::tooManyFrames;
-  decodeLpx(bytes.data(), bytes.size(), read, &refusal);
-  EXPECT_NE(refusal, LpxRefusal::tooManyFrames);
+  const bool accepted = decodeLpx(bytes.data(), bytes.size(), read, &refusal);
+  EXPECT_TRUE(accepted || refusal != LpxRefusal::tooManyFrames);
 }
 
 // The native file holding a single 1-bit picture 32 pixels wide and `rows`
