@@ -24,7 +24,7 @@ std::string cannotCreateMessage(const std::filesystem::path& path);  // "Konnte 
 
 std::vector<uint8_t> encodeLpx(const Document& doc);
 // Why a document was not read: damaged, or beyond a limit of platform/limits.h.
-enum class LpxRefusal { damaged, tooManyCells, tooManyFrames };
+enum class LpxRefusal { damaged, tooManyCells, tooManyFrames, pictureTooLarge };
 // Decodes into `doc`, which must be a fresh document; false when the bytes
 // are not a complete, consistent document or hold more than the limits (said
 // in `refusal` when given). Nothing is sized beyond the limits.
@@ -39,8 +39,8 @@ bool SaveLPXFile(const Document& doc, const std::filesystem::path& path, std::st
 // a missing or unreadable file is reported as one that cannot be opened;
 // anything that is not a regular file and a file that does not start with
 // the magic text as not a document; one beyond kMaxLpxFileBytes or
-// holding more cells or frames than platform/limits.h allows as too large,
-// naming it.
+// holding more cells, more frames or a larger picture than platform/limits.h
+// allows as too large, naming it.
 bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message);
 
 }  // namespace vendaro

@@ -10,6 +10,7 @@
 #include "document/record_ranges.h"
 #include "formats/lpx_file.h"
 #include "formats/lpx_records.h"
+#include "platform/dib_blocks.h"
 #include "platform/file_io.h"
 
 namespace vendaro {
@@ -110,11 +111,14 @@ class LpxDecoder {
     const uint64_t rowBytes = static_cast<uint64_t>(dibRowBytes(header.biWidth, bits));
     const uint64_t pixelBytes = rowBytes * static_cast<uint64_t>(header.biHeight);
     if (rowBytes == 0 || pixelBytes > in_.left()) return false;
-    if (!newdib(pic, header.biWidth, header.biHeight, bits, blockBytes, static_cast<uint32_t>(colours))) return false;
+    if (uint64_t(header.biWidth) * uint64_t(header.biHeight) > kMaxPixels) return refuse(LpxRefusal::pictureTooLarge);
+    const std::string_view rows = in_.view(static_cast<size_t>(pixelBytes));
+    if (!ok() || !newdibFromRows(pic, header.biWidth, header.biHeight, bits, reinterpret_cast<const uint8_t*>(rows.data()),
+                                 blockBytes, static_cast<uint32_t>(colours)))
+      return false;
     pic.Header.biXPelsPerMeter = header.biXPelsPerMeter;
     pic.Header.biYPelsPerMeter = header.biYPelsPerMeter;
-    if (pic.pixelBytes() < pixelBytes) return false;
-    return in_.raw(pic.mutablePixels(), static_cast<size_t>(pixelBytes));
+    return true;
   }
 
   bool readPictures() {
@@ -293,18 +297,19 @@ bool startsWithMagic(const std::vector<uint8_t>& head) {
 
 // The file's bytes, once its start has shown it to be a native document
 // of a size the program reads. False with the message for the user.
-bool readLpxBytes(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& message) {
+bool readLpxBytes(const std::filesystem::path& path, FileBytes& bytes, std::string& message) {
   InputFile file;
   switch (file.open(path)) {
     case FileOpenResult::opened: break;
     case FileOpenResult::cannotOpen: message = cannotOpenMessage(path); return false;
     case FileOpenResult::notRegularFile: message = kNotAnLpxDocument; return false;
   }
-  if (!file.readAt(0, kLpxMagicBlockSize, bytes)) {
+  std::vector<uint8_t> head;
+  if (!file.readAt(0, kLpxMagicBlockSize, head)) {
     message = cannotOpenMessage(path);
     return false;
   }
-  if (!startsWithMagic(bytes)) {
+  if (!startsWithMagic(head)) {
     message = kNotAnLpxDocument;
     return false;
   }
@@ -312,18 +317,28 @@ bool readLpxBytes(const std::filesystem::path& path, std::vector<uint8_t>& bytes
     message = fileTooLargeMessage(path, kMaxLpxFileBytes);
     return false;
   }
-  if (!file.readAt(0, static_cast<size_t>(file.size()), bytes)) {
+  if (!file.readAll(bytes)) {
     message = cannotOpenMessage(path);
     return false;
   }
   return true;
 }
 
+std::string refusalMessage(LpxRefusal refusal, const std::filesystem::path& path) {
+  switch (refusal) {
+    case LpxRefusal::tooManyCells: return tooManyCellsMessage(path);
+    case LpxRefusal::tooManyFrames: return tooManyFramesMessage(path);
+    case LpxRefusal::pictureTooLarge: return pictureTooLargeMessage(path);
+    case LpxRefusal::damaged: break;
+  }
+  return kNotAnLpxDocument;
+}
+
 }  // namespace
 
 bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& message) {
   try {
-    std::vector<uint8_t> bytes;
+    FileBytes bytes;
     if (!readLpxBytes(path, bytes, message)) return false;
     // What the file does not hold stays as the window has it.
     Document fresh(doc.fontEngine());
@@ -335,9 +350,7 @@ bool OpenLPXFile(Document& doc, const std::filesystem::path& path, std::string& 
     fresh.Modified = doc.Modified;
     LpxRefusal refusal = LpxRefusal::damaged;
     if (!decodeLpx(bytes.data(), bytes.size(), fresh, &refusal)) {
-      message = refusal == LpxRefusal::tooManyCells    ? tooManyCellsMessage(path)
-                : refusal == LpxRefusal::tooManyFrames ? tooManyFramesMessage(path)
-                                                       : std::string(kNotAnLpxDocument);
+      message = refusalMessage(refusal, path);
       return false;
     }
     doc = std::move(fresh);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "formats/rtf_reader.h"
@@ -25,15 +24,22 @@ bool contains(std::string_view haystack, std::string_view needle) {
 }  // namespace
 
 bool mayHoldMetafilePictures(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes, kMaxProbedBytes)) return false;
+  InputFile file;
+  std::vector<uint8_t> head;
+  if (file.open(path) != FileOpenResult::opened || file.size() > kMaxProbedBytes ||
+      !file.readAt(0, sizeof kCompoundFileSignature, head))
+    return false;
+  const bool rtf = looksLikeRtf(head);
+  const bool compound = head.size() == sizeof kCompoundFileSignature &&
+                        std::equal(std::begin(kCompoundFileSignature), std::end(kCompoundFileSignature), head.begin());
+  // Only these two are read whole: a native document of hundreds of
+  // megabytes is not read an extra time just to choose the process.
+  if (!rtf && !compound) return false;
+  FileBytes bytes;
+  if (!file.readAll(bytes)) return false;
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (looksLikeRtf(bytes)) return contains(text, "\\wmetafile") || contains(text, "\\emfblip");
-  const bool compound = bytes.size() >= sizeof kCompoundFileSignature &&
-                        std::equal(std::begin(kCompoundFileSignature), std::end(kCompoundFileSignature), bytes.begin());
-  return compound && contains(text, kDataStreamName);
+  if (rtf) return contains(text, "\\wmetafile") || contains(text, "\\emfblip");
+  return contains(text, kDataStreamName);
 }
 
 }  // namespace vendaro

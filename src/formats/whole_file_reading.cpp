@@ -1,7 +1,6 @@
 #include "formats/whole_file_reading.h"
 
 #include <new>
-#include <vector>
 
 #include "formats/lpx_file.h"
 #include "platform/file_io.h"
@@ -18,10 +17,10 @@ bool readWholeFileInto(Document& doc, const std::filesystem::path& path, uint64_
       message = fileTooLargeMessage(path, maxBytes);
       return false;
     }
-    std::vector<uint8_t> bytes;
+    FileBytes bytes;
     if (readWholeFile(path, bytes, maxBytes)) {
       Document fresh(doc);
-      if (decode(bytes, fresh)) {
+      if (decode(bytes.span(), fresh)) {
         doc = std::move(fresh);
         return true;
       }

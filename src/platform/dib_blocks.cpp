@@ -1,6 +1,5 @@
 #include "platform/dib_blocks.h"
 
-#include <cstring>
 #include <new>
 
 #include "platform/dib_support.h"
@@ -55,11 +54,10 @@ DibBlockResult dibFromBlocks(TPictureRec& out, const uint8_t* header, size_t hea
   if (!acceptableHeader(h) || headerBytes != headerBlockBytes(h.biBitCount) || pixelBytes != rowsBytes(h))
     return DibBlockResult::refused;
   try {
-    if (!newdib(out, h.biWidth, h.biHeight, h.biBitCount, header, paletteEntriesFor(h.biBitCount)))
+    if (!newdibFromRows(out, h.biWidth, h.biHeight, h.biBitCount, pixels, header, paletteEntriesFor(h.biBitCount)))
       return DibBlockResult::noMemory;
     out.Header.biXPelsPerMeter = h.biXPelsPerMeter;
     out.Header.biYPelsPerMeter = h.biYPelsPerMeter;
-    if (pixelBytes) std::memcpy(out.mutablePixels(), pixels, pixelBytes);
   } catch (const std::bad_alloc&) {
     out = TPictureRec{};
     return DibBlockResult::noMemory;

@@ -13,6 +13,12 @@
 
 namespace vendaro {
 
+// As newdib, with the pixel rows copied from `rows` (the bitmap's whole
+// pixel bytes, row length times height) instead of cleared first: a bitmap
+// of hundreds of megabytes is not cleared only to be overwritten.
+bool newdibFromRows(TPictureRec& out, int width, int height, int bitCount, const uint8_t* rows,
+                    const uint8_t* paletteBlock = nullptr, uint32_t paletteCount = 0);
+
 // Palette entries a bitmap of `bitCount` carries: 2, 16 or 256 for 1, 4 and
 // 8 bits, none otherwise.
 uint32_t paletteEntriesFor(int bitCount);

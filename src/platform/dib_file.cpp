@@ -66,7 +66,7 @@ bool OpenDib(TPictureRec& out, const std::string& path, int format) {
     out.ErrorText = kErrTooLarge;
     return false;
   }
-  std::vector<uint8_t> bytes;
+  FileBytes bytes;
   bool read = false;
   try {
     read = !ec && readWholeFile(path, bytes);

@@ -77,23 +77,40 @@ FileOpenResult InputFile::open(const std::filesystem::path& path) {
   return FileOpenResult::opened;
 }
 
+int64_t InputFile::readInto(uint64_t offset, size_t count, uint8_t* out) const {
+  if (fd_ < 0) return -1;
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t n =
+        ::pread(fd_, out + done, std::min<size_t>(count - done, SSIZE_MAX), static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  return static_cast<int64_t>(done);
+}
+
 bool InputFile::readAt(uint64_t offset, size_t count, std::vector<uint8_t>& out) const {
   out.clear();
   if (fd_ < 0) return false;
   out.resize(count);
-  size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::pread(fd_, out.data() + done, std::min<size_t>(count - done, SSIZE_MAX),
-                              static_cast<off_t>(offset + done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      out.clear();
-      return false;
-    }
-    if (n == 0) break;
-    done += static_cast<size_t>(n);
+  const int64_t done = readInto(offset, count, out.data());
+  out.resize(done < 0 ? 0 : static_cast<size_t>(done));
+  return done >= 0;
+}
+
+bool InputFile::readAll(FileBytes& out) const {
+  out = FileBytes();
+  if (fd_ < 0 || size_ > SIZE_MAX) return false;
+  const size_t count = static_cast<size_t>(size_);
+  out.data_ = std::make_unique_for_overwrite<uint8_t[]>(std::max<size_t>(count, 1));
+  const int64_t done = readInto(0, count, out.data_.get());
+  if (done < 0) {
+    out = FileBytes();
+    return false;
   }
-  out.resize(done);
+  out.size_ = static_cast<size_t>(done);
   return true;
 }
 
@@ -102,6 +119,12 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out,
   InputFile file;
   if (file.open(path) != FileOpenResult::opened || file.size() > maxBytes || file.size() > SIZE_MAX) return false;
   return file.readAt(0, static_cast<size_t>(file.size()), out);
+}
+
+bool readWholeFile(const std::filesystem::path& path, FileBytes& out, uint64_t maxBytes) {
+  out = FileBytes();
+  InputFile file;
+  return file.open(path) == FileOpenResult::opened && file.size() <= maxBytes && file.readAll(out);
 }
 
 bool AtomicFileWriter::open(const fs::path& target, TemporaryKind kind) {

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,6 +25,21 @@ enum class FileOpenResult { opened, cannotOpen, notRegularFile };
 // What opening the path would meet, found without opening it: `opened`
 // stands for a regular file.
 FileOpenResult regularFileStatus(const std::filesystem::path& path);
+
+// A whole file's bytes, in memory that is not cleared before the file is
+// read into it: for a file of hundreds of megabytes clearing first costs as
+// much as the reading.
+class FileBytes {
+ public:
+  const uint8_t* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  std::span<const uint8_t> span() const { return {data_.get(), size_}; }
+
+ private:
+  friend class InputFile;
+  std::unique_ptr<uint8_t[]> data_;
+  size_t size_ = 0;
+};
 
 // A regular file opened for reading. Anything else — a named pipe, a device,
 // a folder — is refused before it is opened, so that nothing ever waits on
@@ -40,8 +57,15 @@ class InputFile {
   // Replaces `out` by up to `count` bytes from `offset` (fewer at the end of
   // the file). False on a read error.
   bool readAt(uint64_t offset, size_t count, std::vector<uint8_t>& out) const;
+  // Replaces `out` by the whole file as far as it reaches now. False on a
+  // read error; std::bad_alloc when it does not fit into memory.
+  bool readAll(FileBytes& out) const;
 
  private:
+  // Bytes read into `out` from `offset` until `count` or the end of the
+  // file; -1 on a read error.
+  int64_t readInto(uint64_t offset, size_t count, uint8_t* out) const;
+
   int fd_ = -1;
   uint64_t size_ = 0;
 };
@@ -50,6 +74,7 @@ class InputFile {
 // holds more than `maxBytes` (then nothing is read).
 bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& out,
                    uint64_t maxBytes = kNoFileSizeLimit);
+bool readWholeFile(const std::filesystem::path& path, FileBytes& out, uint64_t maxBytes = kNoFileSizeLimit);
 
 // How the writer makes its temporary file: unnamed (O_TMPFILE, given a name
 // only once complete) unless the file system refuses, or always named — a

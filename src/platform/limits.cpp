@@ -34,6 +34,11 @@ std::string tooManyFramesMessage(const std::filesystem::path& path) {
          " Rahmen und kann nicht geöffnet werden.";
 }
 
+std::string pictureTooLargeMessage(const std::filesystem::path& path) {
+  return "Die Datei " + path.filename().string() + " enthält ein Bild mit mehr als " + withThousands(kMaxPixels) +
+         " Bildpunkten und kann nicht geöffnet werden.";
+}
+
 bool fileExceeds(const std::filesystem::path& path, uint64_t maxBytes) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;

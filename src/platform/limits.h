@@ -57,6 +57,8 @@ std::string fileTooLargeMessage(const std::filesystem::path& path, uint64_t maxB
 // The refusal of a document holding more cells or frames than the limits.
 std::string tooManyCellsMessage(const std::filesystem::path& path);
 std::string tooManyFramesMessage(const std::filesystem::path& path);
+// The refusal of a document holding a picture beyond kMaxPixels.
+std::string pictureTooLargeMessage(const std::filesystem::path& path);
 // Whether the regular file at `path` holds more than `maxBytes`; false when
 // it cannot be looked at (opening it reports that).
 bool fileExceeds(const std::filesystem::path& path, uint64_t maxBytes);

@@ -291,6 +291,24 @@ TEST(NativeFile, SpecialAndHugeFilesAreRefusedWithoutReadingThem) {
   expectSameDocument(before, doc);
 }
 
+// Opens `bytes` saved as `name` in a window holding a document: refused
+// with `expected`, the window's document as it was.
+void expectRefusedLeavingTheDocument(const std::vector<uint8_t>& bytes, const char* name, const std::string& expected) {
+  test::TempDir dir;
+  test::writeFileBytes(dir.file(name), std::string(bytes.begin(), bytes.end()));
+  Document doc = test::newWindowDocument();
+  test::appendTextLine(doc, 0, "bleibt");
+  const Document before = doc;
+  std::string message;
+  EXPECT_FALSE(OpenLPXFile(doc, dir.file(name), message));
+  EXPECT_EQ(message, expected);
+  expectSameDocument(before, doc);
+}
+
+void putI32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  for (size_t k = 0; k < 4; ++k) bytes[at + k] = uint8_t(value >> (8 * k));
+}
+
 // A file claiming more cells than the limit, and holding the bytes for
 // them, is refused by name before they are allocated.
 TEST(NativeFile, MoreCellsThanTheLimitAreRefusedNamingTheFile) {
@@ -302,17 +320,66 @@ TEST(NativeFile, MoreCellsThanTheLimitAreRefusedNamingTheFile) {
   const auto at = std::search(bytes.begin(), bytes.end(), std::begin(marked), std::end(marked));
   ASSERT_NE(at, bytes.end());
   const uint32_t claimed = static_cast<uint32_t>(kMaxDocumentCells) + 1;
-  for (int k = 0; k < 4; ++k) at[k] = uint8_t(claimed >> (8 * k));
+  putI32(bytes, static_cast<size_t>(at - bytes.begin()), claimed);
   bytes.resize(bytes.size() + size_t{3} * claimed);
+  expectRefusedLeavingTheDocument(
+      bytes, "riesig.lpx", "Die Datei riesig.lpx enthält mehr als 20.000.000 Zeichen und kann nicht geöffnet werden.");
+}
 
-  test::TempDir dir;
-  test::writeFileBytes(dir.file("riesig.lpx"), std::string(bytes.begin(), bytes.end()));
+// The frame count follows the caret block, whose page number is marked.
+TEST(NativeFile, MoreFramesThanTheLimitAreRefusedNamingTheFile) {
+  constexpr int32_t kMarkedPage = 0x5A4B3C2D;
   Document doc = test::newWindowDocument();
-  const Document before = doc;
-  std::string message;
-  EXPECT_FALSE(OpenLPXFile(doc, dir.file("riesig.lpx"), message));
-  EXPECT_EQ(message, "Die Datei riesig.lpx enthält mehr als 20.000.000 Zeichen und kann nicht geöffnet werden.");
-  expectSameDocument(before, doc);
+  doc.CaretPage = kMarkedPage;
+  std::vector<uint8_t> bytes = encodeLpx(doc);
+  const uint8_t marked[] = {0x2D, 0x3C, 0x4B, 0x5A};
+  const auto at = std::search(bytes.begin(), bytes.end(), std::begin(marked), std::end(marked));
+  ASSERT_NE(at, bytes.end());
+  const size_t countAt = static_cast<size_t>(at - bytes.begin()) + 4 + 1;  // the page, the line-end flag
+  ASSERT_EQ(i32At(bytes, countAt), doc.FieldCount());
+  // Room for every claimed frame's record, so that only the count can be refused.
+  bytes.resize(bytes.size() + lpx::kFieldImageSize * size_t(kMaxDocumentFrames + 1));
+
+  putI32(bytes, countAt, uint32_t(kMaxDocumentFrames) + 1);
+  expectRefusedLeavingTheDocument(
+      bytes, "rahmen.lpx", "Die Datei rahmen.lpx enthält mehr als 100.000 Rahmen und kann nicht geöffnet werden.");
+  // At the limit the count itself is no reason: these frames are empty records.
+  putI32(bytes, countAt, uint32_t(kMaxDocumentFrames));
+  Document read;
+  LpxRefusal refusal = LpxRefusal::tooManyFrames;
+  const bool accepted = decodeLpx(bytes.data(), bytes.size(), read, &refusal);
+  EXPECT_TRUE(accepted || refusal != LpxRefusal::tooManyFrames);
+}
+
+// The native file holding a single 1-bit picture 32 pixels wide and `rows`
+// high: four bytes a row, up to 50 MB at the pixel limit.
+std::vector<uint8_t> fileWithPictureRows(uint32_t rows) {
+  Document doc = test::newWindowDocument();
+  TPictureRec pic;
+  EXPECT_TRUE(newdib(pic, 32, 1, 1));
+  doc.Pictures = {pic};
+  std::vector<uint8_t> bytes = encodeLpx(doc);
+  const uint8_t header[] = {40, 0, 0, 0, 32, 0, 0, 0, 1, 0, 0, 0};
+  const auto at = std::search(bytes.begin(), bytes.end(), std::begin(header), std::end(header));
+  EXPECT_NE(at, bytes.end());
+  if (at == bytes.end()) return {};
+  const size_t headerAt = static_cast<size_t>(at - bytes.begin());
+  putI32(bytes, headerAt + 8, rows);
+  const size_t pixelsEnd = headerAt + BitmapInfoHeader::kSize + 2 * 4 + 4;  // two colours, one row
+  bytes.insert(bytes.begin() + static_cast<long>(pixelsEnd), size_t{4} * (rows - 1), uint8_t{0});
+  return bytes;
+}
+
+// A picture beyond the pixel limit is refused by name; one at the limit is read.
+TEST(NativeFile, PicturesBeyondThePixelLimitAreRefusedNamingTheFile) {
+  constexpr uint32_t kRowsAtLimit = uint32_t(kMaxPixels / 32);
+  expectRefusedLeavingTheDocument(fileWithPictureRows(kRowsAtLimit + 1), "bild.lpx",
+                                  "Die Datei bild.lpx enthält ein Bild mit mehr als 400.000.000 Bildpunkten und "
+                                  "kann nicht geöffnet werden.");
+  const std::vector<uint8_t> atLimit = fileWithPictureRows(kRowsAtLimit);
+  Document read;
+  ASSERT_TRUE(decodes(atLimit, read));
+  EXPECT_EQ(read.Pictures[0].height(), int(kRowsAtLimit));
 }
 
 // Values no layout can use are brought into range on reading rather than

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "dib_test_images.h"
+#include "platform/dib_blocks.h"
 #include "platform/dib_halftone.h"
 #include "support/temp_dir.h"
 
@@ -36,6 +39,24 @@ TEST(DibRecord, NewdibGivesZeroedRowsPalettesAndDefaults) {
 
 // The native file stores a header with its colour table and recreates the
 // bitmap from it.
+// Large bitmaps (given large pages) hold exactly what they were made from:
+// the given rows, or zeros; the same for a small one.
+TEST(DibRecord, BitmapsMadeFromRowsHoldThemAtAnySize) {
+  for (int side : {7, 3000}) {
+    SCOPED_TRACE(side);
+    const size_t bytes = size_t(dibRowBytes(side, 8)) * size_t(side);
+    std::vector<uint8_t> rows(bytes);
+    for (size_t i = 0; i < bytes; ++i) rows[i] = uint8_t(i * 31 + i / 4096);
+    TPictureRec made, cleared;
+    ASSERT_TRUE(newdibFromRows(made, side, side, 8, rows.data()));
+    ASSERT_EQ(made.pixelBytes(), bytes);
+    EXPECT_EQ(0, std::memcmp(made.pixels(), rows.data(), bytes));
+    ASSERT_TRUE(newdib(cleared, side, side, 8));
+    ASSERT_EQ(cleared.pixelBytes(), bytes);
+    EXPECT_EQ(std::count(cleared.pixels(), cleared.pixels() + bytes, 0), std::ptrdiff_t(bytes));
+  }
+}
+
 TEST(DibRecord, NewdibTakesOverAStoredHeaderBlock) {
   uint8_t block[40 + 4 * 2] = {};
   BitmapInfoHeader stored;
