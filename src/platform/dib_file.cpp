@@ -18,7 +18,6 @@ using namespace dib;
 namespace {
 
 // Picture files larger than this are refused before they are read.
-constexpr uintmax_t kMaxFileBytes = uintmax_t(1) << 31;
 
 int detectFormat(const uint8_t* data, size_t size) {
   static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -62,8 +61,8 @@ bool OpenDib(TPictureRec& out, const std::string& path, int format) {
   out = TPictureRec{};
   std::error_code ec;
   uintmax_t length = std::filesystem::file_size(path, ec);
-  if (!ec && length > kMaxFileBytes) {
-    out.ErrorText = kErrTooLarge;
+  if (!ec && length > kMaxPictureFileBytes) {
+    out.ErrorText = fileTooLargeMessage(path, kMaxPictureFileBytes);
     return false;
   }
   FileBytes bytes;

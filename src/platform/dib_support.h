@@ -16,7 +16,9 @@ inline constexpr int32_t kDefaultPelsPerMeter = 3780;  // 96 dpi
 
 inline constexpr const char* kErrUnknownFormat = "Unbekanntes Bildformat.";
 inline constexpr const char* kErrDamaged = "Die Bilddatei ist beschädigt.";
-inline constexpr const char* kErrTooLarge = "Das Bild ist zu groß.";
+// Names the pixel limit, which the message has to follow.
+inline constexpr const char* kErrTooLarge = "Das Bild ist zu groß (höchstens 400 Millionen Bildpunkte).";
+static_assert(kMaxPixels == 400'000'000);
 inline constexpr const char* kErrUnsupported = "Diese Variante des Bildformats wird nicht unterstützt.";
 inline constexpr const char* kErrNoMemory = "Nicht genug Arbeitsspeicher für das Bild.";
 

@@ -42,6 +42,8 @@ inline constexpr int32_t kMaxDocumentFrames = 100'000;
 // Larger pictures are refused before anything is allocated: 400 megapixels
 // are 1.2 GB at 24 bits, already more than a page can sensibly hold.
 inline constexpr uint64_t kMaxPixels = 400'000'000;
+// A picture file beyond 2 GiB is refused before it is read.
+inline constexpr uint64_t kMaxPictureFileBytes = uint64_t{1} << 31;
 // A page rendered to an image: beyond this it would need gigabytes; a 10 m
 // poster at full size is asked for with a smaller zoom instead.
 inline constexpr double kMaxPageImagePixels = 200e6;

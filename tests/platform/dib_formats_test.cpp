@@ -174,7 +174,7 @@ TEST(DibReaders, RefuseEveryTruncatedFile) {
 }
 
 TEST(DibReaders, RefuseOversizedDamagedAndUnknownFiles) {
-  const std::string tooLarge = "Das Bild ist zu groß.", damaged = "Die Bilddatei ist beschädigt.";
+  const std::string tooLarge = "Das Bild ist zu groß (höchstens 400 Millionen Bildpunkte).", damaged = "Die Bilddatei ist beschädigt.";
   BmpSpec huge(100000, 100000);
   huge.pixels = {1, 2, 3, 4};
   std::vector<uint8_t> file = test::makeBmp(huge);
@@ -207,6 +207,15 @@ TEST(DibReaders, RefuseOversizedDamagedAndUnknownFiles) {
   TPictureRec pic;
   EXPECT_FALSE(OpenDibFromMemory(pic, nullptr, 0, kDibJpeg));
   EXPECT_EQ(pic.ErrorText, unknown);
+
+  // A file beyond the byte limit is refused unread, naming it and the limit
+  // (a sparse file: nothing is written).
+  test::TempDir dir;
+  const std::filesystem::path hugeFile = dir.file("riesig.bmp");
+  test::writeFileBytes(hugeFile, std::string(file.begin(), file.end()));
+  std::filesystem::resize_file(hugeFile, (uintmax_t(1) << 31) + 1);
+  EXPECT_FALSE(OpenDib(pic, hugeFile.string()));
+  EXPECT_EQ(pic.ErrorText, "Die Datei riesig.bmp ist zu groß (höchstens 2048 MB).");
 }
 
 TEST(DibJpeg, SavedPicturesLoadBackCloseToTheOriginal) {

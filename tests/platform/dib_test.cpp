@@ -34,7 +34,7 @@ TEST(DibRecord, NewdibGivesZeroedRowsPalettesAndDefaults) {
   EXPECT_FALSE(pic.hasPixels());
   EXPECT_FALSE(newdib(pic, 5, 5, 7));
   EXPECT_FALSE(newdib(pic, 100000, 100000, 24));
-  EXPECT_EQ(pic.ErrorText, "Das Bild ist zu groß.");
+  EXPECT_EQ(pic.ErrorText, "Das Bild ist zu groß (höchstens 400 Millionen Bildpunkte).");
 }
 
 // The native file stores a header with its colour table and recreates the

@@ -64,9 +64,21 @@ void killSavesAtRandom(const fs::path& parent, int kills, TemporaryKind kind, st
   std::uniform_int_distribution<int64_t> delay(0, 2 * std::max<int64_t>(oneSave.count(), 1000));
   size_t leftBehind = 0;
   for (int kill = 0; kill < kills; ++kill) {
+    // The delay counts from the child's start, not from the fork, which
+    // takes long in a sanitizer build: otherwise kills land before any save.
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) saveForever(target, newBytes, oldBytes, kind);
+    if (child == 0) {
+      ::close(started[0]);
+      if (::write(started[1], "s", 1) != 1) _exit(3);
+      saveForever(target, newBytes, oldBytes, kind);
+    }
+    ::close(started[1]);
+    char signal = 0;
+    ASSERT_EQ(::read(started[0], &signal, 1), 1);
+    ::close(started[0]);
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
     ASSERT_EQ(::kill(child, SIGKILL), 0);
     int status = 0;
