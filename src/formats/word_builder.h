@@ -67,7 +67,6 @@ class DocumentBuilder {
   bool softHyphenNext_ = false;
   int32_t cellsInRow_ = 0;
   // The last character format and the font entry it gave.
-  const CharProps* lastProps_ = nullptr;
   CharProps lastChars_;
   int32_t lastFont_ = -1;
 };
